@@ -1,0 +1,23 @@
+// Field splitting and number parsing never fail on any line.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "common/fields.h"
+#include "common/numbers.h"
+#include "common/text_file.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  for (std::string_view line : common::splitLines(bytes)) {
+    std::string decoded = common::decodeCp932(line);
+    for (const std::string& field : common::splitFields(decoded)) {
+      common::parseInt(field);
+      if (auto v = common::parseReal(field)) {
+        common::formatGeneral(*v);
+        common::formatE(*v, 10, 3);
+      }
+    }
+  }
+  return 0;
+}

@@ -1,0 +1,124 @@
+#include "common/text_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "common/errors.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+using Lines = std::vector<std::string_view>;
+
+TEST(SplitLines, TerminatorsBomAndLoneCr) {
+  EXPECT_EQ(common::splitLines(""), Lines{});
+  EXPECT_EQ(common::splitLines("\r\n"), Lines{""});
+  EXPECT_EQ(common::splitLines("a\r\nb\nc"), (Lines{"a", "b", "c"}));
+  EXPECT_EQ(common::splitLines("a\n\n"), (Lines{"a", ""}));
+  EXPECT_EQ(common::splitLines("a\rb\r\r\n"), (Lines{"a\rb\r"}));
+  EXPECT_EQ(common::splitLines("\xEF\xBB\xBFx\n"), (Lines{"x"}));
+}
+
+TEST(Cp932, JapaneseTextsRoundTrip) {
+  for (const char* text : {"節点", "要素の成形", "変更が保存されていません。保存しますか？",
+                           "河川水位.CSV", "降雨", "ゼルカ", "～－∥①Ⅰ㈱髙", "ｱｲｳ"}) {
+    std::string encoded = common::encodeCp932(text);
+    EXPECT_EQ(common::decodeCp932(encoded), text);
+  }
+  EXPECT_EQ(common::encodeCp932("節点"), "\x90\xDF\x93\x5F");
+  EXPECT_EQ(common::decodeCp932("\\~"), "\\~");
+}
+
+TEST(Cp932, InvalidBytesBecomePlaceholders) {
+  std::string decoded = common::decodeCp932("1\x80 2\x81");
+  EXPECT_TRUE(common::hasInvalidBytes(decoded));
+  EXPECT_EQ(decoded, std::string("1") + std::string(common::kInvalidByte) + " 2" +
+                         std::string(common::kInvalidByte));
+  EXPECT_FALSE(common::hasInvalidBytes(common::decodeCp932("\x90\xDF")));
+}
+
+TEST(Cp932, UnencodableTextIsAnErrorNamingIt) {
+  try {
+    common::encodeCp932("a€b");
+    FAIL();
+  } catch (const common::ConversionError& e) {
+    EXPECT_NE(std::string(e.what()).find("€"), std::string::npos);
+  }
+}
+
+class TempFolder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("seep_text_" + std::to_string(getpid()) + "_" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override {
+    fs::permissions(dir_, fs::perms::owner_all);
+    fs::remove_all(dir_);
+  }
+  std::string path(const std::string& name) const { return (dir_ / name).string(); }
+  fs::path dir_;
+};
+
+TEST_F(TempFolder, WritesCp932WithCrLfAndReadsBack) {
+  std::string file = path("a.txt");
+  common::writeTextLines(file, {"節点 1", "", "end"});
+  EXPECT_EQ(common::readFileBytes(file), "\x90\xDF\x93\x5F 1\r\n\r\nend\r\n");
+  EXPECT_EQ(common::readTextLines(file), (std::vector<std::string>{"節点 1", "", "end"}));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+}
+
+TEST_F(TempFolder, FailedWriteLeavesTheOldFile) {
+  std::string file = path("keep.txt");
+  common::writeTextLines(file, {"old"});
+  if (geteuid() != 0) {  // root writes into read-only folders anyway
+    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_THROW(common::writeTextLines(file, {"new"}), common::FileError);
+    fs::permissions(dir_, fs::perms::owner_all);
+    EXPECT_EQ(common::readFileBytes(file), "old\r\n");
+  }
+  // An unencodable line fails before anything is written.
+  EXPECT_THROW(common::writeTextLines(file, {"new", "€"}), common::ConversionError);
+  EXPECT_EQ(common::readFileBytes(file), "old\r\n");
+  // A target that is a folder fails at the rename and leaves no temporary file.
+  fs::create_directory(path("folder"));
+  fs::create_directory(path("folder/inner"));
+  EXPECT_THROW(common::writeTextLines(path("folder"), {"x"}), common::FileError);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
+}
+
+TEST_F(TempFolder, MissingFolderIsAFileError) {
+  EXPECT_THROW(common::writeTextLines(path("no/such/x.txt"), {"x"}), common::FileError);
+  EXPECT_THROW(common::readFileBytes(path("absent.txt")), common::FileError);
+}
+
+TEST_F(TempFolder, StagedFilesCommitInTurn) {
+  std::string a = path("a"), b = path("b");
+  {
+    common::StagedFile first(a), second(b);
+    first.writeLine("1");
+    second.writeLine("2");
+    first.commit();
+  }  // second dropped: b never appears
+  EXPECT_TRUE(common::pathExists(a));
+  EXPECT_FALSE(common::pathExists(b));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+}
+
+TEST(Paths, FolderAndJoin) {
+  EXPECT_EQ(common::folderOf("ZEP.DAT"), "");
+  EXPECT_EQ(common::folderOf("a/b/ZEP.DAT"), "a/b");
+  EXPECT_EQ(common::folderOf("/ZEP.DAT"), "/");
+  EXPECT_EQ(common::joinPath("", "input.txt"), "input.txt");
+  EXPECT_EQ(common::joinPath("a/b", "input.txt"), "a/b/input.txt");
+  EXPECT_EQ(common::joinPath("/", "input.txt"), "/input.txt");
+}
+
+}  // namespace
