@@ -1,0 +1,84 @@
+// The mesh maker's model: the node table, the line table (the drawn network)
+// and the element tables formed from its closed cells.
+//
+// Tables are indexed from 1 and hold capacity + 1 records; slot 0 is unused.
+// Counts say how much of each table is in use; records beyond the counts keep
+// stale values and are never read.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace linemesh {
+
+inline constexpr int kNodeCapacity = 30000;
+inline constexpr int kLineCapacity = 40000;
+inline constexpr int kElementCapacity = 40000;
+inline constexpr int kMeshEdgeCapacity = 20000;
+
+struct NodeRecord {
+  int32_t No = 0;    // number carried with the node (file number; pre-sort number after PreYoso)
+  double X = 0.0;
+  double Y = 0.0;    // grows upwards on the screen
+  int32_t Flag = 0;  // -1 removed; 0 ordinary; 1 made at a crossing; degree during PreYoso
+};
+
+/// A straight line of the network (the table keeps the name `Elem`).
+struct LineRecord {
+  int32_t No = 0;    // number read from an M3W file
+  int32_t N1 = 0;    // first end node
+  int32_t N2 = 0;    // second end node
+  int32_t Flag = 0;  // -1 deleted; 0 or more live; use count during element formation
+};
+
+/// Corner places 1..6 of an element (place 0 unused): 1-4 counter-clockwise
+/// corners (4 is 0 for a triangle), 5 the fifth corner of a five-corner cell.
+using CornerRow = std::array<int32_t, 7>;
+
+class LineNetwork {
+ public:
+  /// The start-up state: empty tables, extents -200..200 x -50..50.
+  LineNetwork();
+
+  std::vector<NodeRecord> Node;  // 1..NUMNP
+  std::vector<LineRecord> Elem;  // 1..NUMEL
+  std::vector<CornerRow> KI;     // 1..NE
+  std::vector<int32_t> KN;       // 1..NE: 3, 4, or -1 for a five-corner cell
+  int NUMNP = 0;
+  int NUMEL = 0;
+  int NE = 0;
+
+  // Extents of the drawing; the file readers set them to the nodes read.
+  double xmin = -200.0, xmax = 200.0, ymin = -50.0, ymax = 50.0;
+
+  // Snapping, set by the view: tolerance in world units and the switch.
+  double eps = 0.01;
+  bool ONSNAP = true;
+
+  /// The determinant of the last isCross (shown in the status panel).
+  double lastDet = 0.0;
+
+  // Node registration and line intersection.
+  int dgetpoint(double x1, double y1) const;
+  int toroku(double x, double y);
+  int searchnode(double X, double Y) const;
+  int searchElem(int p1, int p2) const;
+  int itorokuElem(int p1, int p2);
+  int dtoroku(double x1, double y1, double x2, double y2);
+  bool isCross(int p1, int p2, int p3, int p4, double& xx, double& yy);
+  void XCheck(int pp1, int pp2);
+  void ReNum();
+
+  // Element formation.
+  void PreYoso();
+  void YSort();
+  void XSort();
+  void ElemSort();
+  void reFrame();
+  void ReStruct();
+  /// The model part of "要素の成形": PreYoso, YSort, XSort, ElemSort, reFrame, ReStruct.
+  void formElements();
+};
+
+}  // namespace linemesh
