@@ -18,7 +18,7 @@ inline constexpr int kElementCapacity = 40000;
 inline constexpr int kMeshEdgeCapacity = 20000;
 
 struct NodeRecord {
-  int32_t No = 0;    // number carried with the node (file number; pre-sort number after PreYoso)
+  int32_t No = 0;  // number carried with the node (file number; pre-sort number after PreYoso)
   double X = 0.0;
   double Y = 0.0;    // grows upwards on the screen
   int32_t Flag = 0;  // -1 removed; 0 ordinary; 1 made at a crossing; degree during PreYoso
@@ -59,7 +59,8 @@ class LineNetwork {
   /// The determinant of the last isCross (shown in the status panel).
   double lastDet = 0.0;
 
-  // Node registration and line intersection.
+  // Node registration and line intersection. Appends that would pass a table's
+  // capacity throw common::RangeError and leave the counts as they were.
   int dgetpoint(double x1, double y1) const;
   int toroku(double x, double y);
   int searchnode(double X, double Y) const;
@@ -67,8 +68,14 @@ class LineNetwork {
   int itorokuElem(int p1, int p2);
   int dtoroku(double x1, double y1, double x2, double y2);
   bool isCross(int p1, int p2, int p3, int p4, double& xx, double& yy);
+  /// Splits the line pp1-pp2 and every line it crosses. Refused as a whole
+  /// (counts unchanged, no record rewritten) when a table would overflow.
   void XCheck(int pp1, int pp2);
   void ReNum();
+  /// A typed line (決定): each end snapped to a node with dgetpoint, dtoroku,
+  /// then XCheck with the line's two end nodes. Returns the registered line.
+  /// Refused as a whole when a table would overflow.
+  int drawLine(double x1, double y1, double x2, double y2);
 
   // Element formation.
   void PreYoso();
@@ -78,7 +85,23 @@ class LineNetwork {
   void reFrame();
   void ReStruct();
   /// The model part of "要素の成形": PreYoso, YSort, XSort, ElemSort, reFrame, ReStruct.
+  /// When the element table would overflow, every table is restored and RangeError thrown.
   void formElements();
+  /// The tidying before an M3W file is written: ReNum, PreYoso, YSort, XSort, ElemSort.
+  void tidyForSave();
+
+  int searchNode2(int p) const;
+  /// Nodes joined to n by lines used fewer than twice, in line order.
+  std::vector<int> GetElemNum(int n) const;
+  int getNext(int p1, int p2) const;
+  double CalcDeg(int p1, int p2, int p3) const;
+  int getElem(int p1, int p2, int p3, int p4) const;
+  static void sortNum(int& p1, int& p2, int& p3, int& p4);
+
+  /// A fresh node at (x, y) appended to the table; its number.
+  int appendNode(double x, double y);
+  /// A fresh line (N1 = n1, N2 = n2) appended to the table; its number.
+  int appendLine(int n1, int n2);
 };
 
 }  // namespace linemesh
