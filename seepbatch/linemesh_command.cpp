@@ -1,6 +1,16 @@
-// seepbatch linemesh: not built yet; the frame only.
+// seepbatch linemesh: the mesh maker's file operations and element formation.
+#include <functional>
 #include <iostream>
+#include <map>
 
+#include "common/errors.h"
+#include "common/numbers.h"
+#include "linemesh/files/m2w_file.h"
+#include "linemesh/files/m3w_file.h"
+#include "linemesh/files/mesh_file.h"
+#include "linemesh/files/plots.h"
+#include "linemesh/files/voka_file.h"
+#include "linemesh/model/network.h"
 #include "seepbatch/commands.h"
 
 namespace seepbatch {
@@ -10,9 +20,132 @@ const char* const kLinemeshUsage =
     "Y2  --form  --save F  --save-mesh F\n      --save-m2w F  --save-voka F  --plot-lines F  "
     "--plot-elements F\n";
 
-int runLinemesh(const std::vector<std::string>&) {
-  std::cerr << "linemesh: these actions are not available yet\n";
+namespace {
+
+using linemesh::LineNetwork;
+
+struct Action {
+  std::string name;
+  std::vector<std::string> args;
+};
+
+const std::map<std::string, size_t>& actionArity() {
+  static const std::map<std::string, size_t> arity = {
+      {"--load", 1},       {"--load-mesh", 1},    {"--line", 4},     {"--form", 0},
+      {"--save", 1},       {"--save-mesh", 1},    {"--save-m2w", 1}, {"--save-voka", 1},
+      {"--plot-lines", 1}, {"--plot-elements", 1}};
+  return arity;
+}
+
+std::string counts(const LineNetwork& net, bool elements) {
+  std::string text = std::to_string(net.NUMNP) + " nodes, ";
+  if (!elements) return text + std::to_string(net.NUMEL) + " lines";
+  return text + std::to_string(net.NE) + " elements";
+}
+
+std::string formationSummary(const LineNetwork& net) {
+  int triangles = 0, quadrilaterals = 0, faulty = 0;
+  for (int e = 1; e <= net.NE; ++e) {
+    if (net.KN[e] == 3)
+      ++triangles;
+    else if (net.KN[e] == 4)
+      ++quadrilaterals;
+    else
+      ++faulty;
+  }
+  return std::to_string(net.NUMNP) + " nodes, " + std::to_string(net.NUMEL) + " lines, " +
+         std::to_string(net.NE) + " elements (" + std::to_string(triangles) + " triangles, " +
+         std::to_string(quadrilaterals) + " quadrilaterals, " + std::to_string(faulty) +
+         " five-corner cells)";
+}
+
+/// One action on the network; returns its summary line.
+std::string runAction(LineNetwork& net, const Action& a) {
+  namespace files = linemesh::files;
+  const std::string& file = a.args.empty() ? std::string() : a.args[0];
+  if (a.name == "--load") {
+    files::readM3W(net, file);
+    return "load " + file + ": " + counts(net, false);
+  }
+  if (a.name == "--load-mesh") {
+    files::readMesh(net, file);
+    return "load-mesh " + file + ": " + counts(net, false);
+  }
+  if (a.name == "--line") {
+    double v[4];
+    for (int i = 0; i < 4; ++i) v[i] = common::toReal(a.args[i], {"--line", 0, i + 1});
+    net.drawLine(v[0], v[1], v[2], v[3]);
+    return "line: " + counts(net, false);
+  }
+  if (a.name == "--form") {
+    net.formElements();
+    return "form: " + formationSummary(net);
+  }
+  if (a.name == "--save") {
+    net.tidyForSave();
+    files::writeM3W(net, file);
+    return "save " + file + ": " + counts(net, false);
+  }
+  if (a.name == "--save-mesh") {
+    files::writeMesh(net, file);
+    return "save-mesh " + file + ": " + counts(net, true);
+  }
+  if (a.name == "--save-m2w") {
+    files::writeM2W(net, file);
+    return "save-m2w " + file + ": " + counts(net, false);
+  }
+  if (a.name == "--save-voka") {
+    files::writeVoka(net, file);
+    return "save-voka " + file + ": " + counts(net, true);
+  }
+  if (a.name == "--plot-lines") {
+    files::writeLinePlot(net, file);
+    return "plot-lines " + file + ": " + counts(net, false);
+  }
+  files::writeElementPlot(net, file);
+  return "plot-elements " + file + ": " + counts(net, true);
+}
+
+int usageError(const std::string& message) {
+  std::cerr << "linemesh: " << message << "\nusage:\n" << kLinemeshUsage;
   return 1;
+}
+
+}  // namespace
+
+int runLinemesh(const std::vector<std::string>& args) {
+  LineNetwork net;
+  net.eps = 0.001;
+  std::vector<Action> actions;
+  size_t i = 0;
+  if (i < args.size() && args[i] == "--snap-eps") {
+    if (i + 1 >= args.size()) return usageError("--snap-eps needs a value");
+    auto eps = common::parseReal(args[i + 1]);
+    if (!eps) return usageError("--snap-eps: \"" + args[i + 1] + "\" is not a number");
+    net.eps = *eps;
+    i += 2;
+  }
+  for (; i < args.size(); ++i) {
+    if (args[i] == "--snap-eps")
+      return usageError("--snap-eps must come once, before the first action");
+    auto it = actionArity().find(args[i]);
+    if (it == actionArity().end()) return usageError("unknown action \"" + args[i] + "\"");
+    if (i + it->second >= args.size() && it->second > 0)
+      return usageError(args[i] + " needs " + std::to_string(it->second) +
+                        (it->second == 1 ? " argument" : " arguments"));
+    Action action{args[i], {args.begin() + i + 1, args.begin() + i + 1 + it->second}};
+    actions.push_back(std::move(action));
+    i += it->second;
+  }
+  for (const Action& a : actions) {
+    try {
+      std::cout << runAction(net, a) << std::endl;
+    } catch (const std::exception& e) {
+      std::cerr << "linemesh " << a.name << ": " << e.what() << "\n";
+      return 1;
+    }
+  }
+  return 0;
 }
 
 }  // namespace seepbatch

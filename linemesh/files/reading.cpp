@@ -1,0 +1,57 @@
+#include "linemesh/files/reading.h"
+
+#include "common/fields.h"
+#include "common/numbers.h"
+
+namespace linemesh::files {
+
+RecordCursor::RecordCursor(std::string file, std::vector<std::string> lines)
+    : file_(std::move(file)), lines_(std::move(lines)) {}
+
+void RecordCursor::next(const std::string& what, size_t needed) {
+  if (line_ >= static_cast<long>(lines_.size())) {
+    ++line_;
+    throw common::MissingError(
+        common::located(where(), "expected " + what + ", found the end of the file"));
+  }
+  fields_ = common::splitFields(lines_[line_]);
+  ++line_;
+  if (fields_.size() < needed)
+    throw common::MissingError(
+        common::located(where(), "expected " + what + " (" + std::to_string(needed) +
+                                     " fields), found " + std::to_string(fields_.size()) +
+                                     (fields_.size() == 1 ? " field" : " fields")));
+}
+
+common::Location RecordCursor::where(int field) const { return {file_, line_, field}; }
+
+int32_t RecordCursor::integer(int field) const {
+  return common::toInt(fields_[field - 1], where(field));
+}
+
+double RecordCursor::real(int field) const {
+  return common::toReal(fields_[field - 1], where(field));
+}
+
+int32_t RecordCursor::integerIn(int field, int32_t lo, int32_t hi, const std::string& what) const {
+  int32_t value = integer(field);
+  if (value < lo || value > hi)
+    throw common::RangeError(common::located(where(field), what + " " + std::to_string(value) +
+                                                               " is outside " + std::to_string(lo) +
+                                                               ".." + std::to_string(hi)));
+  return value;
+}
+
+void setExtentsFromNodes(LineNetwork& net) {
+  net.xmax = net.ymax = -999999.0;
+  net.xmin = net.ymin = 9999999.0;
+  for (int i = 1; i <= net.NUMNP; ++i) {
+    const NodeRecord& n = net.Node[i];
+    if (n.X > net.xmax) net.xmax = n.X;
+    if (n.X < net.xmin) net.xmin = n.X;
+    if (n.Y > net.ymax) net.ymax = n.Y;
+    if (n.Y < net.ymin) net.ymin = n.Y;
+  }
+}
+
+}  // namespace linemesh::files

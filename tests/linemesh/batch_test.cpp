@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "common/text_file.h"
+
+namespace {
+
+struct Outcome {
+  int code;
+  std::string out;  // stdout and stderr
+};
+
+class Batch : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("linemesh_batch_" + std::to_string(::getpid()) + "_" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+    std::filesystem::copy_file(std::string(SEEP_FIXTURE_DIR) + "/linemesh/grid2x1.M3W",
+                               dir_ / "grid.M3W");
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+
+  Outcome run(const std::string& args) const {
+    std::string command =
+        "cd '" + dir_.string() + "' && '" + SEEPBATCH + "' linemesh " + args + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string out;
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+    int status = pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+  }
+  std::string bytesOf(const std::string& name) const {
+    return common::readFileBytes((dir_ / name).string());
+  }
+  bool exists(const std::string& name) const { return std::filesystem::exists(dir_ / name); }
+
+  std::filesystem::path dir_;
+};
+
+TEST_F(Batch, TheDemoCommandWritesEveryFile) {
+  Outcome r = run(
+      "--load grid.M3W --form --save-mesh m.DAT --save-m2w m.M2W --save-voka v.DAT --plot-lines "
+      "l.DXF --plot-elements e.DXF --save b.M3W");
+  ASSERT_EQ(r.code, 0) << r.out;
+  EXPECT_EQ(r.out,
+            "load grid.M3W: 6 nodes, 7 lines\n"
+            "form: 6 nodes, 7 lines, 2 elements (0 triangles, 2 quadrilaterals, 0 five-corner "
+            "cells)\n"
+            "save-mesh m.DAT: 6 nodes, 2 elements\n"
+            "save-m2w m.M2W: 6 nodes, 7 lines\n"
+            "save-voka v.DAT: 6 nodes, 2 elements\n"
+            "plot-lines l.DXF: 6 nodes, 7 lines\n"
+            "plot-elements e.DXF: 6 nodes, 2 elements\n"
+            "save b.M3W: 6 nodes, 7 lines\n");
+  EXPECT_EQ(bytesOf("m.DAT"),
+            "           6           2\r\n"
+            "       1     0.000     0.000\r\n"
+            "       2     0.000     1.000\r\n"
+            "       3     1.000     0.000\r\n"
+            "       4     1.000     1.000\r\n"
+            "       5     2.000     0.000\r\n"
+            "       6     2.000     1.000\r\n"
+            "       1       1       3       4       2    4\r\n"
+            "       2       3       5       6       4    4\r\n");
+  for (const char* name : {"m.M2W", "v.DAT", "l.DXF", "e.DXF", "b.M3W"}) EXPECT_TRUE(exists(name));
+}
+
+TEST_F(Batch, TypedLinesSnapAndSplit) {
+  Outcome r = run(
+      "--snap-eps 0.01 --line 0 0 1 0 --line 1 0.005 1 1 --line 1 1 0 1 --line 0 1 0 0 --line 0 0 "
+      "1 1 --line 1 0 0 1 --form --save-mesh m.DAT");
+  ASSERT_EQ(r.code, 0) << r.out;
+  EXPECT_NE(r.out.find("form: 5 nodes, 8 lines, 4 elements (4 triangles"), std::string::npos)
+      << r.out;
+}
+
+TEST_F(Batch, UsageErrorsRunNothing) {
+  for (const char* args :
+       {"--save x.M3W --bogus", "--save x.M3W --line 1 2 3", "--save x.M3W --snap-eps 1",
+        "--snap-eps 1 --snap-eps 1 --save x.M3W", "--snap-eps abc --save x.M3W", "--save"}) {
+    SCOPED_TRACE(args);
+    Outcome r = run(args);
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.out.find("usage:"), std::string::npos) << r.out;
+    EXPECT_FALSE(exists("x.M3W"));
+  }
+  EXPECT_EQ(run("").code, 0);
+}
+
+TEST_F(Batch, AFailingActionStopsTheRunAndKeepsEarlierFiles) {
+  Outcome r = run("--load grid.M3W --save a.M3W --line 0 0 x 1 --save b.M3W");
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.out.find("--line: field 3: \"x\" is not a valid real number"), std::string::npos)
+      << r.out;
+  EXPECT_TRUE(exists("a.M3W"));
+  EXPECT_FALSE(exists("b.M3W"));
+  r = run("--load nosuch.M3W");
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.out.find("nosuch.M3W"), std::string::npos) << r.out;
+}
+
+}  // namespace
