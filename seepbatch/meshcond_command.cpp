@@ -1,6 +1,19 @@
-// seepbatch meshcond: not built yet; the frame only.
+// seepbatch meshcond: the condition editor's file operations on one model,
+// in the order given.
+#include <functional>
 #include <iostream>
+#include <map>
+#include <string>
+#include <vector>
 
+#include "common/errors.h"
+#include "common/text_file.h"
+#include "meshcond/model/analysis_model.h"
+#include "meshcond/model/d2_file.h"
+#include "meshcond/model/legacy_file.h"
+#include "meshcond/model/mesh_file.h"
+#include "meshcond/model/run_package.h"
+#include "meshcond/model/zep_file.h"
 #include "seepbatch/commands.h"
 
 namespace seepbatch {
@@ -9,9 +22,106 @@ const char* const kMeshcondUsage =
     "  seepbatch meshcond ACTION...\n      --load-mesh F  --open F  --import-legacy F  --save F  "
     "--save-mesh F  --save-d2 F\n      --export-levels  --export-rain\n";
 
-int runMeshcond(const std::vector<std::string>&) {
-  std::cerr << "meshcond: these actions are not available yet\n";
-  return 1;
+namespace {
+
+using meshcond::AnalysisModel;
+
+struct Action {
+  std::string name;
+  std::string file;
+};
+
+std::string plural(int count, const char* one, const char* many) {
+  return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+std::string meshSummary(const AnalysisModel& m) {
+  return plural(m.NUMNP, "node", "nodes") + ", " + plural(m.NUMEL, "element", "elements");
+}
+
+/// Runs one action and returns its summary line(s).
+std::string runAction(AnalysisModel& m, const Action& a) {
+  if (a.name == "--load-mesh") {
+    meshcond::ConvertReport report = meshcond::loadMesh(m, a.file);
+    std::string text = a.file + ": mesh loaded, " + meshSummary(m);
+    if (report.converted)
+      text += "\ncarried over: " + plural(report.nodesWithoutPartner, "node", "nodes") + " and " +
+              plural(report.elementsWithoutPartner, "element", "elements") +
+              " without counterpart, " +
+              plural(report.droppedEntries, "list entry", "list entries") + " dropped";
+    return text;
+  }
+  if (a.name == "--open") {
+    meshcond::openZepDat(m, a.file);
+    return a.file + ": ZEP.DAT read, " + meshSummary(m) + ", " +
+           plural(m.NUMMAT, "material", "materials");
+  }
+  if (a.name == "--import-legacy") {
+    meshcond::importLegacy(m, a.file);
+    return a.file + ": old-style ZEP.DAT imported, " + meshSummary(m) + ", " +
+           plural(m.NUMMAT, "material", "materials");
+  }
+  if (a.name == "--save") {
+    std::vector<std::string> written = meshcond::saveAnalysis(m, a.file);
+    std::string text = a.file + ": ZEP.DAT written, " + meshSummary(m) + ", " +
+                       plural(m.NUMMAT, "material", "materials") + "; package files written: ";
+    if (written.empty()) text += "none (all present)";
+    for (size_t i = 0; i < written.size(); ++i) text += (i ? ", " : "") + written[i];
+    return text;
+  }
+  if (a.name == "--save-mesh") {
+    meshcond::saveMesh(m, a.file);
+    return a.file + ": mesh written, " + meshSummary(m);
+  }
+  if (a.name == "--save-d2") {
+    bool marker = meshcond::writeD2Dat(m, a.file);
+    return a.file + ": D2.DAT written, " + meshSummary(m) + "; " + meshcond::kMarkerName +
+           (marker ? " written" : " already present");
+  }
+  if (a.name == "--export-levels") {
+    std::string path = meshcond::exportLevels(m);
+    return path + ": " + plural(m.NFT[1], "level point", "level points") + " written";
+  }
+  std::string path = meshcond::exportRain(m);
+  return path + ": " + plural(m.NRTIME, "rainfall point", "rainfall points") + " written";
+}
+
+}  // namespace
+
+int runMeshcond(const std::vector<std::string>& args) {
+  const std::map<std::string, bool> takesFile = {
+      {"--load-mesh", true},      {"--open", true},        {"--import-legacy", true},
+      {"--save", true},           {"--save-mesh", true},   {"--save-d2", true},
+      {"--export-levels", false}, {"--export-rain", false}};
+  std::vector<Action> actions;
+  for (size_t i = 0; i < args.size(); ++i) {
+    auto known = takesFile.find(args[i]);
+    if (known == takesFile.end()) {
+      std::cerr << "meshcond: unknown action \"" << args[i] << "\"\n" << kMeshcondUsage;
+      return 1;
+    }
+    Action action{args[i], ""};
+    if (known->second) {
+      if (i + 1 >= args.size() || args[i + 1].empty()) {
+        std::cerr << "meshcond: " << args[i] << ": a file name is missing\n" << kMeshcondUsage;
+        return 1;
+      }
+      action.file = args[++i];
+    }
+    actions.push_back(action);
+  }
+
+  AnalysisModel model;
+  for (const Action& action : actions) {
+    try {
+      std::cout << runAction(model, action) << "\n";
+    } catch (const std::exception& e) {
+      std::cout.flush();
+      std::cerr << "meshcond: " << action.name << ": " << e.what() << "\n";
+      return 1;
+    }
+  }
+  return 0;
 }
 
 }  // namespace seepbatch

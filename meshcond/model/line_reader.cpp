@@ -1,0 +1,146 @@
+#include "meshcond/model/line_reader.h"
+
+#include <utility>
+
+#include "common/fields.h"
+#include "common/numbers.h"
+
+namespace meshcond {
+
+namespace {
+
+std::string quoted(const std::string& text) { return "\"" + text + "\""; }
+
+std::string columnRange(int first, int width) {
+  return "columns " + std::to_string(first) + "-" + std::to_string(first + width - 1);
+}
+
+std::string stripLeadingSpaces(std::string text) {
+  size_t start = text.find_first_not_of(' ');
+  return start == std::string::npos ? std::string() : text.substr(start);
+}
+
+}  // namespace
+
+LineReader::LineReader(std::string file, const std::vector<std::string>& lines)
+    : file_(std::move(file)), lines_(lines) {}
+
+const std::string& LineReader::take(const std::string& what) {
+  if (static_cast<size_t>(next_) >= lines_.size())
+    throw common::MissingError(
+        common::located({file_, next_ + 1, 0}, "the file ends here; expected " + what));
+  return lines_[static_cast<size_t>(next_++)];
+}
+
+void LineReader::fail(const std::string& what) const {
+  throw common::RangeError(common::located(here(), what));
+}
+
+std::string LineReader::columns(int first, int width) const {
+  const std::string& line = lines_[static_cast<size_t>(next_ - 1)];
+  size_t start = static_cast<size_t>(first - 1);
+  if (start >= line.size()) return std::string();
+  return line.substr(start, static_cast<size_t>(width));
+}
+
+int32_t LineReader::columnInt(int first, int width, const std::string& what) const {
+  std::string text = stripLeadingSpaces(columns(first, width));
+  if (auto value = common::parseInt(text)) return *value;
+  throw common::ConversionError(common::located(
+      here(),
+      columnRange(first, width) + " (" + what + "): " + quoted(text) + " is not a valid integer"));
+}
+
+double LineReader::columnReal(int first, int width, const std::string& what) const {
+  std::string text = stripLeadingSpaces(columns(first, width));
+  if (auto value = common::parseReal(text)) return *value;
+  throw common::ConversionError(common::located(here(), columnRange(first, width) + " (" + what +
+                                                            "): " + quoted(text) +
+                                                            " is not a valid real number"));
+}
+
+int32_t LineReader::wholeLineInt(const std::string& what) const {
+  std::string text = stripLeadingSpaces(lines_[static_cast<size_t>(next_ - 1)]);
+  if (auto value = common::parseInt(text)) return *value;
+  throw common::ConversionError(
+      common::located(here(), what + ": " + quoted(text) + " is not a valid integer"));
+}
+
+std::vector<std::string> LineReader::fields(size_t need, const std::string& what) const {
+  std::vector<std::string> result = common::splitFields(lines_[static_cast<size_t>(next_ - 1)]);
+  if (result.size() < need)
+    throw common::MissingError(
+        common::located(here(), "too few fields: " + std::to_string(result.size()) + " found, " +
+                                    std::to_string(need) + " expected (" + what + ")"));
+  return result;
+}
+
+int32_t LineReader::fieldInt(const std::vector<std::string>& fields, size_t index,
+                             const std::string& what) const {
+  if (auto value = common::parseInt(fields[index])) return *value;
+  throw common::ConversionError(
+      common::located(here(static_cast<int>(index + 1)),
+                      what + ": " + quoted(fields[index]) + " is not a valid integer"));
+}
+
+double LineReader::fieldReal(const std::vector<std::string>& fields, size_t index,
+                             const std::string& what) const {
+  if (auto value = common::parseReal(fields[index])) return *value;
+  throw common::ConversionError(
+      common::located(here(static_cast<int>(index + 1)),
+                      what + ": " + quoted(fields[index]) + " is not a valid real number"));
+}
+
+template <class T, class Convert>
+std::vector<T> LineReader::list(int count, Layout layout, const std::string& what,
+                                Convert convert) {
+  std::vector<T> values;
+  values.reserve(static_cast<size_t>(count));
+  std::vector<std::string> lineFields;
+  for (int k = 0; k < count; ++k) {
+    int slot = k % layout.perLine;
+    if (slot == 0) {
+      take(what);
+      if (layout.width == 0) {
+        size_t onLine = static_cast<size_t>(std::min(layout.perLine, count - k));
+        lineFields = fields(onLine, what);
+      }
+    }
+    std::string item = what + " " + std::to_string(k + 1);
+    values.push_back(convert(slot, lineFields, item));
+  }
+  return values;
+}
+
+std::vector<int32_t> LineReader::intList(int count, Layout layout, const std::string& what) {
+  return list<int32_t>(
+      count, layout, what,
+      [&](int slot, const std::vector<std::string>& lineFields, const std::string& item) {
+        if (layout.width == 0) return fieldInt(lineFields, static_cast<size_t>(slot), item);
+        return columnInt(slot * layout.width + 1, layout.width, item);
+      });
+}
+
+std::vector<double> LineReader::realList(int count, Layout layout, const std::string& what) {
+  return list<double>(
+      count, layout, what,
+      [&](int slot, const std::vector<std::string>& lineFields, const std::string& item) {
+        if (layout.width == 0) return fieldReal(lineFields, static_cast<size_t>(slot), item);
+        return columnReal(slot * layout.width + 1, layout.width, item);
+      });
+}
+
+int checkedCount(const LineReader& reader, int value, int capacity, const std::string& what) {
+  if (value < 0 || value > capacity)
+    reader.fail(what + " " + std::to_string(value) + " is outside 0.." + std::to_string(capacity));
+  return value;
+}
+
+int checkedNumber(const LineReader& reader, int value, int low, int high, const std::string& what) {
+  if (value < low || value > high)
+    reader.fail(what + " " + std::to_string(value) + " is outside " + std::to_string(low) + ".." +
+                std::to_string(high));
+  return value;
+}
+
+}  // namespace meshcond

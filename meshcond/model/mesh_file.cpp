@@ -1,0 +1,244 @@
+#include "meshcond/model/mesh_file.h"
+
+#include <string>
+#include <utility>
+
+#include "common/errors.h"
+#include "common/numbers.h"
+#include "common/text_file.h"
+#include "meshcond/model/line_reader.h"
+#include "meshcond/model/node_index.h"
+
+namespace meshcond {
+
+namespace {
+
+std::string num(int value) { return std::to_string(value); }
+
+void checkListCount(int count, int capacity, const std::string& what) {
+  if (count < 0 || count > capacity)
+    throw common::RangeError(what + ": count " + num(count) + " is outside 0.." + num(capacity));
+}
+
+/// Keeps the current mesh and node lists as the previous ones.
+void saveOldMesh(AnalysisModel& m) {
+  m.OLDNUMNP = m.NUMNP;
+  for (int n = 1; n <= m.NUMNP; ++n) {
+    m.OLDX[n] = m.X[n];
+    m.OLDY[n] = m.Y[n];
+    m.OLDKODE[n] = m.KODE[n];
+    m.OLDH[n] = m.H[n];
+    m.OLDQ[n] = m.Q[n];
+  }
+  m.OLDNUMEL = m.NUMEL;
+  for (int e = 1; e <= m.NUMEL; ++e) {
+    m.OLDKI[e] = m.KI[e];
+    m.OLDMAT[e] = m.MAT[e];
+  }
+}
+
+void saveOldLists(AnalysisModel& m) {
+  checkListCount(m.NRAIN, kRainNodeCapacity, "rainfall nodes");
+  for (int k = 1; k <= m.NRAIN; ++k) m.OLDRAINN[k] = m.RAINN[k];
+  checkListCount(m.NFLUCT, kFluctCapacity, "fluctuating boundaries");
+  for (int b = 1; b <= m.NFLUCT; ++b) {
+    checkListCount(m.NFN[b], kFluctNodeCapacity, "fluctuating boundary " + num(b));
+    for (int k = 1; k <= m.NFN[b]; ++k) storeAt(m.OLDFLN[b], k, loadAt(m.FLN[b], k));
+  }
+  checkListCount(m.NSEEP, kSeepFaceCapacity, "seepage faces");
+  for (int f = 1; f <= m.NSEEP; ++f) {
+    checkListCount(m.NSEEPN[f], kSeepNodeCapacity, "seepage face " + num(f));
+    for (int k = 1; k <= m.NSEEPN[f]; ++k) m.OLDSEEPN[f][k] = m.SEEPN[f][k];
+  }
+  checkListCount(m.NFLUX, kFluxCapacity, "flux-fluctuation boundaries");
+  for (int b = 1; b <= m.NFLUX; ++b) {
+    checkListCount(m.NQN[b], kFluxNodeCapacity, "flux-fluctuation boundary " + num(b));
+    for (int k = 1; k <= m.NQN[b]; ++k) storeAt(m.OLDQN[b], k, loadAt(m.QN[b], k));
+  }
+  if (m.NWL1 > 0) {
+    checkListCount(m.NWL1, kWellCapacity, "well list 1");
+    checkListCount(m.NWL2, kWellCapacity, "well list 2");
+    for (int k = 1; k <= m.NWL1; ++k) m.OLDWL1[k] = m.WL1[k];
+    for (int k = 1; k <= m.NWL2; ++k) m.OLDWL2[k] = m.WL2[k];
+  }
+}
+
+void readMesh(AnalysisModel& m, const std::vector<std::string>& lines, const std::string& file) {
+  LineReader in(file, lines);
+  in.take("the header (node and element counts)");
+  auto header = in.fields(2, "node and element counts");
+  int numnp = checkedCount(in, in.fieldInt(header, 0, "node count"), kNodeCapacity, "node count");
+  int numel =
+      checkedCount(in, in.fieldInt(header, 1, "element count"), kElementCapacity, "element count");
+  m.NUMNP = numnp;
+  m.NUMEL = numel;
+  for (int i = 1; i <= numnp; ++i) {
+    in.take("node line " + num(i));
+    auto f = in.fields(3, "node number, x, y");
+    in.fieldInt(f, 0, "node number");
+    m.X[i] = in.fieldReal(f, 1, "x");
+    m.Y[i] = in.fieldReal(f, 2, "y");
+  }
+  std::vector<bool> filled(static_cast<size_t>(numel) + 1, false);
+  for (int i = 1; i <= numel; ++i) {
+    in.take("element line " + num(i));
+    auto f = in.fields(5, "element number and four corners");
+    int e = checkedNumber(in, in.fieldInt(f, 0, "element number"), 1, numel, "element number");
+    if (filled[e]) in.fail("element " + num(e) + " appears twice");
+    filled[e] = true;
+    Corners corners{};
+    for (int c = 1; c <= 4; ++c) {
+      std::string what = "corner " + num(c);
+      corners[c] = checkedNumber(in, in.fieldInt(f, c, what), c == 4 ? 0 : 1, numnp, what);
+    }
+    m.KI[e] = corners;
+    m.KN[e] = corners[4] == 0 ? 3 : 4;
+    m.MAT[e] = 1;
+  }
+}
+
+/// Reference point of an element: the mean of its corners, three when corner
+/// 4 is 0 or repeats corner 3.
+Point referencePoint(const Corners& c, const std::vector<double>& xs, const std::vector<double>& ys,
+                     int element) {
+  int count = (c[4] == 0 || c[4] == c[3]) ? 3 : 4;
+  double sx = 0.0, sy = 0.0;
+  for (int k = 1; k <= count; ++k) {
+    if (c[k] < 1 || c[k] > kNodeCapacity)
+      throw common::RangeError("element " + num(element) + ": corner " + num(k) + " is node " +
+                               num(c[k]) + ", outside 1.." + num(kNodeCapacity));
+    sx += xs[c[k]];
+    sy += ys[c[k]];
+  }
+  return Point{sx / count, sy / count};
+}
+
+}  // namespace
+
+ConvertReport Convert(AnalysisModel& m) {
+  ConvertReport report;
+  report.converted = true;
+
+  PointIndex oldNodes(m.OLDX, m.OLDY, m.OLDNUMNP);
+  for (int i = 1; i <= m.NUMNP; ++i) {
+    PointIndex::Hit hit = oldNodes.nearest(m.X[i], m.Y[i]);
+    if (hit.number > 0 && hit.distance < kPartnerDistance) {
+      m.KODE[i] = m.OLDKODE[hit.number];
+      m.H[i] = m.OLDH[hit.number];
+      m.Q[i] = m.OLDQ[hit.number];
+    } else {
+      ++report.nodesWithoutPartner;
+      m.KODE[i] = 0;
+      m.Q[i] = 0.0;
+      m.H[i] = hit.number > 0 ? m.OLDH[hit.number] : 0.0;
+    }
+  }
+
+  std::vector<double> oldGx(static_cast<size_t>(m.OLDNUMEL) + 1),
+      oldGy(static_cast<size_t>(m.OLDNUMEL) + 1);
+  for (int j = 1; j <= m.OLDNUMEL; ++j) {
+    Point p = referencePoint(m.OLDKI[j], m.OLDX, m.OLDY, j);
+    oldGx[j] = p.x;
+    oldGy[j] = p.y;
+  }
+  PointIndex oldElements(oldGx, oldGy, m.OLDNUMEL);
+  for (int i = 1; i <= m.NUMEL; ++i) {
+    m.KN[i] = m.KI[i][4] == 0 ? 3 : 4;
+    Point p = referencePoint(m.KI[i], m.X, m.Y, i);
+    PointIndex::Hit hit = oldElements.nearest(p.x, p.y);
+    if (hit.number > 0 && hit.distance < kPartnerDistance)
+      m.MAT[i] = m.OLDMAT[hit.number];
+    else
+      ++report.elementsWithoutPartner;
+  }
+
+  // Node lists: each old entry goes to the new node at its old position, or
+  // is dropped when there is none (or it was no node of the old mesh).
+  PointIndex newNodes(m.X, m.Y, m.NUMNP);
+  auto carry = [&](auto oldEntry, auto store, int count) {
+    int kept = 0;
+    for (int k = 1; k <= count; ++k) {
+      int o = oldEntry(k);
+      int p = (o >= 1 && o <= m.OLDNUMNP) ? newNodes.pointAt(m.OLDX[o], m.OLDY[o]) : -1;
+      if (p >= 1)
+        store(++kept, p);
+      else
+        ++report.droppedEntries;
+    }
+    return kept;
+  };
+  m.NRAIN =
+      carry([&](int k) { return m.OLDRAINN[k]; }, [&](int k, int p) { m.RAINN[k] = p; }, m.NRAIN);
+  for (int b = 1; b <= m.NFLUCT; ++b)
+    m.NFN[b] =
+        carry([&](int k) { return loadAt(m.OLDFLN[b], k); },
+              [&](int k, int p) { storeAt(m.FLN[b], k, static_cast<int32_t>(p)); }, m.NFN[b]);
+  for (int f = 1; f <= m.NSEEP; ++f)
+    m.NSEEPN[f] = carry([&](int k) { return m.OLDSEEPN[f][k]; },
+                        [&](int k, int p) { m.SEEPN[f][k] = p; }, m.NSEEPN[f]);
+  int nseep = 0;
+  for (int f = 1; f <= m.NSEEP; ++f)
+    if (m.NSEEPN[f] > 0) nseep = f;
+  m.NSEEP = nseep;
+  for (int b = 1; b <= m.NFLUX; ++b)
+    m.NQN[b] = carry([&](int k) { return loadAt(m.OLDQN[b], k); },
+                     [&](int k, int p) { storeAt(m.QN[b], k, static_cast<int32_t>(p)); }, m.NQN[b]);
+  if (m.NWL1 > 0) {
+    m.NWL1 = carry([&](int k) { return m.OLDWL1[k]; }, [&](int k, int p) { m.WL1[k] = p; }, m.NWL1);
+    m.NWL2 = carry([&](int k) { return m.OLDWL2[k]; }, [&](int k, int p) { m.WL2[k] = p; }, m.NWL2);
+  }
+  return report;
+}
+
+ConvertReport loadMeshLines(AnalysisModel& model, const std::vector<std::string>& lines,
+                            const std::string& file) {
+  AnalysisModel next = model;
+  bool first = next.NUMMAT < 1;
+  if (first)
+    next.applyFirstMeshAssignments();
+  else
+    saveOldMesh(next);
+  saveOldLists(next);
+  readMesh(next, lines, file);
+  ConvertReport report;
+  if (!first) report = Convert(next);
+  try {
+    next.Initial();
+  } catch (const common::Error& e) {
+    throw common::RangeError(file + ": " + e.what());
+  }
+  model = std::move(next);
+  return report;
+}
+
+ConvertReport loadMesh(AnalysisModel& model, const std::string& path) {
+  return loadMeshLines(model, common::readTextLines(path), path);
+}
+
+std::vector<std::string> meshLines(AnalysisModel& m) {
+  std::vector<std::string> lines;
+  lines.reserve(static_cast<size_t>(m.NUMNP + m.NUMEL + 1));
+  std::string header = common::formatInt(m.NUMNP, 12);
+  common::appendWidened(header, common::formatInt(m.NUMEL, 12));
+  lines.push_back(header);
+  for (int i = 1; i <= m.NUMNP; ++i) {
+    std::string line = common::formatInt(i, 8);
+    common::appendWidened(line, common::formatFixed(m.X[i], 10, 3));
+    common::appendWidened(line, common::formatFixed(m.Y[i], 10, 3));
+    lines.push_back(std::move(line));
+  }
+  for (int e = 1; e <= m.NUMEL; ++e) {
+    m.KN[e] = m.KI[e][4] == 0 ? 3 : 4;
+    std::string line = common::formatInt(e, 8);
+    for (int c = 1; c <= 4; ++c) common::appendWidened(line, common::formatInt(m.KI[e][c], 8));
+    common::appendWidened(line, common::formatInt(m.KN[e], 5));
+    lines.push_back(std::move(line));
+  }
+  return lines;
+}
+
+void saveMesh(AnalysisModel& model, const std::string& path) {
+  common::writeTextLines(path, meshLines(model));
+}
+
+}  // namespace meshcond
