@@ -1,0 +1,88 @@
+// The converter's window: file and output names, scale and reference boxes,
+// the convert and exit buttons, and the preview of the converted lines.
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+class QToolButton;
+
+namespace cadtrace::ui {
+
+class PreviewImage;
+class UserDialogs;
+
+/// Shown as the caption of the window.
+inline constexpr const char* kFormCaption = "DXFファイルを「ゼルカ」の前データに変換";
+/// The application's title: the caption of its message boxes.
+inline constexpr const char* kApplicationTitle = "DXFファイルをテキストファイルに変換";
+/// The open dialog's name filter.
+inline constexpr const char* kDxfFilter = "CADファイル(*.DXF)";
+/// Client area at start.
+inline constexpr int kClientWidth = 948;
+inline constexpr int kClientHeight = 497;
+
+class Form1 : public QWidget {
+  Q_OBJECT
+
+ public:
+  /// dialogs answers the file dialog and shows the messages; without one the
+  /// window uses the real dialogs. A given one must outlive the window.
+  explicit Form1(UserDialogs* dialogs = nullptr, QWidget* parent = nullptr);
+  ~Form1() override;
+
+  /// "....": choose the DXF file and propose the output name.
+  void Button1Click();
+  /// "変換": read, cut, preview and write; stops at the first error.
+  void spdConvertClick();
+  /// "終了": closes the window, which ends the program.
+  void spdExitClick();
+  /// Every activation: the window takes the whole screen width and the screen
+  /// height less the task bar allowance, at the top left corner.
+  void FormActivate();
+
+  PreviewImage* image() const { return Image1; }
+
+ protected:
+  bool event(QEvent* event) override;
+
+ private:
+  void buildPanel();
+  void showError(const QString& text);
+
+  std::unique_ptr<UserDialogs> ownDialogs_;
+  UserDialogs* dialogs_;
+
+  QFrame* Panel1;
+  QLabel* Label1;
+  QLineEdit* EditDXFName;
+  QPushButton* Button1;
+  QLabel* Label2;
+  QLineEdit* EditM2WName;
+  QLabel* Label3;
+  QLabel* Label4;
+  QLineEdit* EditScaleV;
+  QLabel* Label5;
+  QLineEdit* EditScaleH;
+  QLabel* Label9;
+  QLabel* Label7;
+  QLineEdit* EditKijunV;
+  QLabel* Label8;
+  QLineEdit* EditKijunH;
+  QLabel* Label6;
+  QRadioButton* RadioButton1;
+  QRadioButton* RadioButton2;
+  QToolButton* spdConvert;
+  QToolButton* spdExit;
+  QLabel* statusLine;
+  QScrollArea* ScrollBox1;
+  PreviewImage* Image1;
+};
+
+}  // namespace cadtrace::ui

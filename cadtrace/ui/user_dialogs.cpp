@@ -1,0 +1,31 @@
+// The real file dialog and message boxes of the converter's window.
+#include "cadtrace/ui/user_dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace cadtrace::ui {
+
+QtUserDialogs::QtUserDialogs(QWidget* parent) : parent_(parent) {}
+
+QtUserDialogs::~QtUserDialogs() = default;
+
+std::optional<QString> QtUserDialogs::chooseFileToOpen(const QString& filter) {
+  if (!openDialog_) {
+    openDialog_ = std::make_unique<QFileDialog>(parent_);
+    openDialog_->setFileMode(QFileDialog::ExistingFile);
+    openDialog_->setAcceptMode(QFileDialog::AcceptOpen);
+  }
+  openDialog_->setNameFilter(filter);
+  if (openDialog_->exec() != QDialog::Accepted) return std::nullopt;
+  const QStringList chosen = openDialog_->selectedFiles();
+  if (chosen.isEmpty()) return std::nullopt;
+  return QDir::toNativeSeparators(chosen.front());
+}
+
+void QtUserDialogs::showMessage(const QString& caption, const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent_);
+  box.exec();
+}
+
+}  // namespace cadtrace::ui
