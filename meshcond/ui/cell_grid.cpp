@@ -36,6 +36,14 @@ void CellGrid::clearColumns(int firstColumn, int lastColumn) {
     for (int column = firstColumn; column <= lastColumn; ++column) setCell(column, row, "");
 }
 
+CellPosition nextCellOnEnter(CellPosition at, int firstColumn, int columnCount, int rowCount,
+                             bool wrap) {
+  if (at.column + 1 < columnCount) return {at.column + 1, at.row};
+  if (at.row + 1 < rowCount) return {firstColumn, at.row + 1};
+  if (wrap && rowCount > 1) return {firstColumn, 1};
+  return at;
+}
+
 std::string_view trimmed(std::string_view text) {
   auto isBlank = [](char c) { return static_cast<unsigned char>(c) <= 0x20; };
   while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);

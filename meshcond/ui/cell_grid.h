@@ -35,6 +35,16 @@ class CellGrid {
   std::vector<std::string> cells_;  // row by row
 };
 
+/// Where Enter in a grid moves: the next column, or column `firstColumn` of
+/// the next row after the last column; after the last row either the first
+/// data row (`wrap`) or nowhere new. A grid of one column moves down.
+struct CellPosition {
+  int column = 0;
+  int row = 0;
+};
+CellPosition nextCellOnEnter(CellPosition at, int firstColumn, int columnCount, int rowCount,
+                             bool wrap);
+
 /// The text without leading and trailing blanks (characters up to 0x20).
 std::string_view trimmed(std::string_view text);
 

@@ -73,6 +73,10 @@ std::string& TimeForm::edit(TimeEdit which) {
   throw std::logic_error("unknown time edit");
 }
 
+const std::string& TimeForm::edit(TimeEdit which) const {
+  return const_cast<TimeForm*>(this)->edit(which);
+}
+
 const char* timeEditLabel(TimeEdit which) {
   switch (which) {
     case TimeEdit::TOL:
@@ -194,14 +198,6 @@ void storeTimeForm(const TimeForm& form, AnalysisModel& model) {
     model.TOUT.at(row) = t;
     model.NOUT = row;
   }
-}
-
-CellPosition nextCellOnEnter(CellPosition at, int firstColumn, int columnCount, int rowCount,
-                             bool wrap) {
-  if (at.column + 1 < columnCount) return {at.column + 1, at.row};
-  if (at.row + 1 < rowCount) return {firstColumn, at.row + 1};
-  if (wrap && rowCount > 1) return {firstColumn, 1};
-  return at;
 }
 
 }  // namespace meshcond::ui

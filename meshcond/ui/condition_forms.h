@@ -57,6 +57,7 @@ struct TimeForm {
   CellGrid times;  // one column, header "時間"
 
   std::string& edit(TimeEdit which);
+  const std::string& edit(TimeEdit which) const;
 };
 
 /// The label of an edit box, for messages.
@@ -78,15 +79,5 @@ void fillOutputTimes(TimeForm& form);
 /// output times up to the first empty cell. More output times than the model
 /// holds refuse with a RangeError before anything is stored.
 void storeTimeForm(const TimeForm& form, AnalysisModel& model);
-
-/// Where Enter in a grid moves: the next column, or column `firstColumn` of
-/// the next row after the last column; after the last row either the first
-/// data row (`wrap`) or nowhere new. A grid of one column moves down.
-struct CellPosition {
-  int column = 0;
-  int row = 0;
-};
-CellPosition nextCellOnEnter(CellPosition at, int firstColumn, int columnCount, int rowCount,
-                             bool wrap);
 
 }  // namespace meshcond::ui
