@@ -1,0 +1,261 @@
+// View arithmetic of the condition editor's drawing area.
+#include "meshcond/ui/view.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace meshcond::ui {
+
+namespace {
+
+// A view window never gets narrower than this share of the full extent, and
+// a single node is shown in a square of kMinimalExtent metres, so that the
+// scale stays finite and pixel positions stay within int.
+constexpr double kMinimalWindowShare = 1e-4;
+constexpr double kMinimalExtent = 1.0;
+constexpr double kPixelLimit = 4.0e6;
+
+int toPixel(double v) {
+  if (!(v > -kPixelLimit)) return static_cast<int>(-kPixelLimit);  // NaN too
+  if (v > kPixelLimit) return static_cast<int>(kPixelLimit);
+  return static_cast<int>(std::floor(v));
+}
+
+int scrollValue(double v) {
+  if (!(v > -1e9)) return -1000000000;
+  if (v > 1e9) return 1000000000;
+  return static_cast<int>(std::floor(v));
+}
+
+}  // namespace
+
+void BoundingBox::add(double x, double y) {
+  xmax = std::max(xmax, x);
+  xmin = std::min(xmin, x);
+  ymax = std::max(ymax, y);
+  ymin = std::min(ymin, y);
+}
+
+View::View() { setSize(0, 0); }
+
+void View::setSize(int width, int height) {
+  width_ = std::max(width, 0);
+  height_ = std::max(height, 0);
+  cx = width_ / 2;
+  cy = height_ / 2;
+}
+
+double View::getGScale() {
+  xmed = (gxmax + gxmin) / 2;
+  ymed = (gymax + gymin) / 2;
+  double w = gxmax - gxmin;
+  double h = gymax - gymin;
+  if (!(w > 0) || !(h > 0)) return gscale;  // never divide by a closed window
+  return 0.95 * std::min(width_ / w, height_ / h);
+}
+
+void View::prepareRedraw() {
+  cx = width_ / 2;
+  cy = height_ / 2;
+  gscale = getGScale();
+}
+
+Pixel View::toScreen(double x, double y) const {
+  return {toPixel((x - xmed) * gscale + cx), toPixel(cy - (y - ymed) * gscale)};
+}
+
+ModelPoint View::toModel(int X, int Y) const {
+  if (!(gscale > 0)) return {xmed, ymed};
+  return {(X - cx) / gscale + xmed, (cy - Y) / gscale + ymed};
+}
+
+void View::xmaxxmin(const BoundingBox& box) {
+  if (box.empty()) return;
+  double xc = (box.xmax + box.xmin) / 2;
+  double yc = (box.ymax + box.ymin) / 2;
+  double w = box.xmax - box.xmin;
+  double h = box.ymax - box.ymin;
+  if (!(w > 0) && !(h > 0)) w = h = kMinimalExtent;
+  // A drawing area not laid out yet is taken as one pixel.
+  double width = std::max(width_, 1);
+  double height = std::max(height_, 1);
+  double s;
+  if (!(w > 0)) {
+    s = height / h;
+  } else if (!(h > 0)) {
+    s = width / w;
+  } else {
+    s = std::min(width / w, height / h);
+  }
+  xmax = xc + width / s * 0.5;
+  xmin = xc - width / s * 0.5;
+  ymax = yc + height / s * 0.5;
+  ymin = yc - height / s * 0.5;
+}
+
+void View::resetToExtent() {
+  gxmax = xmax;
+  gxmin = xmin;
+  gymax = ymax;
+  gymin = ymin;
+  hScroll = {0, kScrollRange};
+  vScroll = {0, kScrollRange};
+  eps = (xmax - xmin) * 0.01;
+  gscale = getGScale();
+  cx = width_ / 2;
+  cy = height_ / 2;
+}
+
+void View::keepWindowOpen() {
+  double minW = (xmax - xmin) * kMinimalWindowShare;
+  double minH = (ymax - ymin) * kMinimalWindowShare;
+  if (!(gxmax - gxmin >= minW)) {
+    double c = (gxmax + gxmin) / 2;
+    gxmin = c - minW / 2;
+    gxmax = c + minW / 2;
+  }
+  if (!(gymax - gymin >= minH)) {
+    double c = (gymax + gymin) / 2;
+    gymin = c - minH / 2;
+    gymax = c + minH / 2;
+  }
+}
+
+void View::setScrollPositions() {
+  hScroll.position = scrollValue((gxmin - xmin) / (xmax - xmin) * kScrollRange);
+  vScroll.position = scrollValue((ymax - gymax) / (ymax - ymin) * kScrollRange);
+}
+
+void View::setScrollPages() {
+  hScroll.page = scrollValue((gxmax - gxmin) * kScrollRange / (xmax - xmin));
+  vScroll.page = scrollValue((gymax - gymin) * kScrollRange / (ymax - ymin));
+}
+
+void View::zoomIn() {
+  double a = (gxmax - xmed) * 0.75;
+  gxmin = xmed - a;
+  gxmax = xmed + a;
+  double b = (gymax - ymed) * 0.75;
+  gymin = ymed - b;
+  gymax = ymed + b;
+  keepWindowOpen();
+  xrange = gxmax - gxmin;
+  yrange = gymax - gymin;
+  xmed = (gxmax + gxmin) / 2;
+  ymed = (gymax + gymin) / 2;
+  setScrollPages();
+  setScrollPositions();
+}
+
+void View::zoomOut() {
+  double a = (gxmax - xmed) * 1.5;
+  gxmin = xmed - a;
+  gxmax = xmed + a;
+  double b = (gymax - ymed) * 1.5;
+  gymin = ymed - b;
+  gymax = ymed + b;
+  if (gxmax - gxmin > xmax - xmin) showExtent();
+  keepWindowOpen();
+  xrange = gxmax - gxmin;
+  yrange = gymax - gymin;
+  xmed = (gxmax + gxmin) / 2;
+  ymed = (gymax + gymin) / 2;
+  setScrollPages();
+  setScrollPositions();
+}
+
+void View::showExtent() {
+  gxmax = xmax;
+  gxmin = xmin;
+  gymax = ymax;
+  gymin = ymin;
+}
+
+void View::showExtentWithMargin() {
+  showExtent();
+  double mx = (gxmax - gxmin) * 0.05;
+  double my = (gymax - gymin) * 0.05;
+  gxmin -= mx;
+  gxmax += mx;
+  gymin -= my;
+  gymax += my;
+}
+
+void View::panLeft() {
+  double w = gxmax - gxmin;
+  gxmax = std::min(gxmax + 0.25 * w, xmax);
+  gxmin = gxmax - w;
+  setScrollPositions();
+}
+
+void View::panRight() {
+  double w = gxmax - gxmin;
+  gxmin = std::max(gxmin - 0.25 * w, xmin);
+  gxmax = gxmin + w;
+  setScrollPositions();
+}
+
+void View::panUp() {
+  double h = gymax - gymin;
+  dy = 0.25 * h;
+  gymin = std::max(gymin - dy, ymin);
+  gymax = gymin + h;
+  setScrollPositions();
+}
+
+void View::panDown() {
+  double h = gymax - gymin;
+  gymax = std::min(gymax + 0.25 * h, ymax);
+  gymin = gymax - h;
+  setScrollPositions();
+}
+
+void View::scrollHorizontal(int position) {
+  double w = gxmax - gxmin;
+  gxmin = xmin + position * (xmax - xmin) / kScrollRange;
+  gxmax = gxmin + w;
+  xrange = w;
+  hScroll.position = position;
+}
+
+void View::scrollVertical(int position) {
+  double h = gymax - gymin;
+  gymax = ymax - position * (ymax - ymin) / kScrollRange;
+  gymin = gymax - h;
+  yrange = h;
+  vScroll.position = position;
+}
+
+void View::zoomToBand() {
+  ModelPoint org = toModel(XOrg, YOrg);
+  ModelPoint pos = toModel(XPos, YPos);
+  gxmax = pos.x;
+  gxmin = org.x;
+  gymax = org.y;
+  gymin = pos.y;
+  if (gxmin > gxmax) std::swap(gxmin, gxmax);
+  if (gymin > gymax) std::swap(gymin, gymax);
+  xmed = (gxmax + gxmin) / 2;
+  ymed = (gymax + gymin) / 2;
+  double r = std::min((gxmax - gxmin) / (xmax - xmin), (gymax - gymin) / (ymax - ymin));
+  r = std::max(r, kMinimalWindowShare);
+  gxmin = xmed - (xmax - xmin) * r * 0.5;
+  gxmax = xmed + (xmax - xmin) * r * 0.5;
+  gymin = ymed - (ymax - ymin) * r * 0.5;
+  gymax = ymed + (ymax - ymin) * r * 0.5;
+  setScrollPages();
+  setScrollPositions();
+}
+
+void View::startBand(int X, int Y) {
+  XOrg = XPos = X;
+  YOrg = YPos = Y;
+  DrawFlag = true;
+}
+
+void View::moveBand(int X, int Y) {
+  XPos = X;
+  YPos = Y;
+}
+
+}  // namespace meshcond::ui

@@ -1,0 +1,118 @@
+// The condition editor's view: the mapping between metres and pixels of the
+// drawing area, zoom, pan, the scroll bars and the rubber-band rectangle.
+//
+// Plain arithmetic on the window's view fields; the window forwards its
+// buttons, scroll bars and mouse events here and paints what DatShow draws.
+#pragma once
+
+namespace meshcond::ui {
+
+struct Pixel {
+  int x = 0;
+  int y = 0;
+  bool operator==(const Pixel&) const = default;
+};
+
+struct ModelPoint {
+  double x = 0.0;
+  double y = 0.0;
+};
+
+/// A scroll bar's setting: position and page size on the 0..500 scale.
+struct ScrollSetting {
+  int position = 0;
+  int page = 500;
+};
+
+/// The nodes' bounding box, as widened by xmaxxmin before the aspect ratio.
+struct BoundingBox {
+  double xmin = 9999999.0;
+  double xmax = -9999999.0;
+  double ymin = 9999999.0;
+  double ymax = -9999999.0;
+
+  void add(double x, double y);
+  bool empty() const { return xmin > xmax || ymin > ymax; }
+};
+
+class View {
+ public:
+  static constexpr int kScrollRange = 500;
+
+  /// The start-up view: extent and window -2000..2000 both ways, scale 1.
+  View();
+
+  /// The drawing area's size in pixels; sets cx, cy.
+  void setSize(int width, int height);
+  int width() const { return width_; }
+  int height() const { return height_; }
+
+  /// Pixels per metre of the current window; sets xmed, ymed to its centre.
+  double getGScale();
+
+  /// The redraw's first step: cx, cy from the size, gscale from the window.
+  void prepareRedraw();
+
+  Pixel toScreen(double x, double y) const;
+  ModelPoint toModel(int X, int Y) const;
+
+  /// The full extent: the box widened to the drawing area's shape around its
+  /// centre. An empty box keeps the current extent; a box of zero width and
+  /// height gets a minimal size around its point.
+  void xmaxxmin(const BoundingBox& box);
+
+  /// After a load: the window := the full extent, scroll bars to position 0
+  /// and page 500, eps from the extent, scale from the window.
+  void resetToExtent();
+
+  void zoomIn();
+  void zoomOut();
+  /// The window := the full extent (btnAreaSelect).
+  void showExtent();
+  /// The full extent widened by 5 % of its size on every side (btnRed2).
+  void showExtentWithMargin();
+
+  void panLeft();   // spdLeft: the picture moves left
+  void panRight();  // spdRifht: the picture moves right
+  void panUp();     // spdUp: the picture moves up
+  void panDown();   // spdDown: the picture moves down
+
+  /// The user moved a scroll bar: the window keeps its size and moves.
+  void scrollHorizontal(int position);
+  void scrollVertical(int position);
+
+  /// The zoom window's action for the rectangle (XOrg, YOrg)-(XPos, YPos).
+  void zoomToBand();
+
+  /// Rubber band: starts at a pixel, follows the cursor, ends.
+  void startBand(int X, int Y);
+  void moveBand(int X, int Y);
+  void endBand() { DrawFlag = false; }
+
+  // The window's view fields, named as the window names them.
+  double gscale = 1.0;
+  double xmed = 0.0, ymed = 0.0;
+  double xmax = 2000.0, xmin = -2000.0, ymax = 2000.0, ymin = -2000.0;
+  int cx = 0, cy = 0;
+  double dx = 0.0, dy = 0.0;
+  double eps = 0.0;
+  int XOrg = 0, YOrg = 0, XPos = 0, YPos = 0;
+  double gxmax = 2000.0, gxmin = -2000.0, gymax = 2000.0, gymin = -2000.0;
+  double xrange = 0.0, yrange = 0.0;
+  bool DrawFlag = false;
+
+  /// The scroll bars as the view last set them (positions on 0..500; the
+  /// page sizes change only by a zoom or a load).
+  ScrollSetting hScroll;
+  ScrollSetting vScroll;
+
+ private:
+  void setScrollPositions();
+  void setScrollPages();
+  void keepWindowOpen();
+
+  int width_ = 0;
+  int height_ = 0;
+};
+
+}  // namespace meshcond::ui

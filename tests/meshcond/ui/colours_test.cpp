@@ -1,0 +1,35 @@
+// The colour rule of the drawing.
+#include "meshcond/ui/colours.h"
+
+#include <gtest/gtest.h>
+
+namespace meshcond::ui {
+namespace {
+
+TEST(ColourRule, BaseTableAndTheStepOfSeventy) {
+  struct Case {
+    long long k;
+    Colour packed;
+  };
+  const Case cases[] = {
+      {0, 0x000000},  {1, 0x0000FF},   {2, 0x00FFFF},  {5, 0xCD0000},
+      {29, 0xFF901E}, {30, 0x000046},  {31, 0x000145}, {59, 0xFF9064},
+      {60, 0x00008C}, {255, 0x00FEAC}, {-1, 0x000000}, {-255, 0x000000},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.k);
+    EXPECT_EQ(gColor(c.k), c.packed);
+  }
+}
+
+TEST(ColourRule, HugeNumbersStayTwentyFourBits) { EXPECT_LE(gColor(2147483647LL), 0xFFFFFFu); }
+
+TEST(ColourRule, PackedIsBlueGreenRed) {
+  Colour c = gColor(8);  // 255,165,0
+  EXPECT_EQ(redOf(c), 255);
+  EXPECT_EQ(greenOf(c), 165);
+  EXPECT_EQ(blueOf(c), 0);
+}
+
+}  // namespace
+}  // namespace meshcond::ui
