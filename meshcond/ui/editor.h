@@ -1,0 +1,89 @@
+// The condition editor's main-window logic without a window: edit modes,
+// tools, the pen and area actions, the rubber band and the mouse readout.
+// The window forwards its events here and shows the texts kept here.
+#pragma once
+
+#include <string>
+
+#include "meshcond/model/analysis_model.h"
+#include "meshcond/ui/canvas.h"
+#include "meshcond/ui/drawing.h"
+#include "meshcond/ui/view.h"
+
+namespace meshcond::ui {
+
+/// Mouse tools (`stage`).
+enum Tool : int { kToolNone = 0, kToolPen = 1, kToolArea = 2, kToolZoomWindow = 3 };
+
+enum class MouseButton { Left, Right, Middle };
+
+/// Values the main window shares with the dialogs.
+struct SharedChoices {
+  int CurFixGroup = 0;       // group chosen in the fixed water level list; 0 none
+  double CurFixLevel = 0.0;  // that group's level
+  int CurFluctNo = 0;        // boundary last opened for its level series
+};
+
+/// The dialog that "編集" opens in the current mode.
+enum class EditDialog { None, FixedLevels, Rainfall, HeadSeries };
+
+/// Highest face or boundary number the pen accepts.
+inline constexpr int kListNumberLimit = 200;
+
+class ConditionEditor {
+ public:
+  explicit ConditionEditor(AnalysisModel& model);
+
+  /// Edit mode from the menu: labels, 編集's state, EditMat for mode 6.
+  void setMode(int newState);
+  /// Tool buttons: stage, status text; ends any rubber band.
+  void chooseTool(int newStage);
+
+  /// DatShow with the current settings.
+  void redraw(Canvas& canvas);
+
+  /// After a load: the view shows the new mesh's full extent.
+  void resetViewToModel();
+
+  /// A press in the drawing area at pixel (X, Y). Runs the current tool;
+  /// errors (a text in EditMat that does not convert, a number out of range,
+  /// a full seepage face) are thrown with the model unchanged.
+  void mousePress(int X, int Y, MouseButton button, Canvas& canvas);
+  /// A move: the readout, and the rubber band while one is open.
+  void mouseMove(int X, int Y, Canvas& canvas);
+
+  /// "編集": the dialog to open in the current mode (mode 6 first takes
+  /// CurFluctNo from EditMat, which may throw).
+  EditDialog editDialog();
+  /// After the fixed water level list: EditMat := the chosen level.
+  void afterFixedLevelList(Canvas& canvas);
+
+  AnalysisModel& model;
+  View view;
+  SharedChoices shared;
+
+  int stage = kToolPen;
+  int state = kModeMaterial;
+  bool chkElem = true;
+  bool btnEditEnabled = false;
+  std::string EditMat = "1";
+  std::string EditElem;
+  std::string EditXX, EditYY;
+  std::string LabelStage = "材質番号";
+  std::string Label2 = "要素番号";
+  std::string tStatus = "ペン";
+
+  /// Set by every change of the model made here or reported by the window.
+  bool modified = false;
+
+ private:
+  void penAction(double x, double y, MouseButton button, Canvas& canvas);
+  void bandPress(int X, int Y, MouseButton button, Canvas& canvas);
+  void toggleSeepage(int node, int face);
+  void toggleRainfall(int node);
+  void toggleFluctuating(int node, int boundary);
+  int listNumber() const;
+  double nodeRadius() const { return 0.01 * (view.xmax - view.xmin); }
+};
+
+}  // namespace meshcond::ui
