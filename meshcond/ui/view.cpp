@@ -39,10 +39,14 @@ void BoundingBox::add(double x, double y) {
 View::View() { setSize(0, 0); }
 
 void View::setSize(int width, int height) {
-  width_ = std::max(width, 0);
-  height_ = std::max(height, 0);
+  resize(width, height);
   cx = width_ / 2;
   cy = height_ / 2;
+}
+
+void View::resize(int width, int height) {
+  width_ = std::max(width, 0);
+  height_ = std::max(height, 0);
 }
 
 double View::getGScale() {

@@ -44,6 +44,8 @@ class View {
 
   /// The drawing area's size in pixels; sets cx, cy.
   void setSize(int width, int height);
+  /// A new size of the drawing area; the next redraw takes it up.
+  void resize(int width, int height);
   int width() const { return width_; }
   int height() const { return height_; }
 

@@ -1,0 +1,104 @@
+// The redraw at capacity: 20000 elements, their numbers and the markers of a
+// mode, on an off-screen image of 1100 x 600 pixels.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <memory>
+
+#include "meshcond/model/analysis_model.h"
+#include "meshcond/ui/drawing.h"
+#include "meshcond/ui/image_canvas.h"
+
+namespace {
+
+using namespace meshcond;
+using namespace meshcond::ui;
+
+QGuiApplication& application() {
+  static int argc = 1;
+  static char name[] = "meshcond_draw_bench";
+  static char* argv[] = {name, nullptr};
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static QGuiApplication app(argc, argv);
+  return app;
+}
+
+// 200 x 100 quadrilaterals of 1 x 0.5 m: 20000 elements, 20301 nodes (one
+// more than the model holds is not possible, so the top row is 100 x 100 + ...).
+std::unique_ptr<AnalysisModel> capacityModel() {
+  auto m = std::make_unique<AnalysisModel>();
+  const int nx = 200, ny = 99;  // 19800 elements, 20000 nodes
+  m->NUMNP = (nx + 1) * (ny + 1) - 100;
+  auto node = [&](int i, int j) { return i * (ny + 1) + j + 1; };
+  for (int i = 0; i <= nx; ++i)
+    for (int j = 0; j <= ny; ++j) {
+      int n = node(i, j);
+      if (n > kNodeCapacity) continue;
+      m->X[n] = i * 1.0;
+      m->Y[n] = j * 0.5;
+    }
+  int e = 0;
+  for (int i = 0; i < nx && e < kElementCapacity; ++i)
+    for (int j = 0; j < ny && e < kElementCapacity; ++j) {
+      if (node(i + 1, j + 1) > m->NUMNP) continue;
+      ++e;
+      m->KI[e] = {0, node(i, j), node(i + 1, j), node(i + 1, j + 1), node(i, j + 1)};
+      m->MAT[e] = 1 + e % 40;
+    }
+  // Fill up to capacity with triangles over the first column.
+  for (int j = 0; e < kElementCapacity; j = (j + 1) % ny) {
+    ++e;
+    m->KI[e] = {0, node(0, j), node(1, j), node(0, j + 1), 0};
+    m->MAT[e] = 3;
+  }
+  m->NUMEL = e;
+  m->computeCentroids();
+  // Rainfall on the top row, fixed levels on both sides.
+  for (int i = 0; i <= nx; ++i) {
+    int n = node(i, ny);
+    if (n <= m->NUMNP) m->RAINN[++m->NRAIN] = n;
+  }
+  for (int j = 0; j <= ny; ++j) {
+    m->IFIXG[node(0, j)] = 1;
+    m->IFIXG[node(nx - 1, j)] = 2;
+  }
+  return m;
+}
+
+void drawAtCapacity(benchmark::State& state, int mode, bool numbers = true) {
+  application();
+  auto model = capacityModel();
+  QImage image(1100, 600, QImage::Format_RGB32);
+  View view;
+  view.setSize(image.width(), image.height());
+  BoundingBox box;
+  for (int n = 1; n <= model->NUMNP; ++n) box.add(model->X[n], model->Y[n]);
+  view.xmaxxmin(box);
+  view.resetToExtent();
+  DrawSettings settings;
+  settings.state = mode;
+  settings.CurFixGroup = 1;
+  settings.showElementNumbers = numbers;
+  for (auto _ : state) {
+    ImageCanvas canvas(image);
+    DatShow(*model, view, settings, canvas);
+  }
+  state.counters["elements"] = model->NUMEL;
+}
+
+void BM_DatShowMaterials(benchmark::State& state) { drawAtCapacity(state, kModeMaterial); }
+void BM_DatShowWithoutNumbers(benchmark::State& state) {
+  drawAtCapacity(state, kModeMaterial, false);
+}
+void BM_DatShowRainfallMarkers(benchmark::State& state) { drawAtCapacity(state, kModeRainfall); }
+void BM_DatShowFixedLevelMarkers(benchmark::State& state) {
+  drawAtCapacity(state, kModeFixedLevel);
+}
+
+}  // namespace
+
+BENCHMARK(BM_DatShowMaterials)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DatShowWithoutNumbers)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DatShowRainfallMarkers)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DatShowFixedLevelMarkers)->Unit(benchmark::kMillisecond);

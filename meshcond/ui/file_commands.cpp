@@ -1,0 +1,129 @@
+// File menu commands: dialogs, file operations, view reset and messages.
+#include "meshcond/ui/file_commands.h"
+
+#include <exception>
+#include <utility>
+
+#include "common/errors.h"
+#include "meshcond/model/d2_file.h"
+#include "meshcond/model/legacy_file.h"
+#include "meshcond/model/mesh_file.h"
+#include "meshcond/model/run_package.h"
+#include "meshcond/model/zep_file.h"
+
+namespace meshcond::ui {
+
+FileCommands::FileCommands(ConditionEditor& editor, UserDialogs& dialogs,
+                           std::function<void()> redraw)
+    : editor_(editor), model_(editor.model), dialogs_(dialogs), redraw_(std::move(redraw)) {}
+
+template <class Operation>
+bool FileCommands::guarded(Operation&& operation) {
+  try {
+    operation();
+    return true;
+  } catch (const std::exception& e) {
+    dialogs_.message(e.what());
+  } catch (...) {
+    dialogs_.message("予期しないエラーです");
+  }
+  return false;
+}
+
+std::string carryOverMessage(const ConvertReport& report) {
+  return "前のメッシュの条件を引き継ぎました。\n対応する節点のない節点: " +
+         std::to_string(report.nodesWithoutPartner) +
+         "\n対応する要素のない要素: " + std::to_string(report.elementsWithoutPartner) +
+         "\nリストから外した節点: " + std::to_string(report.droppedEntries);
+}
+
+void FileCommands::afterLoad() {
+  editor_.modified = true;
+  editor_.resetViewToModel();
+  redraw_();
+}
+
+void FileCommands::Mesh1Click() {
+  openDialog.filter = "メッシュ(*.DAT)|*.DAT";
+  std::optional<std::string> path = dialogs_.openFile(openDialog);
+  if (!path) return;
+  openDialog.fileName = *path;
+  ConvertReport report;
+  if (!guarded([&] { report = loadMesh(model_, *path); })) return;
+  afterLoad();
+  if (report.converted) dialogs_.message(carryOverMessage(report));
+}
+
+void FileCommands::ZEPDAT2Click() {
+  openDialog.filter = "ZEPANデータ(*.DAT)|*.DAT";
+  std::optional<std::string> path = dialogs_.openFile(openDialog);
+  if (!path) return;
+  openDialog.fileName = *path;
+  if (!guarded([&] { openZepDat(model_, *path); })) return;
+  afterLoad();
+}
+
+void FileCommands::ZEPDAT1Click() {
+  openDialog.filter = "ZEP.DAT(*.DAT)|*.DAT";
+  openDialog.fileName = "ZEP.DAT";
+  std::optional<std::string> path = dialogs_.openFile(openDialog);
+  if (!path) return;
+  openDialog.fileName = *path;
+  if (!guarded([&] { importLegacy(model_, *path); })) return;
+  afterLoad();
+}
+
+bool FileCommands::Save1Click() {
+  saveDialog.defaultExt = "DAT";
+  saveDialog.initialDir = model_.DirName;
+  saveDialog.fileName = "ZEP64.DAT";
+  std::optional<std::string> path = dialogs_.saveFile(saveDialog);
+  if (!path) return false;
+  saveDialog.fileName = *path;
+  if (!guarded([&] { saveAnalysis(model_, *path); })) return false;
+  editor_.modified = false;
+  return true;
+}
+
+void FileCommands::MESH2Click() {
+  saveDialog.fileName = "MESH.DAT";
+  saveDialog.filter = "メッシュデータ(*.DAT)|*.DAT";
+  // The corner counts are stored whether or not the file is written.
+  guarded([&] { meshLines(model_); });
+  std::optional<std::string> path = dialogs_.saveFile(saveDialog);
+  if (!path) return;
+  saveDialog.fileName = *path;
+  guarded([&] { saveMesh(model_, *path); });
+}
+
+void FileCommands::D2DAT1Click() {
+  saveDialog.defaultExt = "DAT";
+  saveDialog.fileName = "D2.DAT";
+  std::optional<std::string> path = dialogs_.saveFile(saveDialog);
+  if (!path) return;
+  saveDialog.fileName = *path;
+  guarded([&] { writeD2Dat(model_, *path); });
+}
+
+void FileCommands::Kasen1Click() {
+  guarded([&] { exportLevels(model_); });
+}
+
+void FileCommands::Kouu1Click() {
+  guarded([&] { exportRain(model_); });
+}
+
+bool FileCommands::mayClose() {
+  if (!editor_.modified) return true;
+  switch (dialogs_.askUnsaved(kUnsavedQuestion)) {
+    case UnsavedAnswer::Save:
+      return Save1Click();
+    case UnsavedAnswer::Discard:
+      return true;
+    case UnsavedAnswer::Cancel:
+      break;
+  }
+  return false;
+}
+
+}  // namespace meshcond::ui

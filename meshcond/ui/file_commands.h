@@ -1,0 +1,77 @@
+// The File menu of the condition editor: the dialogs each command shows and
+// the model's file operations behind them. Dialogs and message boxes come
+// through an interface, so that the commands run without a window too.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "meshcond/model/analysis_model.h"
+#include "meshcond/ui/editor.h"
+
+namespace meshcond::ui {
+
+/// What a file dialog shows. A command sets what it needs; the rest keeps
+/// its value from the dialog's previous use. The filter is "caption|pattern".
+struct FileDialogSettings {
+  std::string filter;
+  std::string defaultExt;
+  std::string fileName;  // proposed name; after a choice, the chosen path
+  std::string initialDir;
+};
+
+enum class UnsavedAnswer { Save, Discard, Cancel };
+
+/// File dialogs and message boxes, shown modally.
+class UserDialogs {
+ public:
+  virtual ~UserDialogs() = default;
+  /// The chosen path, or nothing when the user cancels.
+  virtual std::optional<std::string> openFile(const FileDialogSettings& settings) = 0;
+  virtual std::optional<std::string> saveFile(const FileDialogSettings& settings) = 0;
+  /// A message box with an OK button.
+  virtual void message(const std::string& text) = 0;
+  /// The question before closing with unsaved changes: 保存, 破棄, キャンセル.
+  virtual UnsavedAnswer askUnsaved(const std::string& question) = 0;
+};
+
+inline constexpr const char* kUnsavedQuestion = "変更が保存されていません。保存しますか？";
+
+class FileCommands {
+ public:
+  /// redraw repaints the drawing area (DatShow) and shows its errors.
+  FileCommands(ConditionEditor& editor, UserDialogs& dialogs, std::function<void()> redraw);
+
+  void Mesh1Click();    // 開く > メッシュ
+  void ZEPDAT2Click();  // 開く > ZEP.DAT
+  bool Save1Click();    // 保存(&S); true when written
+  void MESH2Click();    // メッシュ保存
+  void D2DAT1Click();   // D2.DAT
+  void Kasen1Click();   // エキスポート > 河川水位
+  void Kouu1Click();    // エキスポート > 降雨
+  void ZEPDAT1Click();  // (旧)ZEP.DAT
+
+  /// Before the window closes: true when it may close (asks first when the
+  /// model has changes that were not saved).
+  bool mayClose();
+
+  FileDialogSettings openDialog;
+  FileDialogSettings saveDialog;
+
+ private:
+  /// Runs an operation; an error goes into a message box. True when it ran through.
+  template <class Operation>
+  bool guarded(Operation&& operation);
+  void afterLoad();
+
+  ConditionEditor& editor_;
+  AnalysisModel& model_;
+  UserDialogs& dialogs_;
+  std::function<void()> redraw_;
+};
+
+/// The message shown after a load that carried conditions over.
+std::string carryOverMessage(const ConvertReport& report);
+
+}  // namespace meshcond::ui

@@ -1,0 +1,486 @@
+// The condition editor's main window: it forwards buttons, menus, scroll bars
+// and the mouse to the editor logic and shows what it keeps.
+#include "meshcond/ui/main_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <exception>
+
+#include "meshcond/ui/dialogs/analysis_dialog.h"
+#include "meshcond/ui/dialogs/fixed_level_dialog.h"
+#include "meshcond/ui/dialogs/head_series_dialog.h"
+#include "meshcond/ui/dialogs/initial_level_dialog.h"
+#include "meshcond/ui/dialogs/permeability_dialog.h"
+#include "meshcond/ui/dialogs/rainfall_dialog.h"
+#include "meshcond/ui/dialogs/time_dialog.h"
+#include "meshcond/ui/dialogs/title_dialog.h"
+#include "meshcond/ui/image_canvas.h"
+
+namespace meshcond::ui {
+
+namespace {
+
+constexpr int kPanelHeight = 41;
+constexpr int kClientWidth = 1131;
+constexpr int kClientHeight = 637;
+
+/// The drawing area's cursors by number: 1 pencil, 2 diagonal cross, 3 upright cross.
+QCursor toolCursor(int number) {
+  QPixmap pixmap(32, 32);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing, false);
+  switch (number) {
+    case 1: {  // a pencil with its tip at (2, 1)
+      p.setPen(QPen(Qt::black, 1));
+      p.setBrush(QColor(255, 230, 120));
+      const QPoint body[] = {{2, 1}, {6, 11}, {20, 25}, {25, 20}, {11, 6}};
+      p.drawPolygon(body, 5);
+      p.drawLine(6, 11, 11, 6);
+      p.end();
+      return QCursor(pixmap, 2, 1);
+    }
+    case 2:  // a diagonal cross
+      p.setPen(QPen(Qt::black, 1));
+      p.drawLine(6, 6, 26, 26);
+      p.drawLine(6, 26, 26, 6);
+      p.setPen(QPen(Qt::white, 1));
+      p.drawLine(7, 6, 26, 25);
+      p.drawLine(7, 26, 26, 7);
+      p.end();
+      return QCursor(pixmap, 16, 16);
+    default:  // an upright cross
+      p.setPen(QPen(Qt::black, 1));
+      p.drawLine(16, 2, 16, 30);
+      p.drawLine(2, 16, 30, 16);
+      p.setPen(QPen(Qt::white, 1));
+      p.drawLine(17, 2, 17, 30);
+      p.drawLine(2, 17, 30, 17);
+      p.end();
+      return QCursor(pixmap, 16, 16);
+  }
+}
+
+/// A widget that lays out its children itself whenever it changes size.
+class PanelMain : public QWidget {
+ public:
+  PanelMain(QWidget* parent, std::function<void()> layout)
+      : QWidget(parent), layout_(std::move(layout)) {
+    setObjectName(QStringLiteral("PanelMain"));
+  }
+
+ protected:
+  void resizeEvent(QResizeEvent*) override { layout_(); }
+
+ private:
+  std::function<void()> layout_;
+};
+
+QToolButton* glyphButton(QWidget* parent, const char* name, const QString& glyph,
+                         const QString& tip, int x) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setText(glyph);
+  button->setToolTip(tip);
+  button->setAutoRaise(true);
+  button->setGeometry(x, 5, 30, 30);
+  return button;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y, int w) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(QString::fromLatin1(name));
+  l->setGeometry(x, y, w, 17);
+  return l;
+}
+
+QLineEdit* edit(QWidget* parent, const char* name, const QString& text, int x, int w) {
+  auto* e = new QLineEdit(text, parent);
+  e->setObjectName(QString::fromLatin1(name));
+  e->setGeometry(x, 9, w, 23);
+  return e;
+}
+
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+MainWindow::MainWindow(AnalysisModel& model, UserDialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent),
+      model_(model),
+      dialogs_(dialogs),
+      editor_(model),
+      files_(editor_, dialogs, [this] { redraw(); }) {
+  setObjectName(QStringLiteral("TForm1"));
+  setWindowTitle(QStringLiteral("材質番号を振る"));
+  setFont(ImageCanvas::drawingFont(9));
+
+  auto* central = new QWidget(this);
+  auto* column = new QVBoxLayout(central);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  auto* panel1 = new QWidget(central);
+  panel1->setObjectName(QStringLiteral("Panel1"));
+  panel1->setFixedHeight(kPanelHeight);
+  createPanel(panel1);
+  column->addWidget(panel1);
+  panelMain_ = new PanelMain(central, [this] { layoutDrawingArea(); });
+  column->addWidget(panelMain_, 1);
+  image1_ = new DrawingArea(panelMain_);
+  scrollX_ = new QScrollBar(Qt::Horizontal, panelMain_);
+  scrollX_->setObjectName(QStringLiteral("ScrollXBar"));
+  scrollY_ = new QScrollBar(Qt::Vertical, panelMain_);
+  scrollY_->setObjectName(QStringLiteral("ScrollYBar"));
+  for (QScrollBar* bar : {scrollX_, scrollY_}) bar->setRange(0, View::kScrollRange);
+  setCentralWidget(central);
+  createMenus();
+  resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+
+  connect(scrollX_, &QScrollBar::valueChanged, this, [this](int value) {
+    if (syncing_) return;
+    editor_.view.scrollHorizontal(value);
+    redraw();
+  });
+  connect(scrollY_, &QScrollBar::valueChanged, this, [this](int value) {
+    if (syncing_) return;
+    editor_.view.scrollVertical(value);
+    redraw();
+  });
+  image1_->onPress = [this](int x, int y, MouseButton button) {
+    guarded([&] {
+      ImageCanvas canvas(image1_->image());
+      editor_.mousePress(x, y, button, canvas);
+    });
+    syncFromEditor();
+    image1_->update();
+  };
+  image1_->onMove = [this](int x, int y) {
+    guarded([&] {
+      ImageCanvas canvas(image1_->image());
+      editor_.mouseMove(x, y, canvas);
+    });
+    editXX_->setText(qs(editor_.EditXX));
+    editYY_->setText(qs(editor_.EditYY));
+    if (editor_.view.DrawFlag) image1_->update();
+  };
+
+  // The dialogs, each created once for the program's lifetime.
+  SharedChoices& shared = editor_.shared;
+  form2_ = std::make_unique<TitleDialog>(model_, shared, this);
+  form3_ = std::make_unique<AnalysisDialog>(model_, shared, this);
+  form4_ = std::make_unique<RainfallDialog>(model_, shared, this);
+  form5_ = std::make_unique<TimeDialog>(model_, shared, this);
+  form6_ = std::make_unique<PermeabilityDialog>(model_, shared, this);
+  form7_ = std::make_unique<HeadSeriesDialog>(model_, shared, this);
+  form8_ = std::make_unique<InitialLevelDialog>(model_, shared, this);
+  formFix_ = std::make_unique<FixedLevelDialog>(model_, shared, this);
+
+  installEventFilter(this);
+  editMat_->installEventFilter(this);
+  editElem_->installEventFilter(this);
+  syncFromEditor();
+}
+
+MainWindow::~MainWindow() = default;
+
+template <class Action>
+void MainWindow::guarded(Action&& action) {
+  try {
+    action();
+  } catch (const std::exception& e) {
+    dialogs_.message(e.what());
+  }
+}
+
+void MainWindow::createPanel(QWidget* panel) {
+  auto connectButton = [this](QAbstractButton* button, std::function<void()> action) {
+    connect(button, &QAbstractButton::clicked, this, [action] { action(); });
+  };
+  connectButton(glyphButton(panel, "spdExp", QStringLiteral("＋"), QStringLiteral("拡大"), 20),
+                [this] {
+                  editor_.view.zoomIn();
+                  afterViewChange(true);
+                });
+  connectButton(glyphButton(panel, "spdRed", QStringLiteral("－"), QStringLiteral("縮小"), 56),
+                [this] {
+                  editor_.view.zoomOut();
+                  afterViewChange(true);
+                });
+  connectButton(glyphButton(panel, "spdLeft", QStringLiteral("←"), QStringLiteral("左へ"), 104),
+                [this] {
+                  editor_.view.panLeft();
+                  afterViewChange(true);
+                });
+  connectButton(glyphButton(panel, "spdUp", QStringLiteral("↑"), QStringLiteral("上へ"), 134),
+                [this] {
+                  editor_.view.panUp();
+                  afterViewChange(true);
+                });
+  connectButton(glyphButton(panel, "spdDown", QStringLiteral("↓"), QStringLiteral("下へ"), 164),
+                [this] {
+                  editor_.view.panDown();
+                  afterViewChange(true);
+                });
+  connectButton(glyphButton(panel, "spdRifht", QStringLiteral("→"), QStringLiteral("右へ"), 194),
+                [this] {
+                  editor_.view.panRight();
+                  afterViewChange(true);
+                });
+  connectButton(
+      glyphButton(panel, "btnExp2", QStringLiteral("□"), QStringLiteral("範囲を拡大"), 248),
+      [this] { chooseTool(kToolZoomWindow); });
+  connectButton(
+      glyphButton(panel, "btnRed2", QStringLiteral("◇"), QStringLiteral("全体（余白付き）"), 284),
+      [this] {
+        editor_.view.showExtentWithMargin();
+        afterViewChange(false);
+      });
+  chkElem_ = new QCheckBox(QStringLiteral("要素番号表示"), panel);
+  chkElem_->setObjectName(QStringLiteral("chkElem"));
+  chkElem_->setChecked(true);
+  chkElem_->setGeometry(322, 12, 100, 17);
+  connect(chkElem_, &QCheckBox::toggled, this, [this](bool on) { editor_.chkElem = on; });
+  connectButton(
+      glyphButton(panel, "btnAreaSelect", QStringLiteral("全"), QStringLiteral("全体"), 425),
+      [this] {
+        editor_.view.showExtent();
+        afterViewChange(false);
+      });
+  connectButton(glyphButton(panel, "btnPen", QStringLiteral("ペ"), QStringLiteral("ペン"), 461),
+                [this] { chooseTool(kToolPen); });
+  connectButton(glyphButton(panel, "btnArea", QStringLiteral("エ"), QStringLiteral("エリア"), 496),
+                [this] { chooseTool(kToolArea); });
+  labelStage_ = label(panel, "LabelStage", QStringLiteral("材質番号"), 535, 3, 82);
+  tStatus_ = label(panel, "tStatus", QString(), 539, 21, 78);
+  editMat_ = edit(panel, "EditMat", QStringLiteral("1"), 619, 55);
+  connect(editMat_, &QLineEdit::textChanged, this, [this](const QString& text) {
+    if (!syncing_) editor_.EditMat = text.toStdString();
+  });
+  connect(editMat_, &QLineEdit::editingFinished, this, [this] { redraw(); });
+  btnEdit_ = new QPushButton(QStringLiteral("編集"), panel);
+  btnEdit_->setObjectName(QStringLiteral("btnEdit"));
+  btnEdit_->setGeometry(677, 8, 52, 25);
+  connect(btnEdit_, &QPushButton::clicked, this, [this] { editClicked(); });
+  label2_ = label(panel, "Label2", QStringLiteral("要素番号"), 734, 12, 68);
+  editElem_ = edit(panel, "EditElem", QString(), 805, 60);
+  label(panel, "Label1", QStringLiteral("X"), 869, 12, 14);
+  editXX_ = edit(panel, "EditXX", QString(), 885, 72);
+  label(panel, "Label3", QStringLiteral("Y"), 961, 12, 14);
+  editYY_ = edit(panel, "EditYY", QString(), 978, 72);
+  auto* spdRedraw = new QPushButton(QStringLiteral("再描画"), panel);
+  spdRedraw->setObjectName(QStringLiteral("spdRedraw"));
+  spdRedraw->setGeometry(1052, 8, 70, 25);
+  connect(spdRedraw, &QPushButton::clicked, this, [this] { redraw(); });
+}
+
+void MainWindow::createMenus() {
+  auto item = [this](QMenu* menu, const char* name, const QString& caption,
+                     std::function<void()> action) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(QString::fromLatin1(name));
+    if (action) connect(a, &QAction::triggered, this, [action] { action(); });
+    return a;
+  };
+  auto menu = [](QMenu* parent, const char* name, const QString& caption) {
+    QMenu* m = parent->addMenu(caption);
+    m->setObjectName(QString::fromLatin1(name));
+    m->menuAction()->setObjectName(QString::fromLatin1(name));
+    return m;
+  };
+
+  QMenu* n1 = menuBar()->addMenu(QStringLiteral("ファイル"));
+  n1->setObjectName(QStringLiteral("N1"));
+  QMenu* open1 = menu(n1, "Open1", QStringLiteral("開く(&O)"));
+  item(open1, "Mesh1", QStringLiteral("メッシュ"), [this] { files_.Mesh1Click(); });
+  item(open1, "ZEPDAT2", QStringLiteral("ZEP.DAT"), [this] { files_.ZEPDAT2Click(); });
+  item(n1, "Save1", QStringLiteral("保存(&S)"), [this] { files_.Save1Click(); });
+  item(n1, "MESH2", QStringLiteral("メッシュ保存"), [this] { files_.MESH2Click(); });
+  item(n1, "D2DAT1", QStringLiteral("D2.DAT"), [this] { files_.D2DAT1Click(); });
+  n1->addSeparator()->setObjectName(QStringLiteral("N2"));
+  QMenu* n5 = menu(n1, "N5", QStringLiteral("エキスポート"));
+  item(n5, "Kasen1", QStringLiteral("河川水位"), [this] { files_.Kasen1Click(); });
+  item(n5, "Kouu1", QStringLiteral("降雨"), [this] { files_.Kouu1Click(); });
+  item(n1, "ZEPDAT1", QStringLiteral("(旧)ZEP.DAT"), [this] { files_.ZEPDAT1Click(); });
+  item(n1, "Exit1", QStringLiteral("終了(&X)"), [this] { close(); });
+
+  QMenu* n3 = menuBar()->addMenu(QStringLiteral("編集"));
+  n3->setObjectName(QStringLiteral("N3"));
+  title1_ =
+      item(n3, "TITLE1", QStringLiteral("タイトル"), [this] { openDataDialog(title1_, *form2_); });
+  solv1_ =
+      item(n3, "SOLV1", QStringLiteral("解析条件"), [this] { openDataDialog(solv1_, *form3_); });
+  time1_ = item(n3, "TIME1", QStringLiteral("時間・許容誤差"),
+                [this] { openDataDialog(time1_, *form5_); });
+  element1_ = item(n3, "Element1", QStringLiteral("材質"), [this] { chooseMode(kModeMaterial); });
+  tosui1_ =
+      item(n3, "TOSUI1", QStringLiteral("透水係数"), [this] { openDataDialog(tosui1_, *form6_); });
+  for (QAction* a : {title1_, solv1_, time1_, element1_, tosui1_}) a->setCheckable(true);
+
+  QMenu* n4 = menuBar()->addMenu(QStringLiteral("初期・境界条件"));
+  n4->setObjectName(QStringLiteral("N4"));
+  item(n4, "SYOKI1", QStringLiteral("初期水位"), [this] {
+    editor_.stage = kToolNone;
+    btnEdit_->setEnabled(false);
+    if (runDialog(*form8_) == QDialog::Accepted) editor_.modified = true;
+    redraw();
+  });
+  item(n4, "FIXWL1", QStringLiteral("水位固定"), [this] { chooseMode(kModeFixedLevel); });
+  item(n4, "SINSYUTU1", QStringLiteral("浸出点"), [this] { chooseMode(kModeSeepage); });
+  item(n4, "RAIN1", QStringLiteral("降雨浸透"), [this] { chooseMode(kModeRainfall); });
+  item(n4, "FLOATWL1", QStringLiteral("水位変動"), [this] { chooseMode(kModeFluctuating); });
+  // Shown for completeness; these conditions are not edited here.
+  for (auto [name, caption] : {std::pair{"QDIX", "流量固定"}, std::pair{"QFLOAT1", "流量変動"},
+                               std::pair{"WELLB", "井戸底"}, std::pair{"WELLW", "井戸壁"}}) {
+    item(n4, name, QString::fromUtf8(caption), nullptr)->setEnabled(false);
+  }
+}
+
+void MainWindow::applyStartupSettings() {
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect area = screen->availableGeometry();
+    move(area.topLeft());
+    resize(area.size());
+  }
+  layoutDrawingArea();
+  View& view = editor_.view;
+  view.setSize(image1_->width(), image1_->height());
+  view.xmin = view.gxmin = view.ymin = view.gymin = -2000;
+  view.xmax = view.gxmax = view.ymax = view.gymax = 2000;
+  view.gscale = 1;
+  chooseTool(kToolPen);
+  editor_.state = kModeMaterial;
+  syncFromEditor();
+}
+
+void MainWindow::layoutDrawingArea() {
+  int w = panelMain_->width(), h = panelMain_->height();
+  int sxh = scrollX_->sizeHint().height();
+  int syw = scrollY_->sizeHint().width();
+  scrollX_->setGeometry(0, h - sxh, std::max(w - syw, 0), sxh);
+  scrollY_->setGeometry(w - syw, 0, syw, std::max(h - sxh, 0));
+  image1_->setGeometry(0, 0, std::max(w - syw - 2, 1), std::max(h - sxh - 2, 1));
+  editor_.view.resize(image1_->width(), image1_->height());
+}
+
+void MainWindow::redraw() {
+  guarded([&] {
+    ImageCanvas canvas(image1_->image());
+    editor_.redraw(canvas);
+  });
+  syncFromEditor();
+  image1_->update();
+}
+
+void MainWindow::afterViewChange(bool scrollBars) {
+  if (scrollBars) syncScrollBars();
+  redraw();
+}
+
+void MainWindow::syncScrollBars() {
+  syncing_ = true;
+  auto apply = [](QScrollBar* bar, const ScrollSetting& s) {
+    int page = std::clamp(s.page, 1, View::kScrollRange);
+    bar->setPageStep(page);
+    bar->setRange(0, View::kScrollRange - page);
+    bar->setValue(s.position);
+  };
+  apply(scrollX_, editor_.view.hScroll);
+  apply(scrollY_, editor_.view.vScroll);
+  syncing_ = false;
+}
+
+void MainWindow::syncFromEditor() {
+  syncing_ = true;
+  labelStage_->setText(qs(editor_.LabelStage));
+  tStatus_->setText(qs(editor_.tStatus));
+  if (editMat_->text() != qs(editor_.EditMat)) editMat_->setText(qs(editor_.EditMat));
+  editElem_->setText(qs(editor_.EditElem));
+  label2_->setText(qs(editor_.Label2));
+  btnEdit_->setEnabled(editor_.btnEditEnabled);
+  chkElem_->setChecked(editor_.chkElem);
+  setWindowModified(editor_.modified);
+  syncing_ = false;
+  syncScrollBars();
+}
+
+void MainWindow::chooseTool(int stage) {
+  editor_.chooseTool(stage);
+  int cursor = stage == kToolArea ? 3 : stage == kToolZoomWindow ? 2 : 1;
+  image1_->setCursor(toolCursor(cursor));
+  syncFromEditor();
+}
+
+void MainWindow::chooseMode(int state) {
+  editor_.setMode(state);
+  if (state == kModeMaterial) {
+    element1_->setChecked(true);
+    for (QAction* a : {title1_, solv1_, time1_, tosui1_}) a->setChecked(false);
+  }
+  redraw();
+}
+
+int MainWindow::runDialog(ConditionDialog& dialog) {
+  return showDialog ? showDialog(dialog) : dialog.exec();
+}
+
+void MainWindow::openDataDialog(QAction* item, ConditionDialog& dialog) {
+  editor_.btnEditEnabled = false;
+  for (QAction* a : {title1_, solv1_, time1_, element1_, tosui1_}) a->setChecked(a == item);
+  syncFromEditor();
+  if (runDialog(dialog) == QDialog::Accepted) editor_.modified = true;
+  syncFromEditor();
+}
+
+void MainWindow::editClicked() {
+  EditDialog which = EditDialog::None;
+  guarded([&] { which = editor_.editDialog(); });
+  switch (which) {
+    case EditDialog::FixedLevels:
+      if (runDialog(*formFix_) == QDialog::Accepted) editor_.modified = true;
+      guarded([&] {
+        ImageCanvas canvas(image1_->image());
+        editor_.afterFixedLevelList(canvas);
+      });
+      syncFromEditor();
+      image1_->update();
+      break;
+    case EditDialog::Rainfall:
+      if (runDialog(*form4_) == QDialog::Accepted) editor_.modified = true;
+      break;
+    case EditDialog::HeadSeries:
+      if (runDialog(*form7_) == QDialog::Accepted) editor_.modified = true;
+      break;
+    case EditDialog::None:
+      break;
+  }
+  syncFromEditor();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (files_.mayClose()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+  syncFromEditor();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+      if (watched == editMat_) editor_.EditMat = editMat_->text().toStdString();
+      focusNextChild();
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace meshcond::ui
