@@ -1,21 +1,99 @@
 #include "meshcond/model/run_package.h"
 
+#include <cmath>
+#include <string>
+
 #include "common/errors.h"
+#include "common/numbers.h"
+#include "common/text_file.h"
+#include "meshcond/model/file_group.h"
+#include "meshcond/model/zep_file.h"
 
 namespace meshcond {
 
 namespace {
-[[noreturn]] void notYet() { throw common::Error("this file operation is not available yet"); }
+
+std::string num(long long value) { return std::to_string(value); }
+
+std::string csvNumber(double value, const std::string& what) {
+  if (!std::isfinite(value))
+    throw common::RangeError(what + " is not a finite number and cannot be exported");
+  return common::formatGeneral(value);
+}
+
+std::string exportTo(const AnalysisModel& model, const char* name,
+                     const std::vector<std::string>& lines) {
+  std::string path = common::joinPath(model.DirName, name);
+  common::writeTextLines(path, lines);
+  return path;
+}
+
 }  // namespace
 
-}  // namespace meshcond
-namespace meshcond {
-std::vector<std::string> saveAnalysis(AnalysisModel&, const std::string&) { notYet(); }
-std::vector<std::string> inputTxtLines() { notYet(); }
-std::vector<std::string> zepanBatLines() { notYet(); }
-std::vector<std::string> workLstLines() { notYet(); }
-std::vector<std::string> levelCsvLines(const AnalysisModel&) { notYet(); }
-std::vector<std::string> rainCsvLines(const AnalysisModel&) { notYet(); }
-std::string exportLevels(const AnalysisModel&) { notYet(); }
-std::string exportRain(const AnalysisModel&) { notYet(); }
+std::vector<std::string> inputTxtLines() { return {"ZEP64.DAT", "ZEP64.PRN"}; }
+
+std::vector<std::string> zepanBatLines() {
+  return {"time /t", "c:\\zepandir\\zepan2d.exe < input.txt", "time /t"};
+}
+
+std::vector<std::string> workLstLines() {
+  return {"out1.out",  "out2.out", "out3.out", "out4.out", "out5.out",
+          "out6.out",  "out7.out", "out8.out", "out9.out", "out10.out",
+          "out11.out", "2000000",  "2000000",  "2000000",  ""};
+}
+
+std::vector<std::string> saveAnalysis(AnalysisModel& model, const std::string& path) {
+  AnalysisModel prepared = model;
+  prepareZepDat(prepared);
+  std::vector<GroupFile> files{{path, common::encodeLines(zepDatLines(prepared))}};
+  std::vector<std::string> written;
+  std::string folder = common::folderOf(path);
+  auto addIfAbsent = [&](const char* name, const std::vector<std::string>& lines) {
+    std::string target = common::joinPath(folder, name);
+    if (common::pathExists(target)) return;
+    files.push_back({target, common::encodeLines(lines)});
+    written.push_back(name);
+  };
+  addIfAbsent("input.txt", inputTxtLines());
+  addIfAbsent("zepan.bat", zepanBatLines());
+  addIfAbsent("WORK.LST", workLstLines());
+  writeFileGroup(files);
+  model = std::move(prepared);
+  return written;
+}
+
+std::vector<std::string> levelCsvLines(const AnalysisModel& m) {
+  if (m.NFT[1] < 0 || m.NFT[1] > kFluctSeriesCapacity)
+    throw common::RangeError("level series length NFT " + num(m.NFT[1]) + " of boundary 1 is " +
+                             "outside 0.." + num(kFluctSeriesCapacity));
+  std::vector<std::string> lines{"時間,水位"};
+  for (int k = 1; k <= m.NFT[1]; ++k) {
+    std::string point = "level series point " + num(k);
+    lines.push_back(csvNumber(loadAt(m.FTIME[1], k), point + " time") + "," +
+                    csvNumber(loadAt(m.FLEV[1], k), point + " level"));
+  }
+  return lines;
+}
+
+std::vector<std::string> rainCsvLines(const AnalysisModel& m) {
+  if (m.NRTIME < 0 || m.NRTIME > kRainSeriesCapacity)
+    throw common::RangeError("rainfall series length NRTIME " + num(m.NRTIME) + " is outside 0.." +
+                             num(kRainSeriesCapacity));
+  std::vector<std::string> lines{"時間,降雨"};
+  for (int k = 1; k <= m.NRTIME; ++k) {
+    std::string point = "rainfall series point " + num(k);
+    lines.push_back(csvNumber(m.RTIME[k], point + " time") + "," +
+                    csvNumber(m.RAIN[k] * 1000.0, point + " intensity in mm/h"));
+  }
+  return lines;
+}
+
+std::string exportLevels(const AnalysisModel& model) {
+  return exportTo(model, kLevelCsvName, levelCsvLines(model));
+}
+
+std::string exportRain(const AnalysisModel& model) {
+  return exportTo(model, kRainCsvName, rainCsvLines(model));
+}
+
 }  // namespace meshcond

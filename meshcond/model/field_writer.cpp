@@ -1,0 +1,72 @@
+#include "meshcond/model/field_writer.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "common/errors.h"
+#include "common/numbers.h"
+
+namespace meshcond {
+
+namespace {
+
+/// The value as a reader would want to see it in a message.
+std::string shortest(double value) {
+  if (std::isnan(value)) return "NaN";
+  if (std::isinf(value)) return value < 0 ? "-infinity" : "infinity";
+  char buffer[64];
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
+}  // namespace
+
+void FieldWriter::begin(bool blankSeparated) {
+  current_.clear();
+  blankSeparated_ = blankSeparated;
+}
+
+void FieldWriter::end() {
+  lines_.push_back(std::move(current_));
+  current_.clear();
+}
+
+void FieldWriter::line(std::string text) {
+  lines_.push_back(std::move(text));
+  current_.clear();
+}
+
+void FieldWriter::put(const std::string& text, int width, const std::string& item,
+                      const std::string& format, const std::string& valueText) {
+  std::string where =
+      file_ + " line " + std::to_string(lines_.size() + 1) + ": " + item + " = " + valueText;
+  if (static_cast<int>(text.size()) > width)
+    throw common::RangeError(where + " does not fit its field \"" + format + "\" (" +
+                             std::to_string(text.size()) + " characters in " +
+                             std::to_string(width) + ")");
+  if (blankSeparated_ && !current_.empty() && (text.empty() || text.front() != ' '))
+    throw common::RangeError(where + " fills its whole field \"" + format +
+                             "\" and would run into the field before it");
+  current_ += text;
+}
+
+void FieldWriter::i(long long value, int width, const std::string& item) {
+  put(common::formatInt(value, width), width, item, "%" + std::to_string(width) + "d",
+      std::to_string(value));
+}
+
+void FieldWriter::f(double value, int width, int precision, const std::string& item) {
+  std::string format = "%" + std::to_string(width) + "." + std::to_string(precision) + "f";
+  std::string text = std::isfinite(value) ? common::formatFixed(value, width, precision)
+                                          : std::string(static_cast<size_t>(width) + 1, '*');
+  put(text, width, item, format, shortest(value));
+}
+
+void FieldWriter::e(double value, int width, int digits, const std::string& item) {
+  std::string format = "%" + std::to_string(width) + "." + std::to_string(digits) + "e";
+  std::string text = std::isfinite(value) ? common::formatE(value, width, digits)
+                                          : std::string(static_cast<size_t>(width) + 1, '*');
+  put(text, width, item, format, shortest(value));
+}
+
+}  // namespace meshcond

@@ -1,0 +1,60 @@
+// Building the lines of the column files: every number is checked against
+// its field before anything is written, so that a file never carries a value
+// its readers would misread.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace meshcond {
+
+class FieldWriter {
+ public:
+  /// `file` names the file kind in messages ("ZEP.DAT", "D2.DAT").
+  explicit FieldWriter(std::string file) : file_(std::move(file)) {}
+
+  /// Starts a line. On a blank-separated line every field after the first
+  /// must keep a blank in front of it (its reader splits at blanks).
+  void begin(bool blankSeparated);
+  /// Ends the current line (even when empty).
+  void end();
+  /// A whole line of text as it is.
+  void line(std::string text);
+
+  /// "%{width}d"
+  void i(long long value, int width, const std::string& item);
+  /// "%{width}.{precision}f"
+  void f(double value, int width, int precision, const std::string& item);
+  /// The e format: `digits` significant digits, "E", sign, 3+ exponent digits.
+  void e(double value, int width, int digits, const std::string& item);
+  /// Literal text, not checked.
+  void text(const std::string& literal) { current_ += literal; }
+
+  /// Writes `count` entries, n per line: a new line is begun for the first
+  /// entry and after every n; a list of 0 entries writes no line.
+  template <class Entry>
+  void list(int count, int perLine, bool blankSeparated, Entry entry) {
+    for (int k = 1; k <= count; ++k) {
+      if ((k - 1) % perLine == 0) {
+        if (k > 1) end();
+        begin(blankSeparated);
+      }
+      entry(k);
+    }
+    if (count > 0) end();
+  }
+
+  std::vector<std::string> take() { return std::move(lines_); }
+  size_t lineCount() const { return lines_.size(); }
+
+ private:
+  void put(const std::string& text, int width, const std::string& item, const std::string& format,
+           const std::string& valueText);
+
+  std::string file_;
+  std::vector<std::string> lines_;
+  std::string current_;
+  bool blankSeparated_ = false;
+};
+
+}  // namespace meshcond
