@@ -118,7 +118,7 @@ MainWindow::MainWindow(AnalysisModel& model, UserDialogs& dialogs, QWidget* pare
       editor_(model),
       files_(editor_, dialogs, [this] { redraw(); }) {
   setObjectName(QStringLiteral("TForm1"));
-  setWindowTitle(QStringLiteral("材質番号を振る"));
+  setWindowTitle(QStringLiteral("材質番号を振る[*]"));
   setFont(ImageCanvas::drawingFont(9));
 
   auto* central = new QWidget(this);

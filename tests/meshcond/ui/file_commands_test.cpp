@@ -1,0 +1,168 @@
+// The File menu without a window: dialog settings, loads, errors, the close question.
+#include "meshcond/ui/file_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "common/text_file.h"
+#include "fake_dialogs.h"
+#include "meshcond/model/mesh_file.h"
+
+namespace meshcond::ui {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FakeDialogs;
+
+const std::string kSection = SEEP_FIXTURE_DIR "/meshcond/section_MESH.DAT";
+
+class FileCommandsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() /
+          ("meshcond_files_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+           "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    editor.view.setSize(1000, 500);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+  std::string path(const char* name) const { return (dir / name).string(); }
+
+  fs::path dir;
+  std::unique_ptr<AnalysisModel> owner = std::make_unique<AnalysisModel>();
+  AnalysisModel& m = *owner;
+  ConditionEditor editor{m};
+  FakeDialogs dialogs;
+  int redraws = 0;
+  FileCommands files{editor, dialogs, [this] { ++redraws; }};
+};
+
+TEST_F(FileCommandsTest, MeshOpensThroughTheDialogAndShowsTheWholeMesh) {
+  dialogs.paths.push_back(kSection);
+  files.Mesh1Click();
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_FALSE(dialogs.shown[0].save);
+  EXPECT_EQ(dialogs.shown[0].settings.filter, "メッシュ(*.DAT)|*.DAT");
+  EXPECT_EQ(m.NUMNP, 147);
+  EXPECT_EQ(m.NUMEL, 140);
+  EXPECT_EQ(redraws, 1);
+  EXPECT_TRUE(editor.modified);
+  EXPECT_TRUE(dialogs.messages.empty());  // a first mesh carries nothing over
+  // 60 x 12 m in 1000 x 500 pixels: the width decides.
+  EXPECT_NEAR(editor.view.xmin, 0.0, 1e-12);
+  EXPECT_DOUBLE_EQ(editor.view.xmax, 60.0);
+  EXPECT_DOUBLE_EQ(editor.view.gxmax, 60.0);
+  EXPECT_NEAR(editor.view.eps, 0.6, 1e-12);
+  EXPECT_EQ(editor.view.hScroll.page, 500);
+
+  // The second load carries the conditions over and says so; the dialog
+  // keeps the name it last held.
+  m.MAT[5] = 3;
+  dialogs.paths.push_back(kSection);
+  files.Mesh1Click();
+  EXPECT_EQ(dialogs.shown[1].settings.fileName, kSection);
+  EXPECT_EQ(m.MAT[5], 3);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0], carryOverMessage(ConvertReport{true, 0, 0, 0}));
+}
+
+TEST_F(FileCommandsTest, CancelledOrFailedLoadsChangeNothing) {
+  files.Mesh1Click();  // cancelled
+  EXPECT_EQ(m.NUMNP, 0);
+  EXPECT_EQ(redraws, 0);
+  EXPECT_FALSE(editor.modified);
+
+  common::writeTextLines(
+      path("bad.DAT"),
+      {"           2           1", "       1     0.000     0.000", "       2     x         1.000"});
+  dialogs.paths.push_back(path("bad.DAT"));
+  files.Mesh1Click();
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_NE(dialogs.messages[0].find("bad.DAT"), std::string::npos) << dialogs.messages[0];
+  EXPECT_EQ(m.NUMNP, 0);
+  EXPECT_EQ(redraws, 0);
+  EXPECT_FALSE(editor.modified);
+}
+
+TEST_F(FileCommandsTest, EachCommandSetsItsOwnDialogValues) {
+  m.DirName = dir.string();
+  files.Save1Click();
+  files.MESH2Click();
+  files.D2DAT1Click();
+  files.ZEPDAT2Click();
+  files.ZEPDAT1Click();
+  ASSERT_EQ(dialogs.shown.size(), 5u);
+  const FileDialogSettings& save = dialogs.shown[0].settings;
+  EXPECT_TRUE(dialogs.shown[0].save);
+  EXPECT_EQ(save.defaultExt, "DAT");
+  EXPECT_EQ(save.initialDir, dir.string());
+  EXPECT_EQ(save.fileName, "ZEP64.DAT");
+  const FileDialogSettings& mesh = dialogs.shown[1].settings;
+  EXPECT_EQ(mesh.fileName, "MESH.DAT");
+  EXPECT_EQ(mesh.filter, "メッシュデータ(*.DAT)|*.DAT");
+  EXPECT_EQ(mesh.defaultExt, "DAT");  // left as the last save set it
+  const FileDialogSettings& d2 = dialogs.shown[2].settings;
+  EXPECT_EQ(d2.fileName, "D2.DAT");
+  EXPECT_EQ(d2.filter, "メッシュデータ(*.DAT)|*.DAT");  // kept from the previous use
+  EXPECT_EQ(dialogs.shown[3].settings.filter, "ZEPANデータ(*.DAT)|*.DAT");
+  EXPECT_FALSE(dialogs.shown[3].save);
+  EXPECT_EQ(dialogs.shown[4].settings.filter, "ZEP.DAT(*.DAT)|*.DAT");
+  EXPECT_EQ(dialogs.shown[4].settings.fileName, "ZEP.DAT");
+  EXPECT_TRUE(dialogs.messages.empty());  // every dialog was cancelled
+}
+
+TEST_F(FileCommandsTest, MeshSaveWritesWhatTheModelWrites) {
+  loadMesh(m, kSection);
+  dialogs.paths.push_back(path("out.DAT"));
+  files.MESH2Click();
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_EQ(common::readFileBytes(path("out.DAT")), common::readFileBytes(kSection));
+}
+
+TEST_F(FileCommandsTest, ErrorsOfFileOperationsGoIntoAMessage) {
+  loadMesh(m, kSection);
+  dialogs.paths.push_back((dir / "missing" / "MESH.DAT").string());
+  files.MESH2Click();
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_NE(dialogs.messages[0].find("missing"), std::string::npos) << dialogs.messages[0];
+}
+
+TEST_F(FileCommandsTest, ClosingAsksOnlyWithUnsavedChanges) {
+  EXPECT_TRUE(files.mayClose());
+  EXPECT_TRUE(dialogs.questions.empty());
+
+  editor.modified = true;
+  struct Case {
+    const char* name;
+    UnsavedAnswer answer;
+    bool closes;
+  };
+  const Case cases[] = {
+      {"cancel", UnsavedAnswer::Cancel, false},
+      {"save, then cancel the save dialog", UnsavedAnswer::Save, false},
+      {"discard", UnsavedAnswer::Discard, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    dialogs.unsavedAnswer = c.answer;
+    EXPECT_EQ(files.mayClose(), c.closes);
+    EXPECT_EQ(dialogs.questions.back(), "変更が保存されていません。保存しますか？");
+  }
+  EXPECT_TRUE(editor.modified);
+}
+
+TEST_F(FileCommandsTest, ClosingWithAFailedSaveStaysOpen) {
+  loadMesh(m, kSection);
+  editor.modified = true;
+  dialogs.unsavedAnswer = UnsavedAnswer::Save;
+  dialogs.paths.push_back((dir / "missing" / "ZEP64.DAT").string());
+  EXPECT_FALSE(files.mayClose());
+  EXPECT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_TRUE(editor.modified);
+}
+
+}  // namespace
+}  // namespace meshcond::ui
