@@ -297,16 +297,21 @@ void MainWindow::createMenus() {
   QMenu* n1 = menuBar()->addMenu(QStringLiteral("ファイル"));
   n1->setObjectName(QStringLiteral("N1"));
   QMenu* open1 = menu(n1, "Open1", QStringLiteral("開く(&O)"));
-  item(open1, "Mesh1", QStringLiteral("メッシュ"), [this] { files_.Mesh1Click(); });
-  item(open1, "ZEPDAT2", QStringLiteral("ZEP.DAT"), [this] { files_.ZEPDAT2Click(); });
-  item(n1, "Save1", QStringLiteral("保存(&S)"), [this] { files_.Save1Click(); });
-  item(n1, "MESH2", QStringLiteral("メッシュ保存"), [this] { files_.MESH2Click(); });
-  item(n1, "D2DAT1", QStringLiteral("D2.DAT"), [this] { files_.D2DAT1Click(); });
+  item(open1, "Mesh1", QStringLiteral("メッシュ"),
+       [this] { fileCommand(&FileCommands::Mesh1Click); });
+  item(open1, "ZEPDAT2", QStringLiteral("ZEP.DAT"),
+       [this] { fileCommand(&FileCommands::ZEPDAT2Click); });
+  item(n1, "Save1", QStringLiteral("保存(&S)"), [this] { fileCommand(&FileCommands::Save1Click); });
+  item(n1, "MESH2", QStringLiteral("メッシュ保存"),
+       [this] { fileCommand(&FileCommands::MESH2Click); });
+  item(n1, "D2DAT1", QStringLiteral("D2.DAT"), [this] { fileCommand(&FileCommands::D2DAT1Click); });
   n1->addSeparator()->setObjectName(QStringLiteral("N2"));
   QMenu* n5 = menu(n1, "N5", QStringLiteral("エキスポート"));
-  item(n5, "Kasen1", QStringLiteral("河川水位"), [this] { files_.Kasen1Click(); });
-  item(n5, "Kouu1", QStringLiteral("降雨"), [this] { files_.Kouu1Click(); });
-  item(n1, "ZEPDAT1", QStringLiteral("(旧)ZEP.DAT"), [this] { files_.ZEPDAT1Click(); });
+  item(n5, "Kasen1", QStringLiteral("河川水位"),
+       [this] { fileCommand(&FileCommands::Kasen1Click); });
+  item(n5, "Kouu1", QStringLiteral("降雨"), [this] { fileCommand(&FileCommands::Kouu1Click); });
+  item(n1, "ZEPDAT1", QStringLiteral("(旧)ZEP.DAT"),
+       [this] { fileCommand(&FileCommands::ZEPDAT1Click); });
   item(n1, "Exit1", QStringLiteral("終了(&X)"), [this] { close(); });
 
   QMenu* n3 = menuBar()->addMenu(QStringLiteral("編集"));
@@ -459,6 +464,12 @@ void MainWindow::editClicked() {
     case EditDialog::None:
       break;
   }
+  syncFromEditor();
+}
+
+template <class Result>
+void MainWindow::fileCommand(Result (FileCommands::*command)()) {
+  (files_.*command)();
   syncFromEditor();
 }
 

@@ -59,6 +59,9 @@ class MainWindow : public QMainWindow {
   int runDialog(ConditionDialog& dialog);
   template <class Action>
   void guarded(Action&& action);
+  /// A File menu command, then the window shows the editor's state.
+  template <class Result>
+  void fileCommand(Result (FileCommands::*command)());
 
   AnalysisModel& model_;
   UserDialogs& dialogs_;
