@@ -164,5 +164,48 @@ TEST_F(FileCommandsTest, ClosingWithAFailedSaveStaysOpen) {
   EXPECT_TRUE(editor.modified);
 }
 
+TEST_F(FileCommandsTest, SaveWritesThePackageAndClearsTheChangeMark) {
+  dialogs.paths.push_back(kSection);
+  files.Mesh1Click();
+  EXPECT_TRUE(editor.modified);
+  dialogs.paths.push_back(path("ZEP64.DAT"));
+  EXPECT_TRUE(files.Save1Click());
+  EXPECT_TRUE(dialogs.messages.empty());
+  for (const char* name : {"ZEP64.DAT", "input.txt", "zepan.bat", "WORK.LST"}) {
+    EXPECT_TRUE(fs::exists(dir / name)) << name;
+  }
+  EXPECT_FALSE(editor.modified);
+  EXPECT_TRUE(files.mayClose());
+  EXPECT_TRUE(dialogs.questions.empty());
+
+  // Closing with changes and answering 保存 saves and closes.
+  editor.modified = true;
+  dialogs.unsavedAnswer = UnsavedAnswer::Save;
+  dialogs.paths.push_back(path("again.DAT"));
+  EXPECT_TRUE(files.mayClose());
+  EXPECT_TRUE(fs::exists(dir / "again.DAT"));
+}
+
+TEST_F(FileCommandsTest, OpenedZepDatGivesTheFolderOfTheExports) {
+  loadMesh(m, kSection);
+  dialogs.paths.push_back(path("ZEP64.DAT"));
+  ASSERT_TRUE(files.Save1Click());
+  auto fresh = std::make_unique<AnalysisModel>();
+  ConditionEditor other(*fresh);
+  other.view.setSize(1000, 500);
+  FileCommands otherFiles(other, dialogs, [] {});
+  dialogs.paths.push_back(path("ZEP64.DAT"));
+  otherFiles.ZEPDAT2Click();
+  ASSERT_TRUE(dialogs.messages.empty()) << dialogs.messages[0];
+  EXPECT_EQ(fresh->NUMEL, 140);
+  EXPECT_TRUE(other.modified);
+  EXPECT_NEAR(other.view.gxmax, 60.0, 1e-9);
+  otherFiles.Kouu1Click();
+  otherFiles.Kasen1Click();
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_TRUE(fs::exists(dir / "降雨.CSV"));
+  EXPECT_TRUE(fs::exists(dir / "河川水位.CSV"));
+}
+
 }  // namespace
 }  // namespace meshcond::ui
