@@ -1,17 +1,262 @@
 #include "meshcond/model/legacy_file.h"
 
+#include <string>
+#include <utility>
+
 #include "common/errors.h"
+#include "common/numbers.h"
+#include "common/text_file.h"
 
 namespace meshcond {
 
 namespace {
-[[noreturn]] void notYet() { throw common::Error("this file operation is not available yet"); }
+
+std::string num(long long value) { return std::to_string(value); }
+
+/// The old form's numbers: tokens separated by blanks, tabs and line ends
+/// only, from line 2 on; "skip the rest of the line" goes on at the start of
+/// the line after the one that held the last token.
+class TokenReader {
+ public:
+  TokenReader(std::string file, const std::vector<std::string>& lines)
+      : file_(std::move(file)), lines_(lines) {}
+
+  int32_t integer(const std::string& what) {
+    std::string token = next(what);
+    if (auto value = common::parseInt(token)) return *value;
+    throw common::ConversionError(
+        common::located(here(), what + ": \"" + token + "\" is not a valid integer"));
+  }
+
+  double real(const std::string& what) {
+    std::string token = next(what);
+    if (auto value = common::parseReal(token)) return *value;
+    throw common::ConversionError(
+        common::located(here(), what + ": \"" + token + "\" is not a valid real number"));
+  }
+
+  int count(int capacity, const std::string& what) {
+    int value = integer(what);
+    if (value < 0 || value > capacity)
+      fail(what + " " + num(value) + " is outside 0.." + num(capacity));
+    return value;
+  }
+
+  int number(int low, int high, const std::string& what) {
+    int value = integer(what);
+    if (value < low || value > high)
+      fail(what + " " + num(value) + " is outside " + num(low) + ".." + num(high));
+    return value;
+  }
+
+  void skipRestOfLine() {
+    line_ = tokenLine_ + 1;
+    pos_ = 0;
+  }
+
+  [[noreturn]] void fail(const std::string& what) const {
+    throw common::RangeError(common::located(here(), what));
+  }
+
+ private:
+  common::Location here() const { return {file_, static_cast<long>(tokenLine_ + 1), 0}; }
+
+  static bool separates(char c) { return c == ' ' || c == '\t'; }
+
+  std::string next(const std::string& what) {
+    while (line_ < lines_.size()) {
+      const std::string& text = lines_[line_];
+      while (pos_ < text.size() && separates(text[pos_])) ++pos_;
+      if (pos_ < text.size()) {
+        size_t start = pos_;
+        while (pos_ < text.size() && !separates(text[pos_])) ++pos_;
+        tokenLine_ = line_;
+        return text.substr(start, pos_ - start);
+      }
+      ++line_;
+      pos_ = 0;
+    }
+    throw common::MissingError(file_ + ": the file ends before " + what);
+  }
+
+  std::string file_;
+  const std::vector<std::string>& lines_;
+  size_t line_ = 1;  // tokens start on line 2 (index 1)
+  size_t pos_ = 0;
+  size_t tokenLine_ = 0;
+};
+
+void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std::string& file) {
+  if (lines.empty())
+    throw common::MissingError(
+        common::located({file, 1, 0}, "the file ends here; expected the title"));
+  if (common::hasInvalidBytes(lines[0]))
+    throw common::ConversionError(
+        common::located({file, 1, 0}, "the title holds bytes that are not valid CP932 text"));
+  m.TITLE = lines[0];
+
+  TokenReader in(file, lines);
+  m.NUMNP = in.count(kNodeCapacity, "NUMNP");
+  m.NUMEL = in.count(kElementCapacity, "NUMEL");
+  m.IANAL = in.integer("IANAL");
+  in.integer("control value 4");
+  m.NUMMAT = in.count(kMaterialCapacity, "NUMMAT");
+  in.integer("control value 6");
+  m.IFORM = in.integer("IFORM");
+  m.MAXIT = in.integer("MAXIT");
+  in.integer("control value 9");
+  m.NSEEP = in.count(kSeepFaceCapacity, "NSEEP");
+  m.MAXSEEP = in.count(kSeepNodeCapacity, "MAXSEEP");
+  m.NFLUCT = in.count(kFluctCapacity, "NFLUCT");
+  m.MAXFN = in.count(kFluctNodeCapacity, "MAXFN");
+  m.MAXFT = in.count(kFluctSeriesCapacity, "MAXFT");
+  in.skipRestOfLine();
+
+  for (int k = 1; k <= 5; ++k) in.integer("value " + num(k) + " of the second control group");
+  in.skipRestOfLine();
+
+  m.NRAIN = in.count(kRainNodeCapacity, "NRAIN");
+  m.NRTIME = in.count(kRainSeriesCapacity, "NRTIME");
+  in.skipRestOfLine();
+
+  m.NCUL = in.integer("NCUL");
+  m.NOUT = in.count(kOutputTimeCapacity, "NOUT");
+  m.MAXITO = in.integer("MAXITO");
+  m.ISTEADY = in.integer("ISTEADY");
+  in.integer("control value 5 of the fourth group");
+  in.integer("control value 6 of the fourth group");
+  m.IPAR9 = in.integer("IPAR9");
+  m.IPAR10 = in.integer("IPAR10");
+  in.skipRestOfLine();
+
+  for (int k = 1; k <= m.NUMMAT; ++k) {
+    m.NKR[k] = in.count(kCurvePointCapacity, "NKR of material " + num(k));
+    m.NPSI[k] = in.count(kCurvePointCapacity, "NPSI of material " + num(k));
+  }
+
+  std::vector<bool> filled(static_cast<size_t>(m.NUMEL) + 1, false);
+  for (int i = 1; i <= m.NUMEL; ++i) {
+    std::string item = "element record " + num(i);
+    int e = in.number(1, m.NUMEL, item + ": element number");
+    if (filled[e]) in.fail("element " + num(e) + " appears twice");
+    filled[e] = true;
+    Corners corners{};
+    for (int c = 1; c <= 4; ++c)
+      corners[c] = in.number(c == 4 ? 0 : 1, m.NUMNP, "element " + num(e) + ": corner " + num(c));
+    m.KI[e] = corners;
+    m.KN[e] = corners[4] == 0 ? 3 : 4;
+    m.MAT[e] = in.integer("element " + num(e) + ": material");
+    in.real("element " + num(e) + ": its real value");
+  }
+
+  for (int f = 1; f <= m.NSEEP; ++f) {
+    m.NSEEPN[f] = in.count(kSeepNodeCapacity, "NSEEPN of seepage face " + num(f));
+    for (int k = 1; k <= m.NSEEPN[f]; ++k)
+      m.SEEPN[f][k] = in.number(1, m.NUMNP, "seepage face " + num(f) + " node " + num(k));
+  }
+
+  if (m.NRAIN > 0) {
+    in.real("the first rainfall value");
+    in.real("the second rainfall value");
+    in.skipRestOfLine();
+    for (int k = 1; k <= m.NRAIN; ++k)
+      m.RAINN[k] = in.number(1, m.NUMNP, "rainfall node " + num(k));
+    for (int k = 1; k <= m.NRTIME; ++k) {
+      m.RTIME[k] = in.real("rainfall time " + num(k));
+      m.RAIN[k] = in.real("rainfall intensity " + num(k));
+    }
+  }
+
+  if (m.NFLUCT > 0) {
+    for (int b = 1; b <= m.NFLUCT; ++b) {
+      std::string item = "fluctuating boundary " + num(b);
+      m.NFN[b] = in.count(kFluctNodeCapacity, "NFN of " + item);
+      m.FLN[b].assign(static_cast<size_t>(m.NFN[b]) + 1, 0);
+      for (int k = 1; k <= m.NFN[b]; ++k)
+        m.FLN[b][k] = in.number(1, m.NUMNP, item + " node " + num(k));
+    }
+    for (int b = 1; b <= m.NFLUCT; ++b) {
+      m.NFT[b] = in.count(kFluctSeriesCapacity, "NFT of fluctuating boundary " + num(b));
+      if (b > kFluctSeriesBoundaries && m.NFT[b] > 0)
+        in.fail("boundary " + num(b) + " has a level series; only boundaries 1.." +
+                num(kFluctSeriesBoundaries) + " can carry one");
+    }
+    for (int b = 1; b <= m.NFLUCT; ++b) {
+      if (m.NFT[b] == 0) continue;
+      m.FTIME[b].assign(static_cast<size_t>(m.NFT[b]) + 1, 0.0);
+      m.FLEV[b].assign(static_cast<size_t>(m.NFT[b]) + 1, 0.0);
+      for (int k = 1; k <= m.NFT[b]; ++k) {
+        std::string item = "boundary " + num(b) + " level series point " + num(k);
+        m.FTIME[b][k] = in.real(item + " time");
+        m.FLEV[b][k] = in.real(item + " level");
+      }
+    }
+  }
+
+  m.DT = in.real("DT");
+  m.DTMAX = in.real("DTMAX");
+  m.DMUL = in.real("DMUL");
+  m.TMAX = in.real("TMAX");
+  m.TOL = in.real("TOL");
+  in.skipRestOfLine();
+
+  for (int k = 1; k <= m.NOUT; ++k) m.TOUT[k] = in.real("output time " + num(k));
+
+  for (int k = 1; k <= m.NUMMAT; ++k) {
+    std::string item = "material " + num(k);
+    m.KH[k] = in.real(item + " KH");
+    m.KV[k] = in.real(item + " KV");
+    m.POIS[k] = in.real(item + " POIS");
+    m.SS[k] = in.real(item + " SS");
+    in.real(item + " value 5");
+    in.real(item + " value 6");
+    in.skipRestOfLine();
+  }
+
+  for (int k = 1; k <= m.NUMMAT; ++k) {
+    std::string item = "material " + num(k);
+    for (int p = 1; p <= m.NKR[k]; ++p) {
+      m.THKR[k][p] = in.real(item + " permeability curve point " + num(p) + " water content");
+      m.KR[k][p] = in.real(item + " permeability curve point " + num(p) + " value");
+    }
+    for (int p = 1; p <= m.NPSI[k]; ++p) {
+      m.THPSI[k][p] = in.real(item + " suction curve point " + num(p) + " water content");
+      m.PSI[k][p] = in.real(item + " suction curve point " + num(p) + " suction");
+    }
+  }
+
+  std::vector<bool> seen(static_cast<size_t>(m.NUMNP) + 1, false);
+  for (int i = 1; i <= m.NUMNP; ++i) {
+    int n = in.number(1, m.NUMNP, "node record " + num(i) + ": node number");
+    if (seen[n]) in.fail("node " + num(n) + " appears twice");
+    seen[n] = true;
+    std::string item = "node " + num(n);
+    m.KODE[n] = in.integer(item + " KODE");
+    m.X[n] = in.real(item + " X");
+    m.Y[n] = in.real(item + " Y");
+    m.H[n] = in.real(item + " H");
+    m.Q[n] = in.real(item + " Q");
+    in.skipRestOfLine();
+  }
+}
+
 }  // namespace
 
-}  // namespace meshcond
-namespace meshcond {
-void importLegacy(AnalysisModel&, const std::string&) { notYet(); }
-void importLegacyLines(AnalysisModel&, const std::vector<std::string>&, const std::string&) {
-  notYet();
+void importLegacyLines(AnalysisModel& model, const std::vector<std::string>& lines,
+                       const std::string& file) {
+  AnalysisModel next = model;
+  readInto(next, lines, file);
+  next.applyLegacyImportAssignments();
+  try {
+    next.Initial();
+  } catch (const common::Error& e) {
+    throw common::RangeError(file + ": " + e.what());
+  }
+  model = std::move(next);
 }
+
+void importLegacy(AnalysisModel& model, const std::string& path) {
+  importLegacyLines(model, common::readTextLines(path), path);
+}
+
 }  // namespace meshcond

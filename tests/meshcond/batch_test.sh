@@ -20,6 +20,14 @@ done
 [ "$(wc -l < out.txt)" -eq 8 ] || fail "one summary line per action expected: $(cat out.txt)"
 grep -q "package files written: none" out.txt || fail "package written twice"
 
+# The old form: imported, then saved in the current form.
+"$seepbatch" meshcond --import-legacy "$fixtures/OLDZEP.DAT" --save old/ZEP64.DAT > out.txt 2>&1 &&
+  fail "a missing folder must fail the save"
+mkdir old
+"$seepbatch" meshcond --import-legacy "$fixtures/OLDZEP.DAT" --save old/ZEP64.DAT > out.txt ||
+  fail "legacy import: $(cat out.txt)"
+grep -q "   20    1" old/ZEP64.DAT || fail "MAXITO not forced to 20"
+
 # Unknown action or missing file name: nothing runs.
 rm -f z3.DAT
 "$seepbatch" meshcond --load-mesh m.DAT --save z3.DAT --bogus 2> err.txt && fail "unknown action accepted"
