@@ -1,0 +1,629 @@
+#include "linemesh/ui/line_editor.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/errors.h"
+#include "common/numbers.h"
+
+namespace linemesh::ui {
+
+namespace {
+
+constexpr Rgb kRed = 0xFF0000;
+constexpr Rgb kBlack = 0x000000;
+
+std::string trimmed(const std::string& s) {
+  const auto first = s.find_first_not_of(" \t");
+  if (first == std::string::npos) return {};
+  const auto last = s.find_last_not_of(" \t");
+  return s.substr(first, last - first + 1);
+}
+
+}  // namespace
+
+double deletePickDistance(const LineNetwork& net, int j, double x, double y) {
+  const LineRecord& e = net.Elem[j];
+  const double x1 = net.Node[e.N1].X, y1 = net.Node[e.N1].Y;
+  const double x2 = net.Node[e.N2].X, y2 = net.Node[e.N2].Y;
+  double d = 99999.0;
+  if (std::fabs(x1 - x2) < net.eps) {
+    if ((y1 - y) * (y2 - y) <= 0) d = std::fabs(x - x1);
+  } else if ((x1 - x) * (x2 - x) <= 0) {
+    // A nearly horizontal line is picked by its height; any other line by
+    // the vertical distance to it within its own height range.
+    if (std::fabs(y1 - y2) < net.eps && std::fabs(y1 - y) < net.eps) {
+      d = std::fabs(y1 - y);
+    } else if ((y1 - y) * (y2 - y) <= 0) {
+      d = std::fabs(y1 + (x - x1) * (y2 - y1) / (x2 - x1) - y);
+    }
+  }
+  return d;
+}
+
+DividePick divisionPick(const LineNetwork& net, double x, double y) {
+  DividePick pick;
+  for (int j = 1; j <= net.NUMEL; ++j) {
+    const LineRecord& e = net.Elem[j];
+    if (e.Flag < 0) continue;
+    const double x1 = net.Node[e.N1].X, y1 = net.Node[e.N1].Y;
+    const double x2 = net.Node[e.N2].X, y2 = net.Node[e.N2].Y;
+    const bool inX = (x1 - x) * (x2 - x) <= 0;
+    const bool inY = (y1 - y) * (y2 - y) <= 0;
+    if (inX && inY) {
+      // A vertical line under the click (x1 == x2 == x) lies at distance 0.
+      const double d = (x2 == x1) ? 0.0 : std::fabs(y1 + (x - x1) * (y2 - y1) / (x2 - x1) - y);
+      if (d < pick.distance) pick = {j, d};
+    } else if (inX) {
+      const double d = std::fabs(y1 - y);
+      if (std::fabs(y1 - y2) < net.eps && d < net.eps) pick = {j, d};
+    } else if (std::fabs(x1 - x2) < net.eps && inY) {
+      const double d = std::fabs(x1 - x);
+      if (d < pick.distance) pick = {j, d};
+    }
+  }
+  return pick;
+}
+
+LineEditor::LineEditor(LineNetwork& net, View& view, Canvas& canvas)
+    : net_(net), view_(view), canvas_(canvas) {}
+
+void LineEditor::start() {
+  net_.NUMNP = 0;
+  net_.NUMEL = 0;
+  net_.ONSNAP = true;
+  view_.frame = false;
+  view_.reset();
+  stage = 1;
+  pressedMode = 1;
+  cursor = 1;
+  DrawFlag = false;
+  FreeDeg = true;
+  DevNum = 2;
+  view_.cr = 0.5;
+  panel = Panel{};
+  redraw();
+  setScrollBars();
+  modified = false;
+}
+
+// ---- drawing tools ---------------------------------------------------------
+
+void LineEditor::inverting(Rgb color) {
+  canvas_.setPenMode(PenMode::Inverting);
+  canvas_.setPenColor(color);
+  canvas_.setPenStyle(PenStyle::Dot);
+  canvas_.setPenWidth(1);
+}
+
+void LineEditor::normalPen() {
+  canvas_.setPenMode(PenMode::Normal);
+  canvas_.setPenStyle(PenStyle::Solid);
+  canvas_.setPenColor(kBlack);
+}
+
+void LineEditor::drawBandLine() {
+  inverting(kRed);
+  canvas_.line(XOrg, YOrg, XPos, YPos);
+}
+
+void LineEditor::drawBandRect() {
+  inverting(kRed);
+  canvas_.setFillStyle(FillStyle::Clear);
+  // Built from the corners' minima and maxima so that drawing it again
+  // erases exactly what was drawn.
+  canvas_.rectangle(std::min(XOrg, XPos), std::min(YOrg, YPos), std::max(XOrg, XPos),
+                    std::max(YOrg, YPos));
+}
+
+void LineEditor::eraseBand() {
+  if (!bandShown_) return;
+  if (stage == 4) {
+    drawBandRect();
+  } else {
+    drawBandLine();
+  }
+  bandShown_ = false;
+}
+
+void LineEditor::redraw() {
+  normalPen();
+  view_.Disp();
+  bandShown_ = false;
+  panel.nodes = view_.nodeCaption();
+}
+
+// ---- modes -----------------------------------------------------------------
+
+void LineEditor::setMode(int newStage, int newCursor) {
+  if (stage == 4) {
+    // Leaving an unfinished area selection.
+    eraseBand();
+    normalPen();
+  }
+  cursor = newCursor;
+  stage = newStage;
+  pressedMode = newStage;
+  DrawFlag = false;
+  SelNode = 0;
+  SelLine = 0;
+}
+
+void LineEditor::btnLineClick() {
+  setMode(1, 1);
+  view_.frame = false;
+  redraw();
+}
+
+void LineEditor::btnDelClick() {
+  setMode(2, 2);
+  view_.frame = false;
+  redraw();
+}
+
+void LineEditor::btnDevideClick() {
+  setMode(3, 3);
+  const int nodes = net_.NUMNP, lines = net_.NUMEL;
+  net_.ReNum();
+  if (net_.NUMNP != nodes || net_.NUMEL != lines) modified = true;
+  redraw();
+}
+
+void LineEditor::btnOnSnapClick() {
+  net_.ONSNAP = !net_.ONSNAP;
+  panel.snap = net_.ONSNAP ? "ONSNAP" : "OFFSNAP";
+}
+
+void LineEditor::btnFreeDegClick() {
+  FreeDeg = !FreeDeg;
+  panel.connect = FreeDeg ? "自由" : "直交";
+}
+
+void LineEditor::setDevNum(int n) {
+  if (n >= 2 && n <= 10) DevNum = n;
+}
+
+// ---- mouse -----------------------------------------------------------------
+
+void LineEditor::mouseDown(int x, int y, MouseButton button) {
+  switch (stage) {
+    case 1:
+      clickDraw(x, y, button);
+      break;
+    case 2:
+      clickDelete(x, y, button);
+      break;
+    case 3:
+      clickDivide(x, y, button);
+      break;
+    case 4:
+      clickArea(x, y, button);
+      break;
+    default:
+      break;
+  }
+}
+
+void LineEditor::mouseMove(int mx, int my) {
+  panel.xPos = common::formatFixed(view_.toWorldX(mx), 8, 3);
+  panel.yPos = common::formatFixed(view_.toWorldY(my), 8, 3);
+  if (!DrawFlag) return;
+  if (stage == 1) {
+    if (!FreeDeg) {
+      if (std::abs(mx - XOrg) > std::abs(my - YOrg)) {
+        my = YOrg;
+      } else {
+        mx = XOrg;
+      }
+    }
+    eraseBand();
+    XPos = mx;
+    YPos = my;
+    drawBandLine();
+    bandShown_ = true;
+  } else if (stage == 4) {
+    eraseBand();
+    XPos = mx;
+    YPos = my;
+    drawBandRect();
+    bandShown_ = true;
+  }
+}
+
+void LineEditor::clickDraw(int x, int y, MouseButton button) {
+  if (!DrawFlag) {
+    if (button != MouseButton::Left) return;
+    XOrg = XPos = x;
+    YOrg = YPos = y;
+    px1 = view_.toWorldX(x);
+    py1 = view_.toWorldY(y);
+    DrawFlag = true;
+    bandShown_ = false;
+    const int n = net_.dgetpoint(px1, py1);
+    if (n > 0) {
+      px1 = net_.Node[n].X;
+      py1 = net_.Node[n].Y;
+      XOrg = XPos = view_.toPixelX(px1);
+      YOrg = YPos = view_.toPixelY(py1);
+    }
+    panel.editXo = common::formatFixed(px1, 10, 3);
+    panel.editYo = common::formatFixed(py1, 10, 3);
+    return;
+  }
+  if (button != MouseButton::Left) {
+    DrawFlag = false;
+    redraw();
+    return;
+  }
+  px2 = view_.toWorldX(x);
+  py2 = view_.toWorldY(y);
+  if (!FreeDeg) {
+    if (std::abs(x - XOrg) > std::abs(y - YOrg)) {
+      py2 = py1;
+    } else {
+      px2 = px1;
+    }
+  }
+  int ex = x, ey = y;
+  const int m = net_.dgetpoint(px2, py2);
+  if (m > 0) {
+    px2 = net_.Node[m].X;
+    py2 = net_.Node[m].Y;
+    ex = view_.toPixelX(px2);
+    ey = view_.toPixelY(py2);
+  }
+  panel.editX1 = common::formatFixed(px2, 10, 3);
+  panel.editY1 = common::formatFixed(py2, 10, 3);
+  eraseBand();
+  normalPen();
+  canvas_.line(XOrg, YOrg, ex, ey);
+  registerLine(px1, py1, px2, py2);
+  DrawFlag = false;
+  redraw();
+}
+
+void LineEditor::registerLine(double x1, double y1, double x2, double y2) {
+  const int lines = net_.NUMEL;
+  net_.dtoroku(x1, y1, x2, y2);
+  modified = true;
+  int pp1, pp2;
+  if (net_.NUMEL > lines) {
+    // dtoroku stores the line from its second end to its first.
+    pp1 = net_.Elem[net_.NUMEL].N2;
+    pp2 = net_.Elem[net_.NUMEL].N1;
+  } else {
+    // The line was there already: both ends are existing nodes.
+    pp1 = net_.dgetpoint(x1, y1);
+    pp2 = net_.dgetpoint(x2, y2);
+    if (pp1 <= 0 || pp2 <= 0) return;
+  }
+  net_.XCheck(pp1, pp2);
+  panel.det = common::formatE(net_.lastDet, 10, 3);
+}
+
+void LineEditor::redLine(int j) {
+  const LineRecord& e = net_.Elem[j];
+  view_.gLine(net_.Node[e.N1].X, net_.Node[e.N1].Y, net_.Node[e.N2].X, net_.Node[e.N2].Y, 1);
+}
+
+void LineEditor::clickDelete(int x, int y, MouseButton button) {
+  if (!DrawFlag) {
+    SelNode = 0;
+    SelLine = 0;
+    const double wx = view_.toWorldX(x), wy = view_.toWorldY(y);
+    normalPen();
+    const int n = net_.dgetpoint(wx, wy);
+    if (n > 0) {
+      for (int j = 1; j <= net_.NUMEL; ++j) {
+        const LineRecord& e = net_.Elem[j];
+        if (e.Flag >= 0 && (e.N1 == n || e.N2 == n)) redLine(j);
+      }
+      SelNode = n;
+      DrawFlag = true;
+      return;
+    }
+    double best = 999999999.0;
+    for (int j = 1; j <= net_.NUMEL; ++j) {
+      if (net_.Elem[j].Flag < 0) continue;
+      const double d = deletePickDistance(net_, j, wx, wy);
+      if (d < best) {
+        best = d;
+        // Every line that is the nearest so far within reach shows red.
+        if (best < net_.eps) {
+          redLine(j);
+          DrawFlag = true;
+          SelLine = j;
+        }
+      }
+    }
+    return;
+  }
+  if (button == MouseButton::Left) {
+    if (SelNode > 0) {
+      net_.Node[SelNode].Flag = -1;
+      for (int j = 1; j <= net_.NUMEL; ++j) {
+        LineRecord& e = net_.Elem[j];
+        if (e.Flag >= 0 && (e.N1 == SelNode || e.N2 == SelNode)) e.Flag = -1;
+      }
+      modified = true;
+    }
+    if (SelLine > 0) {
+      net_.Elem[SelLine].Flag = -1;
+      modified = true;
+    }
+  }
+  SelNode = 0;
+  SelLine = 0;
+  redraw();
+  DrawFlag = false;
+}
+
+void LineEditor::clickDivide(int x, int y, MouseButton button) {
+  if (!DrawFlag) {
+    const DividePick pick = divisionPick(net_, view_.toWorldX(x), view_.toWorldY(y));
+    if (pick.line > 0 && pick.distance < net_.eps) {
+      normalPen();
+      redLine(pick.line);
+      DrawFlag = true;
+      SelLine = pick.line;
+    }
+    return;
+  }
+  if (button == MouseButton::Left && SelLine > 0) divideLine(SelLine);
+  SelLine = 0;
+  redraw();
+  DrawFlag = false;
+}
+
+void LineEditor::divideLine(int j) {
+  const int parts = DevNum;
+  if (net_.NUMNP + parts - 1 > kNodeCapacity || net_.NUMEL + parts - 1 > kLineCapacity) {
+    throw common::RangeError("dividing line " + std::to_string(j) + " into " +
+                             std::to_string(parts) + " parts exceeds the capacity of " +
+                             std::to_string(kNodeCapacity) + " nodes or " +
+                             std::to_string(kLineCapacity) + " lines");
+  }
+  const int a = net_.Elem[j].N1, b = net_.Elem[j].N2;
+  const double ax = net_.Node[a].X, ay = net_.Node[a].Y;
+  const double sx = (net_.Node[b].X - ax) / parts, sy = (net_.Node[b].Y - ay) / parts;
+  int prev = a;
+  for (int i = 1; i <= parts - 1; ++i) {
+    const int node = ++net_.NUMNP;
+    net_.Node[node] = NodeRecord{0, ax + i * sx, ay + i * sy, 0};
+    int segment = j;
+    if (i > 1) {
+      segment = ++net_.NUMEL;
+      net_.Elem[segment] = LineRecord{};
+    }
+    net_.Elem[segment].N1 = prev;
+    net_.Elem[segment].N2 = node;
+    prev = node;
+  }
+  const int last = ++net_.NUMEL;
+  net_.Elem[last] = LineRecord{0, prev, b, 0};
+  modified = true;
+}
+
+// ---- typed coordinates -----------------------------------------------------
+
+double LineEditor::typed(const std::string& text, const char* box) const {
+  return common::toReal(trimmed(text), common::Location{box, 0, 0});
+}
+
+void LineEditor::EditXoExit() {
+  if (trimmed(panel.editXo).empty() || trimmed(panel.editYo).empty()) return;
+  const double x = typed(panel.editXo, "Xo");
+  const double y = typed(panel.editYo, "Yo");
+  XOrg = XPos = view_.toPixelX(x);
+  YOrg = YPos = view_.toPixelY(y);
+  px1 = x;
+  py1 = y;
+  DrawFlag = true;
+  bandShown_ = false;
+  const int n = net_.dgetpoint(x, y);
+  if (n > 0) {
+    px1 = net_.Node[n].X;
+    py1 = net_.Node[n].Y;
+    XOrg = XPos = view_.toPixelX(px1);
+    YOrg = YPos = view_.toPixelY(py1);
+  }
+}
+
+void LineEditor::btnLine2Click() {
+  double x1 = typed(panel.editXo, "Xo");
+  double y1 = typed(panel.editYo, "Yo");
+  double x2 = typed(panel.editX1, "X1");
+  double y2 = typed(panel.editY1, "Y1");
+  eraseBand();
+  if (const int n = net_.dgetpoint(x1, y1); n > 0) {
+    x1 = net_.Node[n].X;
+    y1 = net_.Node[n].Y;
+  }
+  XOrg = view_.toPixelX(x1);
+  YOrg = view_.toPixelY(y1);
+  if (const int n = net_.dgetpoint(x2, y2); n > 0) {
+    x2 = net_.Node[n].X;
+    y2 = net_.Node[n].Y;
+  }
+  XPos = view_.toPixelX(x2);
+  YPos = view_.toPixelY(y2);
+  normalPen();
+  canvas_.line(XOrg, YOrg, XPos, YPos);
+  registerLine(x1, y1, x2, y2);
+  DrawFlag = false;
+  redraw();
+}
+
+// ---- view commands ---------------------------------------------------------
+
+LineEditor::Band LineEditor::saveBand(bool snap) {
+  Band band;
+  band.active = stage == 1 && DrawFlag;
+  if (!band.active) return band;
+  band.x0 = view_.toWorldX(XOrg);
+  band.y0 = view_.toWorldY(YOrg);
+  band.x1 = view_.toWorldX(XPos);
+  band.y1 = view_.toWorldY(YPos);
+  if (snap) {
+    p1 = net_.dgetpoint(band.x0, band.y0);
+    if (p1 > 0) {
+      band.x0 = net_.Node[p1].X;
+      band.y0 = net_.Node[p1].Y;
+    }
+    p2 = net_.dgetpoint(band.x1, band.y1);
+    if (p2 > 0) {
+      band.x1 = net_.Node[p2].X;
+      band.y1 = net_.Node[p2].Y;
+    }
+  }
+  return band;
+}
+
+void LineEditor::restoreBand(const Band& band) {
+  if (!band.active) return;
+  XOrg = view_.toPixelX(band.x0);
+  YOrg = view_.toPixelY(band.y0);
+  XPos = view_.toPixelX(band.x1);
+  YPos = view_.toPixelY(band.y1);
+  drawBandLine();
+  bandShown_ = true;
+}
+
+void LineEditor::viewCommand(void (View::*change)(), bool snap) {
+  const Band band = saveBand(snap);
+  (view_.*change)();
+  view_.centre();
+  redraw();
+  restoreBand(band);
+  setScrollBars();
+}
+
+void LineEditor::setScrollBars() {
+  HorzScrollBarChange(view_.horzPosition());
+  VertScrollBarChange(view_.vertPosition());
+}
+
+void LineEditor::HorzScrollBarChange(int position) {
+  position = std::clamp(position, 0, 100);
+  if (position == horzBar) return;
+  horzBar = position;
+  const Band band = saveBand(true);
+  view_.horzScrolled(position);
+  redraw();
+  restoreBand(band);
+}
+
+void LineEditor::VertScrollBarChange(int position) {
+  position = std::clamp(position, 0, 100);
+  if (position == vertBar) return;
+  vertBar = position;
+  const Band band = saveBand(true);
+  view_.vertScrolled(position);
+  redraw();
+  restoreBand(band);
+}
+
+void LineEditor::btnZoomInClick() { viewCommand(&View::zoomIn, false); }
+void LineEditor::btnZoomOutClick() { viewCommand(&View::zoomOut, false); }
+void LineEditor::btnZoomAllClick() { viewCommand(&View::zoomAll, false); }
+void LineEditor::btnLeftClick() { viewCommand(&View::panLeft, true); }
+void LineEditor::btnRightClick() { viewCommand(&View::panRight, true); }
+void LineEditor::btnUpClick() { viewCommand(&View::panUp, true); }
+void LineEditor::btnDownClick() { viewCommand(&View::panDown, true); }
+
+void LineEditor::ToolButton3Click() {
+  view_.widen();
+  redraw();
+}
+
+void LineEditor::btnAreaClick() {
+  if (stage == 4) {
+    // Already choosing an area: start the rectangle again, keeping the
+    // mode to return to.
+    eraseBand();
+    normalPen();
+    DrawFlag = false;
+    return;
+  }
+  SaveXo = view_.toWorldX(XOrg);
+  SaveYo = view_.toWorldY(YOrg);
+  SaveX1 = view_.toWorldX(XPos);
+  SaveY1 = view_.toWorldY(YPos);
+  OldStage = stage;
+  OldFlag = DrawFlag;
+  eraseBand();
+  stage = 4;
+  pressedMode = 0;
+  cursorBeforeArea_ = cursor;
+  cursor = 3;
+  DrawFlag = false;
+}
+
+void LineEditor::clickArea(int x, int y, MouseButton button) {
+  if (!DrawFlag) {
+    XOrg = XPos = x;
+    YOrg = YPos = y;
+    DrawFlag = true;
+    drawBandRect();
+    bandShown_ = true;
+    return;
+  }
+  if (button == MouseButton::Left) {
+    eraseBand();
+    normalPen();
+    canvas_.setFillStyle(FillStyle::Clear);
+    canvas_.rectangle(std::min(XOrg, x), std::min(YOrg, y), std::max(XOrg, x), std::max(YOrg, y));
+    // A rectangle without width or height leaves the window as it was.
+    view_.selectArea(view_.toWorldX(XOrg), view_.toWorldY(YOrg), view_.toWorldX(XPos),
+                     view_.toWorldY(YPos));
+  } else {
+    eraseBand();
+  }
+  normalPen();
+  DrawFlag = false;
+  view_.centre();
+  redraw();
+  DrawFlag = OldFlag;
+  stage = OldStage;
+  cursor = cursorBeforeArea_;
+  if (stage == 1 && DrawFlag) {
+    XOrg = view_.toPixelX(SaveXo);
+    YOrg = view_.toPixelY(SaveYo);
+    XPos = view_.toPixelX(SaveX1);
+    YPos = view_.toPixelY(SaveY1);
+    drawBandLine();
+    bandShown_ = true;
+  }
+  setScrollBars();
+}
+
+// ---- whole-network events --------------------------------------------------
+
+void LineEditor::Yoso1Click() {
+  if (stage == 4) eraseBand();
+  stage = 0;
+  pressedMode = 0;
+  DrawFlag = false;
+  view_.frame = true;
+  net_.formElements();
+  modified = true;
+  redraw();
+}
+
+void LineEditor::networkLoaded() {
+  view_.fitExtents();
+  view_.zoomAll();
+  view_.centre();
+  DrawFlag = false;
+  if (stage == 4) {
+    stage = OldStage;
+    cursor = cursorBeforeArea_;
+  }
+  SelNode = 0;
+  SelLine = 0;
+  modified = true;
+  redraw();
+  setScrollBars();
+}
+
+}  // namespace linemesh::ui

@@ -1,0 +1,141 @@
+// Editing the line network with the mouse and the coordinate boxes: the
+// editing modes, the two-click operations, the rubber band, snapping, the
+// orthogonal switch, division, and the view commands with the scroll bars.
+// No window here: the main window forwards its events and shows the state
+// kept in Panel, the pressed buttons and the cursor.
+#pragma once
+
+#include <string>
+
+#include "linemesh/model/network.h"
+#include "linemesh/ui/canvas.h"
+#include "linemesh/ui/view.h"
+
+namespace linemesh::ui {
+
+enum class MouseButton { Left, Right, Middle };
+
+/// Texts of the status panel and the coordinate boxes.
+struct Panel {
+  std::string xPos, yPos;        // mouse position, "%8.3f"
+  std::string snap = "ONSNAP";   // lblSnap
+  std::string connect = "自由";  // lblConnect
+  std::string det;               // Label5: determinant of the last crossing test
+  std::string editXo, editYo, editX1, editY1;
+  std::string nodes = "節点：0";  // LabelNode
+};
+
+class LineEditor {
+ public:
+  LineEditor(LineNetwork& net, View& view, Canvas& canvas);
+
+  // Mode state.
+  int stage = 1;  // 0 elements shown, 1 draw, 2 delete, 3 divide, 4 area selection
+  bool DrawFlag = false;
+  int OldStage = 0;
+  bool OldFlag = false;
+  bool FreeDeg = true;
+  int DevNum = 2;
+  int XOrg = 0, YOrg = 0, XPos = 0, YPos = 0;
+  double px1 = 0, py1 = 0, px2 = 0, py2 = 0;
+  int p1 = 0, p2 = 0;
+  int SelNode = 0, SelLine = 0;
+  double SaveXo = 0, SaveYo = 0, SaveX1 = 0, SaveY1 = 0;
+
+  Panel panel;
+  /// The mode button shown pressed: 1 線, 2 削除, 3 分割, 0 none.
+  int pressedMode = 1;
+  /// Cursor of the drawing surface: 1 draw, 2 delete, 3 divide.
+  int cursor = 1;
+  /// Scroll bar positions, 0..100.
+  int horzBar = 0, vertBar = 0;
+  /// Set by every change of the network; cleared by the window after saving.
+  bool modified = false;
+
+  /// Start-up state of the model, the view and the modes; draws.
+  void start();
+
+  // Mode and switch buttons, the "分割数" menu.
+  void btnLineClick();
+  void btnDelClick();
+  void btnDevideClick();
+  void btnOnSnapClick();
+  void btnFreeDegClick();
+  void setDevNum(int n);
+
+  // The drawing surface.
+  void mouseDown(int x, int y, MouseButton button);
+  void mouseMove(int x, int y);
+
+  // The coordinate boxes (texts in panel.editXo .. editY1). A text that is
+  // not a number throws common::ConversionError; nothing is registered then.
+  void EditXoExit();
+  void btnLine2Click();
+
+  // View commands.
+  void btnZoomInClick();
+  void btnZoomOutClick();
+  void btnZoomAllClick();
+  void ToolButton3Click();
+  void btnLeftClick();
+  void btnRightClick();
+  void btnUpClick();
+  void btnDownClick();
+  void btnAreaClick();
+  /// A scroll bar moved (by the user or by setScrollBars); the same position does nothing.
+  void HorzScrollBarChange(int position);
+  void VertScrollBarChange(int position);
+
+  /// "要素の成形": stage 0, elements formed and shown.
+  void Yoso1Click();
+  /// The network was replaced by a file: fit the extents, show them all.
+  void networkLoaded();
+  /// Normal pen, Disp, node count.
+  void redraw();
+  /// True while the rubber band (line or area) is drawn on the surface.
+  bool bandShown() const { return bandShown_; }
+
+ private:
+  struct Band {
+    bool active = false;
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+  };
+  Band saveBand(bool snap);
+  void restoreBand(const Band& band);
+  void viewCommand(void (View::*change)(), bool snap);
+  void setScrollBars();
+  void setMode(int newStage, int newCursor);
+
+  void inverting(Rgb color);
+  void normalPen();
+  void drawBandLine();
+  void drawBandRect();
+  void eraseBand();
+
+  void clickDraw(int x, int y, MouseButton button);
+  void clickDelete(int x, int y, MouseButton button);
+  void clickDivide(int x, int y, MouseButton button);
+  void clickArea(int x, int y, MouseButton button);
+  void redLine(int j);
+  void registerLine(double x1, double y1, double x2, double y2);
+  void divideLine(int j);
+  double typed(const std::string& text, const char* box) const;
+
+  LineNetwork& net_;
+  View& view_;
+  Canvas& canvas_;
+  bool bandShown_ = false;
+  int cursorBeforeArea_ = 1;
+};
+
+/// Pick distance of line j for deletion at world (x, y).
+double deletePickDistance(const LineNetwork& net, int j, double x, double y);
+/// The line picked for division at world (x, y), and its distance (best is
+/// 999999999.0 when none qualifies, line 0).
+struct DividePick {
+  int line = 0;
+  double distance = 999999999.0;
+};
+DividePick divisionPick(const LineNetwork& net, double x, double y);
+
+}  // namespace linemesh::ui

@@ -1,0 +1,90 @@
+// The view of the mesh maker: which part of the world the drawing surface
+// shows, the mapping between world coordinates and pixels, the redraw of the
+// whole network, and the window changes behind the zoom and pan buttons.
+// The editor (line_editor.h) sequences these with the rubber band and the
+// scroll bars.
+#pragma once
+
+#include <string>
+
+#include "linemesh/model/network.h"
+#include "linemesh/ui/canvas.h"
+
+namespace linemesh::ui {
+
+/// The colour table: index = colour modulo 14.
+Rgb tableColor(int color);
+
+class View {
+ public:
+  View(LineNetwork& net, Canvas& canvas);
+
+  // The world window shown and its centre.
+  double gxmin = -200.0, gxmax = 200.0, gymin = -50.0, gymax = 50.0;
+  double xmed = 0.0, ymed = 0.0;
+  double gscale = 1.0;        // pixels per world unit
+  double cx = 0.0, cy = 0.0;  // centre of the surface in pixels
+  double cr = 0.5;            // node marker radius in world units
+  bool frame = false;         // true: the formed elements are shown instead of the lines
+
+  /// The size of the area that holds the surface (the pan steps use it).
+  void setBoxSize(int w, int h);
+  int boxWidth() const;
+  int boxHeight() const;
+
+  /// Start-up: the window becomes the extents, the scale is computed.
+  void reset();
+
+  /// Sets xmed, ymed and the model's snapping tolerance; returns the scale.
+  double getGscale();
+
+  int toPixelX(double x) const;
+  int toPixelY(double y) const;
+  double toWorldX(int sx) const;
+  double toWorldY(int sy) const;
+
+  /// Redraws the whole model.
+  void Disp();
+  /// "節点：" and the node count, as shown after every redraw.
+  std::string nodeCaption() const;
+
+  // Drawing primitives in world coordinates.
+  void gCls();
+  void gColor(int color);
+  void gLine(double x1, double y1, double x2, double y2, int color);
+  void gCircle(double x, double y, double r, int color);
+  void gTextOut(double x, double y, double h, const std::string& s, int color);
+
+  // Window changes of the view buttons (no redraw).
+  void zoomIn();
+  void zoomOut();
+  void zoomAll();
+  void widen();  // the second "拡大" button
+  void panLeft();
+  void panRight();
+  void panUp();
+  void panDown();
+  /// Sets the window to the box between two world points; a box without
+  /// width or height is refused (returns false, window unchanged).
+  bool selectArea(double x1, double y1, double x2, double y2);
+  /// Centre of the window from its limits.
+  void centre();
+
+  /// Scroll bar positions for the current centre, limited to 0..100.
+  int horzPosition() const;
+  int vertPosition() const;
+  /// Re-centre the window for a scroll bar position.
+  void horzScrolled(int position);
+  void vertScrolled(int position);
+
+  /// Gives extents without width or height a minimal size about their
+  /// centre (one node read, or none), so that a window can always be shown.
+  void fitExtents();
+
+ private:
+  LineNetwork& net_;
+  Canvas& canvas_;
+  int boxW_ = -1, boxH_ = -1;
+};
+
+}  // namespace linemesh::ui

@@ -1,0 +1,49 @@
+// A canvas that records what is drawn on it, with the tools in use.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "linemesh/ui/canvas.h"
+
+namespace linemesh::ui::testing {
+
+struct Command {
+  std::string kind;  // "fill", "line", "ellipse", "rectangle", "text"
+  int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  std::string text;
+  DrawingTools tools;
+};
+
+class RecordingCanvas : public Canvas {
+ public:
+  RecordingCanvas(int w, int h) : w_(w), h_(h) {}
+  int width() const override { return w_; }
+  int height() const override { return h_; }
+  void fillRect(int x1, int y1, int x2, int y2) override { add("fill", x1, y1, x2, y2); }
+  void line(int x1, int y1, int x2, int y2) override { add("line", x1, y1, x2, y2); }
+  void ellipse(int x1, int y1, int x2, int y2) override { add("ellipse", x1, y1, x2, y2); }
+  void rectangle(int x1, int y1, int x2, int y2) override { add("rectangle", x1, y1, x2, y2); }
+  void textOut(int x, int y, const std::string& text) override {
+    add("text", x, y, x, y);
+    commands.back().text = text;
+  }
+
+  std::vector<Command> commands;
+
+  std::vector<Command> ofKind(const std::string& kind) const {
+    std::vector<Command> out;
+    for (const Command& c : commands) {
+      if (c.kind == kind) out.push_back(c);
+    }
+    return out;
+  }
+
+ private:
+  void add(const char* kind, int x1, int y1, int x2, int y2) {
+    commands.push_back(Command{kind, x1, y1, x2, y2, {}, tools()});
+  }
+  int w_, h_;
+};
+
+}  // namespace linemesh::ui::testing
