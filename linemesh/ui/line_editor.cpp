@@ -283,21 +283,8 @@ void LineEditor::clickDraw(int x, int y, MouseButton button) {
 }
 
 void LineEditor::registerLine(double x1, double y1, double x2, double y2) {
-  const int lines = net_.NUMEL;
-  net_.dtoroku(x1, y1, x2, y2);
+  net_.drawLine(x1, y1, x2, y2);
   modified = true;
-  int pp1, pp2;
-  if (net_.NUMEL > lines) {
-    // dtoroku stores the line from its second end to its first.
-    pp1 = net_.Elem[net_.NUMEL].N2;
-    pp2 = net_.Elem[net_.NUMEL].N1;
-  } else {
-    // The line was there already: both ends are existing nodes.
-    pp1 = net_.dgetpoint(x1, y1);
-    pp2 = net_.dgetpoint(x2, y2);
-    if (pp1 <= 0 || pp2 <= 0) return;
-  }
-  net_.XCheck(pp1, pp2);
   panel.det = common::formatE(net_.lastDet, 10, 3);
 }
 
@@ -388,19 +375,16 @@ void LineEditor::divideLine(int j) {
   const double sx = (net_.Node[b].X - ax) / parts, sy = (net_.Node[b].Y - ay) / parts;
   int prev = a;
   for (int i = 1; i <= parts - 1; ++i) {
-    const int node = ++net_.NUMNP;
-    net_.Node[node] = NodeRecord{0, ax + i * sx, ay + i * sy, 0};
-    int segment = j;
-    if (i > 1) {
-      segment = ++net_.NUMEL;
-      net_.Elem[segment] = LineRecord{};
+    const int node = net_.appendNode(ax + i * sx, ay + i * sy);
+    if (i == 1) {
+      net_.Elem[j].N1 = prev;
+      net_.Elem[j].N2 = node;
+    } else {
+      net_.appendLine(prev, node);
     }
-    net_.Elem[segment].N1 = prev;
-    net_.Elem[segment].N2 = node;
     prev = node;
   }
-  const int last = ++net_.NUMEL;
-  net_.Elem[last] = LineRecord{0, prev, b, 0};
+  net_.appendLine(prev, b);
   modified = true;
 }
 

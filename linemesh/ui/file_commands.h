@@ -1,0 +1,48 @@
+// The File menu of the mesh maker: every file dialog with its filter, default
+// extension and proposed name, and the readers and writers behind them.
+#pragma once
+
+#include <string>
+
+#include "linemesh/model/network.h"
+#include "linemesh/ui/dialogs.h"
+#include "linemesh/ui/line_editor.h"
+
+namespace linemesh::ui {
+
+class FileCommands {
+ public:
+  FileCommands(LineNetwork& net, LineEditor& editor, Dialogs& dialogs);
+
+  /// "読み込み(&L)": an M3W file replaces the network.
+  void Load1Click();
+  /// "MESH.DAT": the line network rebuilt from a mesh data file.
+  void MESHDAT1Click();
+  /// "保存(&S)": tidies the network and writes it as M3W; true when written.
+  bool Save1Click();
+  /// "M2Wの保存".
+  void M2W1Click();
+  /// "M3Wのプロット": the line network as a DXF drawing.
+  void M3WPlot1Click();
+  /// "要素図プロット": the elements as a DXF drawing.
+  void Plot1Click();
+  /// "DAT保存" - "メッシュデータ": the formed mesh as MESH.DAT.
+  void Mesh1Click();
+  /// "DAT保存" - "VOKA".
+  void VOKA1Click();
+
+  /// The file last chosen in "読み込み(&L)", proposed when saving.
+  std::string MeshName;
+  FileDialogState openDialog;
+  FileDialogState saveDialog;
+
+ private:
+  std::optional<std::string> askOpen();
+  std::optional<std::string> askSave();
+
+  LineNetwork& net_;
+  LineEditor& editor_;
+  Dialogs& dialogs_;
+};
+
+}  // namespace linemesh::ui

@@ -1,0 +1,21 @@
+// linemesh: the mesh maker's window.
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "linemesh/ui/main_window.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("linemesh"));
+  QApplication::setApplicationDisplayName(QStringLiteral("ゼルカ"));
+  QTranslator qtText;
+  if (qtText.load(QLocale(QLocale::Japanese, QLocale::Japan), "qtbase", "_",
+                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qtText);
+  }
+  linemesh::ui::MainWindow window;
+  window.show();
+  return QApplication::exec();
+}

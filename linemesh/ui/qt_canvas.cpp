@@ -1,0 +1,92 @@
+#include "linemesh/ui/qt_canvas.h"
+
+#include <algorithm>
+
+namespace linemesh::ui {
+
+namespace {
+
+QColor toQColor(Rgb c) { return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
+
+}  // namespace
+
+QtCanvas::QtCanvas(int w, int h) { resize(w, h); }
+
+QtCanvas::~QtCanvas() { flush(); }
+
+void QtCanvas::resize(int w, int h) {
+  flush();
+  image_ = QImage(std::max(w, 1), std::max(h, 1), QImage::Format_RGB32);
+  image_.fill(Qt::white);
+}
+
+void QtCanvas::flush() {
+  if (painter_) {
+    painter_->end();
+    painter_.reset();
+  }
+}
+
+const QImage& QtCanvas::image() {
+  flush();
+  return image_;
+}
+
+QPainter& QtCanvas::painter() {
+  if (!painter_) painter_ = std::make_unique<QPainter>(&image_);
+  return *painter_;
+}
+
+void QtCanvas::applyPen(QPainter& p) {
+  const DrawingTools& t = tools();
+  QPen pen(toQColor(t.penColor));
+  pen.setWidth(t.penWidth);
+  pen.setStyle(t.penStyle == PenStyle::Dot ? Qt::DotLine : Qt::SolidLine);
+  p.setPen(pen);
+  p.setCompositionMode(t.penMode == PenMode::Inverting ? QPainter::RasterOp_NotSourceXorDestination
+                                                       : QPainter::CompositionMode_SourceOver);
+}
+
+void QtCanvas::applyFill(QPainter& p) {
+  const DrawingTools& t = tools();
+  if (t.fillStyle == FillStyle::Clear) {
+    p.setBrush(Qt::NoBrush);
+  } else {
+    p.setBrush(toQColor(t.fillColor));
+  }
+}
+
+void QtCanvas::fillRect(int x1, int y1, int x2, int y2) {
+  QPainter& p = painter();
+  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  p.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), toQColor(tools().fillColor));
+}
+
+void QtCanvas::line(int x1, int y1, int x2, int y2) {
+  QPainter& p = painter();
+  applyPen(p);
+  p.drawLine(x1, y1, x2, y2);
+}
+
+void QtCanvas::ellipse(int x1, int y1, int x2, int y2) {
+  QPainter& p = painter();
+  applyPen(p);
+  applyFill(p);
+  p.drawEllipse(QRect(x1, y1, x2 - x1, y2 - y1));
+}
+
+void QtCanvas::rectangle(int x1, int y1, int x2, int y2) {
+  QPainter& p = painter();
+  applyPen(p);
+  applyFill(p);
+  p.drawRect(QRect(x1, y1, x2 - x1, y2 - y1));
+}
+
+void QtCanvas::textOut(int x, int y, const std::string& text) {
+  QPainter& p = painter();
+  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  p.setPen(Qt::black);
+  p.drawText(QRect(x, y, 10000, 10000), Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(text));
+}
+
+}  // namespace linemesh::ui
