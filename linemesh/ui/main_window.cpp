@@ -28,7 +28,6 @@ namespace linemesh::ui {
 SurfaceWidget::SurfaceWidget(QtCanvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
   setObjectName("Image1");
   setMouseTracking(true);
-  setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(100, 100);
 }
 
@@ -150,7 +149,7 @@ void MainWindow::buildMenus() {
   addAction(dat, "VOKA1", QStringLiteral("VOKA"), [this] { files_.VOKA1Click(); });
   file->addSeparator();
   QAction* exit = addAction(file, "Exit1", QStringLiteral("終了(&X)"), nullptr);
-  exit->setShortcut(QKeySequence::Quit);
+  exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   connect(exit, &QAction::triggered, this, &QWidget::close);
 
   QMenu* parts = menuBar()->addMenu(QStringLiteral("分割数"));

@@ -1,0 +1,366 @@
+// The mesh maker's window, driven headless through its widgets.
+#include "linemesh/ui/main_window.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolBar>
+#include <cstdio>
+#include <deque>
+#include <filesystem>
+
+#include "common/text_file.h"
+
+namespace linemesh::ui {
+namespace {
+
+namespace fs = std::filesystem;
+
+/// Answers the dialogs from prepared queues and records what was asked.
+class FakeDialogs : public Dialogs {
+ public:
+  std::deque<std::optional<std::string>> paths;
+  std::deque<Answer> answers;
+  std::vector<FileDialogState> asked;
+  std::vector<std::string> messages;
+  int questions = 0;
+
+  std::optional<std::string> openFile(const FileDialogState& d) override { return next(d); }
+  std::optional<std::string> saveFile(const FileDialogState& d) override { return next(d); }
+  void message(const std::string& text) override { messages.push_back(text); }
+  Answer askSaveChanges(const std::string& question) override {
+    EXPECT_EQ(question, "変更が保存されていません。保存しますか？");
+    ++questions;
+    if (answers.empty()) return Answer::Cancel;
+    Answer a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+
+ private:
+  std::optional<std::string> next(const FileDialogState& d) {
+    asked.push_back(d);
+    if (paths.empty()) return std::nullopt;
+    auto p = paths.front();
+    paths.pop_front();
+    return p;
+  }
+};
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    auto fake = std::make_unique<FakeDialogs>();
+    dialogs = fake.get();
+    window = std::make_unique<MainWindow>(std::move(fake));
+    window->resize(1000, 700);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    dir = fs::temp_directory_path() /
+          ("linemesh_window_" + std::to_string(::getpid()) + "_" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  void TearDown() override {
+    window->editor().modified = false;
+    window.reset();
+    fs::remove_all(dir);
+  }
+
+  QAction* action(const char* name) { return window->findChild<QAction*>(name); }
+  template <typename W>
+  W* widget(const char* name) {
+    return window->findChild<W*>(name);
+  }
+  void clickButton(const char* name) {
+    QWidget* button = window->toolBar()->widgetForAction(action(name));
+    ASSERT_NE(button, nullptr) << name;
+    QTest::mouseClick(button, Qt::LeftButton);
+  }
+  QPoint pixelOf(double x, double y) {
+    return {window->view().toPixelX(x), window->view().toPixelY(y)};
+  }
+  void clickAt(QPoint p, Qt::MouseButton b = Qt::LeftButton) {
+    QTest::mouseMove(window->surface(), p);
+    QTest::mouseClick(window->surface(), b, Qt::NoModifier, p);
+  }
+  /// A line by two clicks, with a mouse move between them.
+  void drawLine(QPoint a, QPoint b) {
+    clickAt(a);
+    QTest::mouseMove(window->surface(), (a + b) / 2);
+    clickAt(b);
+  }
+  std::string file(const char* name) const { return (dir / name).string(); }
+
+  FakeDialogs* dialogs = nullptr;
+  std::unique_ptr<MainWindow> window;
+  fs::path dir;
+};
+
+TEST_F(WindowTest, CaptionsMenusAndToolBar) {
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("線を引く"));
+  QStringList menus;
+  for (QAction* a : window->menuBar()->actions()) menus << a->text();
+  EXPECT_EQ(menus, (QStringList{"File(&F)", "分割数"}));
+
+  QStringList file;
+  for (QAction* a : window->menuBar()->actions()[0]->menu()->actions()) {
+    file << (a->isSeparator() ? QStringLiteral("-") : a->text());
+  }
+  EXPECT_EQ(file, (QStringList{"読み込み(&L)", "MESH.DAT", "保存(&S)", "M2Wの保存", "M3Wのプロット",
+                               "-", "要素の成形", "要素図プロット", "DAT保存", "-", "終了(&X)"}));
+  QStringList dat;
+  for (QAction* a : widget<QMenu>("DAT1")->actions()) {
+    dat << (a->isSeparator() ? QStringLiteral("-") : a->text());
+  }
+  EXPECT_EQ(dat, (QStringList{"メッシュデータ", "-", "ZEPAN", "VOKA"}));
+  QStringList parts;
+  for (QAction* a : window->menuBar()->actions()[1]->menu()->actions()) parts << a->text();
+  EXPECT_EQ(parts, (QStringList{"２分割", "３分割", "４分割", "５分割", "６分割", "７分割",
+                                "８分割", "９分割", "10分割"}));
+
+  QStringList tools;
+  for (QAction* a : window->toolBar()->actions()) {
+    tools << (a->isSeparator() ? QStringLiteral("|") : a->text());
+  }
+  EXPECT_EQ(tools, (QStringList{"線", "削除", "分割", "|", "OnSnap", "直交", "|", "拡大", "縮小",
+                                "全体", "|", "部分", "拡大", "|", "左", "右", "上", "下"}));
+  EXPECT_EQ(action("Load1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
+  EXPECT_EQ(action("Save1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+  EXPECT_EQ(action("Exit1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+  EXPECT_EQ(widget<QLabel>("lblSnap")->text(), QStringLiteral("ONSNAP"));
+  EXPECT_EQ(widget<QLabel>("lblConnect")->text(), QStringLiteral("自由"));
+  EXPECT_EQ(widget<QLabel>("LabelNode")->text(), QStringLiteral("節点：0"));
+  EXPECT_EQ(widget<QLabel>("LabelElement")->text(), QStringLiteral("LabelElement"));
+  EXPECT_EQ(widget<QPushButton>("btnLine2")->text(), QStringLiteral("決定"));
+  EXPECT_EQ(window->horzScrollBar()->maximum(), 100);
+  EXPECT_EQ(window->vertScrollBar()->value(), 50);
+}
+
+TEST_F(WindowTest, ModeButtonsShowOnePressed) {
+  EXPECT_TRUE(action("btnLine")->isChecked());
+  clickButton("btnDel");
+  EXPECT_EQ(window->editor().stage, 2);
+  EXPECT_FALSE(action("btnLine")->isChecked());
+  EXPECT_TRUE(action("btnDel")->isChecked());
+  clickButton("btnDel");  // pressing the pressed one keeps it pressed
+  EXPECT_TRUE(action("btnDel")->isChecked());
+  clickButton("btnDevide");
+  EXPECT_EQ(window->editor().stage, 3);
+  EXPECT_FALSE(action("btnDel")->isChecked());
+  EXPECT_TRUE(action("btnDevide")->isChecked());
+  clickButton("btnArea");
+  EXPECT_EQ(window->editor().stage, 4);
+  EXPECT_FALSE(action("btnDevide")->isChecked());
+  clickButton("btnLine");
+  EXPECT_EQ(window->editor().stage, 1);
+  EXPECT_TRUE(action("btnLine")->isChecked());
+
+  clickButton("btnOnSnap");
+  EXPECT_FALSE(action("btnOnSnap")->isChecked());
+  EXPECT_EQ(widget<QLabel>("lblSnap")->text(), QStringLiteral("OFFSNAP"));
+  clickButton("btnFreeDeg");
+  EXPECT_TRUE(action("btnFreeDeg")->isChecked());
+  EXPECT_EQ(widget<QLabel>("lblConnect")->text(), QStringLiteral("直交"));
+  action("Dev5")->trigger();
+  EXPECT_EQ(window->editor().DevNum, 5);
+  EXPECT_TRUE(action("Dev5")->isChecked());
+}
+
+TEST_F(WindowTest, TwoCrossingLinesDrawnWithTheMouse) {
+  const QPoint c = pixelOf(0, 0);
+  drawLine(c + QPoint(-60, 0), c + QPoint(60, 0));
+  drawLine(c + QPoint(0, -40), c + QPoint(0, 40));
+  EXPECT_EQ(window->network().NUMEL, 4);
+  EXPECT_EQ(widget<QLabel>("LabelNode")->text(), QStringLiteral("節点：5"));
+  EXPECT_FALSE(widget<QLineEdit>("EditX1")->text().isEmpty());
+  EXPECT_TRUE(window->editor().modified);
+  // The drawing reached the image: the crossing is black, a node blue beside it.
+  const QImage& image = window->canvas().image();
+  EXPECT_EQ(image.pixel(c + QPoint(30, 0)) & 0xFFFFFF, 0x000000u);
+  EXPECT_EQ(image.pixel(c + QPoint(60, 1)) & 0xFFFFFF, 0x0000FFu);
+  QTest::mouseMove(window->surface(), c + QPoint(45, -45));
+  EXPECT_EQ(widget<QLabel>("lblXPos")->text().size(), 8);
+}
+
+TEST_F(WindowTest, GridFormedAndWrittenAsTheBatchToolWritesIt) {
+  const QPoint c = pixelOf(0, 0);
+  const int step = 60, over = 20;
+  for (int k = 0; k < 3; ++k) {
+    drawLine(c + QPoint(-over, -k * step), c + QPoint(2 * step + over, -k * step));
+  }
+  for (int k = 0; k < 3; ++k) {
+    drawLine(c + QPoint(k * step, over), c + QPoint(k * step, -2 * step - over));
+  }
+  // The lines as registered, for the batch tool.
+  const LineNetwork& net = window->network();
+  std::string lines;
+  char text[200];
+  for (int k = 0; k < 6; ++k) {
+    QPoint a, b;
+    if (k < 3) {
+      a = c + QPoint(-over, -k * step), b = c + QPoint(2 * step + over, -k * step);
+    } else {
+      a = c + QPoint((k - 3) * step, over), b = c + QPoint((k - 3) * step, -2 * step - over);
+    }
+    std::snprintf(text, sizeof text, " --line %.17g %.17g %.17g %.17g",
+                  window->view().toWorldX(a.x()), window->view().toWorldY(a.y()),
+                  window->view().toWorldX(b.x()), window->view().toWorldY(b.y()));
+    lines += text;
+  }
+  std::snprintf(text, sizeof text, "--snap-eps %.17g", net.eps);
+  const std::string eps = text;
+
+  action("Yoso1")->trigger();
+  EXPECT_EQ(net.NE, 4);
+  EXPECT_EQ(window->editor().stage, 0);
+  EXPECT_FALSE(action("btnLine")->isChecked());
+
+  dialogs->paths = {file("MESH.DAT"),  file("VK.DAT"),       file("grid.M2W"),
+                    file("lines.DXF"), file("elements.DXF"), file("grid.M3W")};
+  action("Mesh1")->trigger();
+  action("VOKA1")->trigger();
+  action("M2W1")->trigger();
+  action("M3WPlot1")->trigger();
+  action("Plot1")->trigger();
+  action("Save1")->trigger();
+  EXPECT_TRUE(dialogs->messages.empty());
+  EXPECT_FALSE(window->editor().modified);
+  ASSERT_EQ(dialogs->asked.size(), 6u);
+  EXPECT_EQ(dialogs->asked[0].filter, "ZEPデータ(*.DAT)|*.DAT");
+  EXPECT_EQ(dialogs->asked[0].defaultExt, "DAT");
+  EXPECT_EQ(dialogs->asked[1].filter, "VOKA.DAT(VK.DAT)|*.DAT");
+  EXPECT_EQ(dialogs->asked[1].fileName, file("MESH.DAT"));  // as the dialog last held it
+  EXPECT_EQ(dialogs->asked[2].filter, "メッシュファイル(*.M2W)|*.M2W");
+  EXPECT_EQ(dialogs->asked[2].defaultExt, "M2W");
+  EXPECT_EQ(dialogs->asked[3].filter, "DXF(*.DXF)|*.DXF");
+  EXPECT_EQ(dialogs->asked[4].fileName, "TEST.DXF");
+  EXPECT_EQ(dialogs->asked[5].filter, "メッシュ(*.M3W)|*.M3W");
+  EXPECT_EQ(dialogs->asked[5].defaultExt, "M3W");
+  EXPECT_EQ(dialogs->asked[5].fileName, "");  // nothing read yet
+
+  const fs::path batch = dir / "batch";
+  fs::create_directories(batch);
+  const std::string command = "cd '" + batch.string() + "' && '" SEEPBATCH "' linemesh " + eps +
+                              lines +
+                              " --form --save-mesh MESH.DAT --save-voka VK.DAT --save-m2w "
+                              "grid.M2W --plot-lines lines.DXF --plot-elements elements.DXF "
+                              "--save grid.M3W > out.txt 2>&1";
+  ASSERT_EQ(std::system(command.c_str()), 0) << common::readFileBytes((batch / "out.txt").string());
+  for (const char* name :
+       {"MESH.DAT", "VK.DAT", "grid.M2W", "lines.DXF", "elements.DXF", "grid.M3W"}) {
+    EXPECT_EQ(common::readFileBytes(file(name)), common::readFileBytes((batch / name).string()))
+        << name;
+  }
+}
+
+TEST_F(WindowTest, ReadingAFileAndItsErrors) {
+  common::writeTextLines(file("bad.M3W"), {"       2       1", "       1     0.000     x"});
+  common::writeTextLines(file("one.M3W"),
+                         {"       2       1", "       1     0.000     0.000",
+                          "       2    10.000     5.000", "       1       1       2"});
+  dialogs->paths = {file("bad.M3W"), file("one.M3W"), std::nullopt};
+  action("Load1")->trigger();
+  ASSERT_EQ(dialogs->messages.size(), 1u);
+  EXPECT_NE(dialogs->messages[0].find("bad.M3W"), std::string::npos);
+  EXPECT_EQ(window->network().NUMNP, 0);
+  EXPECT_EQ(dialogs->asked[0].filter, "メッシュ(*.M3W)|*.M3W|DXF(*.DXF)|*.DXF");
+  action("Load1")->trigger();
+  EXPECT_EQ(window->network().NUMEL, 1);
+  EXPECT_EQ(window->files().MeshName, file("one.M3W"));
+  EXPECT_EQ(widget<QLabel>("LabelNode")->text(), QStringLiteral("節点：2"));
+  EXPECT_DOUBLE_EQ(window->view().gxmin, 0);
+  EXPECT_DOUBLE_EQ(window->view().gxmax, 10);
+  action("MESHDAT1")->trigger();  // cancelled
+  EXPECT_EQ(dialogs->asked.back().fileName, "MESH.DAT");
+  EXPECT_EQ(dialogs->asked.back().filter, "メッシュデータ(*.DAT)|*.DAT");
+  EXPECT_EQ(window->network().NUMEL, 1);
+}
+
+TEST_F(WindowTest, TypedCoordinates) {
+  auto* xo = widget<QLineEdit>("EditXo");
+  auto* yo = widget<QLineEdit>("EditYo");
+  auto* x1 = widget<QLineEdit>("EditX1");
+  auto* y1 = widget<QLineEdit>("EditY1");
+  auto* ok = widget<QPushButton>("btnLine2");
+  window->activateWindow();
+  xo->setFocus();
+  QTest::keyClicks(xo, "-10");
+  QTest::keyClick(xo, Qt::Key_Return);  // Enter moves on and is not typed
+  EXPECT_TRUE(yo->hasFocus());
+  QTest::keyClicks(yo, "0");
+  QTest::keyClick(yo, Qt::Key_Return);
+  EXPECT_TRUE(x1->hasFocus());
+  EXPECT_TRUE(window->editor().DrawFlag);  // leaving Yo started a line at (-10, 0)
+  QTest::keyClicks(x1, "30");
+  QTest::keyClick(x1, Qt::Key_Return);
+  QTest::keyClicks(y1, "abc");
+  QTest::keyClick(y1, Qt::Key_Return);
+  EXPECT_TRUE(ok->hasFocus());
+  QTest::mouseClick(ok, Qt::LeftButton);
+  ASSERT_EQ(dialogs->messages.size(), 1u);
+  EXPECT_NE(dialogs->messages[0].find("abc"), std::string::npos);
+  EXPECT_EQ(window->network().NUMEL, 0);
+  y1->setText("5");
+  emit y1->textEdited("5");
+  QTest::mouseClick(ok, Qt::LeftButton);
+  EXPECT_EQ(window->network().NUMEL, 1);
+  EXPECT_EQ(dialogs->messages.size(), 1u);
+}
+
+TEST_F(WindowTest, ScrollBarRecentresTheView) {
+  window->horzScrollBar()->setValue(75);
+  EXPECT_DOUBLE_EQ(window->view().xmed, 100);
+  EXPECT_EQ(window->editor().horzBar, 75);
+  clickButton("btnZoomAll");
+  EXPECT_EQ(window->horzScrollBar()->value(), 50);
+  EXPECT_DOUBLE_EQ(window->view().xmed, 0);
+}
+
+TEST_F(WindowTest, ClosingWithUnsavedChangesAsks) {
+  EXPECT_TRUE(window->close());  // nothing drawn: no question
+  EXPECT_EQ(dialogs->questions, 0);
+  window->show();
+  const QPoint c = pixelOf(0, 0);
+  drawLine(c, c + QPoint(50, 0));
+
+  dialogs->answers = {Dialogs::Answer::Cancel};
+  EXPECT_FALSE(window->close());
+  dialogs->answers = {Dialogs::Answer::Save};  // the save dialog is cancelled
+  dialogs->paths = {std::nullopt};
+  EXPECT_FALSE(window->close());
+  dialogs->answers = {Dialogs::Answer::Save};
+  dialogs->paths = {file("kept.M3W")};
+  EXPECT_TRUE(window->close());
+  EXPECT_TRUE(fs::exists(file("kept.M3W")));
+  EXPECT_EQ(dialogs->questions, 3);
+
+  window->show();
+  drawLine(c, c + QPoint(0, 50));
+  dialogs->answers = {Dialogs::Answer::Discard};
+  EXPECT_TRUE(window->close());
+}
+
+}  // namespace
+}  // namespace linemesh::ui
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
