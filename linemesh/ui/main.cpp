@@ -8,8 +8,8 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("linemesh"));
-  QApplication::setApplicationDisplayName(QStringLiteral("ゼルカ"));
+  // The application's title; the window keeps its own caption "線を引く".
+  QApplication::setApplicationName(QStringLiteral("ゼルカ"));
   QTranslator qtText;
   if (qtText.load(QLocale(QLocale::Japanese, QLocale::Japan), "qtbase", "_",
                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

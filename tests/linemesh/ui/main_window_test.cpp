@@ -353,6 +353,29 @@ TEST_F(WindowTest, ClosingWithUnsavedChangesAsks) {
   EXPECT_TRUE(window->close());
 }
 
+TEST(QtCanvasTest, InvertingTwiceRestoresTheImage) {
+  QtCanvas canvas(200, 120);
+  canvas.setFillColor(0xFFFFFF);
+  canvas.fillRect(0, 0, 200, 120);
+  canvas.setPenColor(0x0000FF);
+  canvas.line(0, 60, 200, 60);
+  canvas.setFillColor(0x008000);
+  canvas.ellipse(90, 50, 110, 70);
+  const QImage before = canvas.image().copy();
+  canvas.setPenMode(PenMode::Inverting);
+  canvas.setPenStyle(PenStyle::Dot);
+  canvas.setPenColor(0xFF0000);
+  canvas.setFillStyle(FillStyle::Clear);
+  canvas.line(10, 10, 190, 110);
+  canvas.rectangle(20, 15, 170, 100);
+  EXPECT_NE(canvas.image(), before);
+  // On white the band shows in the pen's own colour.
+  EXPECT_EQ(canvas.image().pixel(20, 40) & 0xFFFFFF, 0xFF0000u);
+  canvas.rectangle(20, 15, 170, 100);
+  canvas.line(10, 10, 190, 110);
+  EXPECT_EQ(canvas.image(), before);
+}
+
 }  // namespace
 }  // namespace linemesh::ui
 
