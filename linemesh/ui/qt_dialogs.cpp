@@ -11,14 +11,21 @@ QStringList nameFilters(const std::string& filter) {
   QStringList out;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
     QString caption = parts[i];
+    const QString pattern = parts[i + 1];
     QStringList patterns;
-    for (const QString& p : parts[i + 1].split(';', Qt::SkipEmptyParts)) {
+    for (const QString& p : pattern.split(';', Qt::SkipEmptyParts)) {
       patterns << p;
       if (p.toLower() != p) patterns << p.toLower();
     }
-    // Qt reads the patterns from the caption's last parentheses.
-    const qsizetype open = caption.lastIndexOf('(');
-    if (open > 0 && caption.endsWith(')')) caption.truncate(open);
+    // Qt reads the patterns from the caption's last parentheses: a caption
+    // that already ends with its pattern gets the list in its place, any
+    // other caption keeps its text and gets the list after it.
+    const QString shown = "(" + pattern + ")";
+    if (caption.endsWith(shown)) {
+      caption.chop(shown.size());
+    } else {
+      caption += ' ';
+    }
     out << caption + "(" + patterns.join(' ') + ")";
   }
   return out;

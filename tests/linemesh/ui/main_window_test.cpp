@@ -20,6 +20,7 @@
 #include <filesystem>
 
 #include "common/text_file.h"
+#include "linemesh/ui/qt_dialogs.h"
 
 namespace linemesh::ui {
 namespace {
@@ -351,6 +352,12 @@ TEST_F(WindowTest, ClosingWithUnsavedChangesAsks) {
   drawLine(c, c + QPoint(0, 50));
   dialogs->answers = {Dialogs::Answer::Discard};
   EXPECT_TRUE(window->close());
+}
+
+TEST(NameFiltersTest, CaptionsKeepTheirTextAndMatchEitherCase) {
+  EXPECT_EQ(nameFilters("メッシュ(*.M3W)|*.M3W|DXF(*.DXF)|*.DXF"),
+            (QStringList{"メッシュ(*.M3W *.m3w)", "DXF(*.DXF *.dxf)"}));
+  EXPECT_EQ(nameFilters("VOKA.DAT(VK.DAT)|*.DAT"), (QStringList{"VOKA.DAT(VK.DAT) (*.DAT *.dat)"}));
 }
 
 TEST(QtCanvasTest, InvertingTwiceRestoresTheImage) {
