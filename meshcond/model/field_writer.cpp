@@ -36,37 +36,46 @@ void FieldWriter::line(std::string text) {
   current_.clear();
 }
 
-void FieldWriter::put(const std::string& text, int width, const std::string& item,
-                      const std::string& format, const std::string& valueText) {
+bool FieldWriter::fits(const std::string& text, int width) const {
+  if (static_cast<int>(text.size()) > width) return false;
+  return !(blankSeparated_ && !current_.empty() && (text.empty() || text.front() != ' '));
+}
+
+void FieldWriter::refuse(const std::string& text, int width, const std::string& item,
+                         const std::string& format, const std::string& valueText) const {
   std::string where =
       file_ + " line " + std::to_string(lines_.size() + 1) + ": " + item + " = " + valueText;
   if (static_cast<int>(text.size()) > width)
     throw common::RangeError(where + " does not fit its field \"" + format + "\" (" +
                              std::to_string(text.size()) + " characters in " +
                              std::to_string(width) + ")");
-  if (blankSeparated_ && !current_.empty() && (text.empty() || text.front() != ' '))
-    throw common::RangeError(where + " fills its whole field \"" + format +
-                             "\" and would run into the field before it");
-  current_ += text;
+  throw common::RangeError(where + " fills its whole field \"" + format +
+                           "\" and would run into the field before it");
 }
 
 void FieldWriter::i(long long value, int width, const std::string& item) {
-  put(common::formatInt(value, width), width, item, "%" + std::to_string(width) + "d",
-      std::to_string(value));
+  std::string text = common::formatInt(value, width);
+  if (!fits(text, width))
+    refuse(text, width, item, "%" + std::to_string(width) + "d", std::to_string(value));
+  current_ += text;
 }
 
 void FieldWriter::f(double value, int width, int precision, const std::string& item) {
-  std::string format = "%" + std::to_string(width) + "." + std::to_string(precision) + "f";
   std::string text = std::isfinite(value) ? common::formatFixed(value, width, precision)
                                           : std::string(static_cast<size_t>(width) + 1, '*');
-  put(text, width, item, format, shortest(value));
+  if (!fits(text, width))
+    refuse(text, width, item, "%" + std::to_string(width) + "." + std::to_string(precision) + "f",
+           shortest(value));
+  current_ += text;
 }
 
 void FieldWriter::e(double value, int width, int digits, const std::string& item) {
-  std::string format = "%" + std::to_string(width) + "." + std::to_string(digits) + "e";
   std::string text = std::isfinite(value) ? common::formatE(value, width, digits)
                                           : std::string(static_cast<size_t>(width) + 1, '*');
-  put(text, width, item, format, shortest(value));
+  if (!fits(text, width))
+    refuse(text, width, item, "%" + std::to_string(width) + "." + std::to_string(digits) + "e",
+           shortest(value));
+  current_ += text;
 }
 
 }  // namespace meshcond

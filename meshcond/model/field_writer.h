@@ -48,8 +48,9 @@ class FieldWriter {
   size_t lineCount() const { return lines_.size(); }
 
  private:
-  void put(const std::string& text, int width, const std::string& item, const std::string& format,
-           const std::string& valueText);
+  bool fits(const std::string& text, int width) const;
+  [[noreturn]] void refuse(const std::string& text, int width, const std::string& item,
+                           const std::string& format, const std::string& valueText) const;
 
   std::string file_;
   std::vector<std::string> lines_;

@@ -6,6 +6,7 @@
 #include "common/errors.h"
 #include "common/numbers.h"
 #include "common/text_file.h"
+#include "meshcond/model/all_or_nothing.h"
 
 namespace meshcond {
 
@@ -244,15 +245,15 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
 
 void importLegacyLines(AnalysisModel& model, const std::vector<std::string>& lines,
                        const std::string& file) {
-  AnalysisModel next = model;
-  readInto(next, lines, file);
-  next.applyLegacyImportAssignments();
-  try {
-    next.Initial();
-  } catch (const common::Error& e) {
-    throw common::RangeError(file + ": " + e.what());
-  }
-  model = std::move(next);
+  changeAllOrNothing(model, [&](AnalysisModel& next) {
+    readInto(next, lines, file);
+    next.applyLegacyImportAssignments();
+    try {
+      next.Initial();
+    } catch (const common::Error& e) {
+      throw common::RangeError(file + ": " + e.what());
+    }
+  });
 }
 
 void importLegacy(AnalysisModel& model, const std::string& path) {

@@ -6,6 +6,7 @@
 #include "common/errors.h"
 #include "common/numbers.h"
 #include "common/text_file.h"
+#include "meshcond/model/all_or_nothing.h"
 #include "meshcond/model/line_reader.h"
 #include "meshcond/model/node_index.h"
 
@@ -192,23 +193,23 @@ ConvertReport Convert(AnalysisModel& m) {
 
 ConvertReport loadMeshLines(AnalysisModel& model, const std::vector<std::string>& lines,
                             const std::string& file) {
-  AnalysisModel next = model;
-  bool first = next.NUMMAT < 1;
-  if (first)
-    next.applyFirstMeshAssignments();
-  else
-    saveOldMesh(next);
-  saveOldLists(next);
-  readMesh(next, lines, file);
-  ConvertReport report;
-  if (!first) report = Convert(next);
-  try {
-    next.Initial();
-  } catch (const common::Error& e) {
-    throw common::RangeError(file + ": " + e.what());
-  }
-  model = std::move(next);
-  return report;
+  return changeAllOrNothing(model, [&](AnalysisModel& next) {
+    bool first = next.NUMMAT < 1;
+    if (first)
+      next.applyFirstMeshAssignments();
+    else
+      saveOldMesh(next);
+    saveOldLists(next);
+    readMesh(next, lines, file);
+    ConvertReport report;
+    if (!first) report = Convert(next);
+    try {
+      next.Initial();
+    } catch (const common::Error& e) {
+      throw common::RangeError(file + ": " + e.what());
+    }
+    return report;
+  });
 }
 
 ConvertReport loadMesh(AnalysisModel& model, const std::string& path) {

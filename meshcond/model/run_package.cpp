@@ -6,6 +6,7 @@
 #include "common/errors.h"
 #include "common/numbers.h"
 #include "common/text_file.h"
+#include "meshcond/model/all_or_nothing.h"
 #include "meshcond/model/file_group.h"
 #include "meshcond/model/zep_file.h"
 
@@ -43,23 +44,23 @@ std::vector<std::string> workLstLines() {
 }
 
 std::vector<std::string> saveAnalysis(AnalysisModel& model, const std::string& path) {
-  AnalysisModel prepared = model;
-  prepareZepDat(prepared);
-  std::vector<GroupFile> files{{path, common::encodeLines(zepDatLines(prepared))}};
-  std::vector<std::string> written;
-  std::string folder = common::folderOf(path);
-  auto addIfAbsent = [&](const char* name, const std::vector<std::string>& lines) {
-    std::string target = common::joinPath(folder, name);
-    if (common::pathExists(target)) return;
-    files.push_back({target, common::encodeLines(lines)});
-    written.push_back(name);
-  };
-  addIfAbsent("input.txt", inputTxtLines());
-  addIfAbsent("zepan.bat", zepanBatLines());
-  addIfAbsent("WORK.LST", workLstLines());
-  writeFileGroup(files);
-  model = std::move(prepared);
-  return written;
+  return changeAllOrNothing(model, [&](AnalysisModel& prepared) {
+    prepareZepDat(prepared);
+    std::vector<GroupFile> files{{path, common::encodeLines(zepDatLines(prepared))}};
+    std::vector<std::string> written;
+    std::string folder = common::folderOf(path);
+    auto addIfAbsent = [&](const char* name, const std::vector<std::string>& lines) {
+      std::string target = common::joinPath(folder, name);
+      if (common::pathExists(target)) return;
+      files.push_back({target, common::encodeLines(lines)});
+      written.push_back(name);
+    };
+    addIfAbsent("input.txt", inputTxtLines());
+    addIfAbsent("zepan.bat", zepanBatLines());
+    addIfAbsent("WORK.LST", workLstLines());
+    writeFileGroup(files);
+    return written;
+  });
 }
 
 std::vector<std::string> levelCsvLines(const AnalysisModel& m) {

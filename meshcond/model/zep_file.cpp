@@ -1,10 +1,12 @@
 #include "meshcond/model/zep_file.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
 #include "common/errors.h"
 #include "common/text_file.h"
+#include "meshcond/model/all_or_nothing.h"
 #include "meshcond/model/field_writer.h"
 #include "meshcond/model/line_reader.h"
 
@@ -68,6 +70,13 @@ void checkListNodes(const AnalysisModel& m) {
     for (int k = 1; k <= m.NWL1; ++k) check(m.WL1[k], "well list 1", k);
     for (int k = 1; k <= m.NWL2; ++k) check(m.WL2[k], "well list 2", k);
   }
+}
+
+void checkFixedGroups(const AnalysisModel& m) {
+  for (int n = 1; n <= m.NUMNP; ++n)
+    if (m.IFIXG[n] > 0 && (m.IFIXG[n] > m.NFIXWL || m.IFIXG[n] > kFixedLevelCapacity))
+      throw common::RangeError("ZEP.DAT: node " + num(n) + ": fixed-level group " +
+                               num(m.IFIXG[n]) + " does not exist (" + num(m.NFIXWL) + " levels)");
 }
 
 /// Reads the whole file into `m` (which the caller discards on failure).
@@ -302,13 +311,18 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
 }  // namespace
 
 void prepareZepDat(AnalysisModel& model) {
-  AnalysisModel m = model;
-  m.deriveNUMMAT();
-  if (m.NUMMAT > kMaterialCapacity)
-    throw common::RangeError("ZEP.DAT: material number " + num(m.NUMMAT) + " is above " +
+  // Every check comes before the first change.
+  AnalysisModel& m = model;
+  int largestMaterial = 0;
+  for (int e = 1; e <= m.NUMEL && e <= kElementCapacity; ++e)
+    largestMaterial = std::max(largestMaterial, static_cast<int>(m.MAT[e]));
+  if (largestMaterial > kMaterialCapacity)
+    throw common::RangeError("ZEP.DAT: material number " + num(largestMaterial) + " is above " +
                              num(kMaterialCapacity));
   checkCounts(m);
   checkListNodes(m);
+  checkFixedGroups(m);
+  m.deriveNUMMAT();
   m.deriveMaxCounts();
   m.deriveNodeCodes();
   m.deriveRMAX();
@@ -318,7 +332,6 @@ void prepareZepDat(AnalysisModel& model) {
   m.ISOLV = 1;
   m.IPAR18 = 0;
   m.TSOLV = 1.0e-8;
-  model = std::move(m);
 }
 
 std::vector<std::string> zepDatLines(const AnalysisModel& m) {
@@ -520,17 +533,15 @@ std::vector<std::string> zepDatLines(const AnalysisModel& m) {
 }
 
 void writeZepDat(AnalysisModel& model, const std::string& path) {
-  AnalysisModel prepared = model;
-  prepareZepDat(prepared);
-  common::writeTextLines(path, zepDatLines(prepared));
-  model = std::move(prepared);
+  changeAllOrNothing(model, [&](AnalysisModel& prepared) {
+    prepareZepDat(prepared);
+    common::writeTextLines(path, zepDatLines(prepared));
+  });
 }
 
 void readZepDatLines(AnalysisModel& model, const std::vector<std::string>& lines,
                      const std::string& file) {
-  AnalysisModel next = model;
-  readInto(next, lines, file);
-  model = std::move(next);
+  changeAllOrNothing(model, [&](AnalysisModel& next) { readInto(next, lines, file); });
 }
 
 void readZepDat(AnalysisModel& model, const std::string& path) {
@@ -538,15 +549,16 @@ void readZepDat(AnalysisModel& model, const std::string& path) {
 }
 
 void openZepDat(AnalysisModel& model, const std::string& path) {
-  AnalysisModel next = model;
-  readInto(next, common::readTextLines(path), path);
-  next.DirName = common::folderOf(path);
-  try {
-    next.Initial();
-  } catch (const common::Error& e) {
-    throw common::RangeError(path + ": " + e.what());
-  }
-  model = std::move(next);
+  std::vector<std::string> lines = common::readTextLines(path);
+  changeAllOrNothing(model, [&](AnalysisModel& next) {
+    readInto(next, lines, path);
+    next.DirName = common::folderOf(path);
+    try {
+      next.Initial();
+    } catch (const common::Error& e) {
+      throw common::RangeError(path + ": " + e.what());
+    }
+  });
 }
 
 }  // namespace meshcond
