@@ -102,7 +102,8 @@ int runMeshcond(const std::vector<std::string>& args) {
     }
     Action action{args[i], ""};
     if (known->second) {
-      if (i + 1 >= args.size() || args[i + 1].empty()) {
+      // The next argument is the file, unless it is missing or an action itself.
+      if (i + 1 >= args.size() || args[i + 1].empty() || takesFile.count(args[i + 1]) > 0) {
         std::cerr << "meshcond: " << args[i] << ": a file name is missing\n" << kMeshcondUsage;
         return 1;
       }

@@ -34,6 +34,8 @@ rm -f z3.DAT
 [ -e z3.DAT ] && fail "an action ran before the unknown one was refused"
 grep -q "unknown action" err.txt || fail "no message for the unknown action"
 "$seepbatch" meshcond --load-mesh m.DAT --save 2> err.txt && fail "missing file accepted"
+"$seepbatch" meshcond --save --export-rain 2> err.txt && fail "an action taken for a file name"
+grep -q "a file name is missing" err.txt || fail "no message for the missing file name"
 "$seepbatch" meshcond > /dev/null || fail "no actions must exit 0"
 
 # A failing action: "meshcond: ACTION: message", exit 1.
