@@ -72,9 +72,8 @@ void drawAtCapacity(benchmark::State& state, int mode, bool numbers = true) {
   QImage image(1100, 600, QImage::Format_RGB32);
   View view;
   view.setSize(image.width(), image.height());
-  BoundingBox box;
-  for (int n = 1; n <= model->NUMNP; ++n) box.add(model->X[n], model->Y[n]);
-  view.xmaxxmin(box);
+  Extent e = xmaxxmin(*model, view.width(), view.height());
+  view.setExtent(e.xmin, e.xmax, e.ymin, e.ymax);
   view.resetToExtent();
   DrawSettings settings;
   settings.state = mode;

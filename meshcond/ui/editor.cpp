@@ -105,10 +105,8 @@ void ConditionEditor::redraw(Canvas& canvas) {
 }
 
 void ConditionEditor::resetViewToModel() {
-  BoundingBox box;
-  int nodes = std::min<int>(model.NUMNP, static_cast<int>(model.X.size()) - 1);
-  for (int n = 1; n <= nodes; ++n) box.add(model.X[n], model.Y[n]);
-  view.xmaxxmin(box);
+  Extent e = xmaxxmin(model, view.width(), view.height());
+  view.setExtent(e.xmin, e.xmax, e.ymin, e.ymax);
   view.resetToExtent();
 }
 

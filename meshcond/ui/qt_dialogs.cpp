@@ -12,13 +12,17 @@ QStringList nameFilters(const std::string& filter) {
   QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
   QStringList out;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-    QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    QString caption = parts[i];
+    const QString& pattern = parts[i + 1];
     QStringList both;
-    for (const QString& p : patterns) {
+    for (const QString& p : pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
       both << p;
       if (p.toLower() != p) both << p.toLower();
     }
-    out << parts[i] + QStringLiteral(" (") + both.join(QLatin1Char(' ')) + QLatin1Char(')');
+    // A caption that already shows its pattern in brackets shows both cases there.
+    QString shown = QLatin1Char('(') + pattern + QLatin1Char(')');
+    if (caption.endsWith(shown)) caption.chop(shown.size());
+    out << caption + QLatin1Char('(') + both.join(QLatin1Char(' ')) + QLatin1Char(')');
   }
   return out;
 }

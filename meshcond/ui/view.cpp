@@ -8,11 +8,9 @@ namespace meshcond::ui {
 
 namespace {
 
-// A view window never gets narrower than this share of the full extent, and
-// a single node is shown in a square of kMinimalExtent metres, so that the
-// scale stays finite and pixel positions stay within int.
+// A view window never gets narrower than this share of the full extent, so
+// that the scale stays finite and pixel positions stay within int.
 constexpr double kMinimalWindowShare = 1e-4;
-constexpr double kMinimalExtent = 1.0;
 constexpr double kPixelLimit = 4.0e6;
 
 int toPixel(double v) {
@@ -28,13 +26,6 @@ int scrollValue(double v) {
 }
 
 }  // namespace
-
-void BoundingBox::add(double x, double y) {
-  xmax = std::max(xmax, x);
-  xmin = std::min(xmin, x);
-  ymax = std::max(ymax, y);
-  ymin = std::min(ymin, y);
-}
 
 View::View() { setSize(0, 0); }
 
@@ -73,28 +64,11 @@ ModelPoint View::toModel(int X, int Y) const {
   return {(X - cx) / gscale + xmed, (cy - Y) / gscale + ymed};
 }
 
-void View::xmaxxmin(const BoundingBox& box) {
-  if (box.empty()) return;
-  double xc = (box.xmax + box.xmin) / 2;
-  double yc = (box.ymax + box.ymin) / 2;
-  double w = box.xmax - box.xmin;
-  double h = box.ymax - box.ymin;
-  if (!(w > 0) && !(h > 0)) w = h = kMinimalExtent;
-  // A drawing area not laid out yet is taken as one pixel.
-  double width = std::max(width_, 1);
-  double height = std::max(height_, 1);
-  double s;
-  if (!(w > 0)) {
-    s = height / h;
-  } else if (!(h > 0)) {
-    s = width / w;
-  } else {
-    s = std::min(width / w, height / h);
-  }
-  xmax = xc + width / s * 0.5;
-  xmin = xc - width / s * 0.5;
-  ymax = yc + height / s * 0.5;
-  ymin = yc - height / s * 0.5;
+void View::setExtent(double newXmin, double newXmax, double newYmin, double newYmax) {
+  xmin = newXmin;
+  xmax = newXmax;
+  ymin = newYmin;
+  ymax = newYmax;
 }
 
 void View::resetToExtent() {

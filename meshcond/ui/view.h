@@ -24,17 +24,6 @@ struct ScrollSetting {
   int page = 500;
 };
 
-/// The nodes' bounding box, as widened by xmaxxmin before the aspect ratio.
-struct BoundingBox {
-  double xmin = 9999999.0;
-  double xmax = -9999999.0;
-  double ymin = 9999999.0;
-  double ymax = -9999999.0;
-
-  void add(double x, double y);
-  bool empty() const { return xmin > xmax || ymin > ymax; }
-};
-
 class View {
  public:
   static constexpr int kScrollRange = 500;
@@ -58,10 +47,8 @@ class View {
   Pixel toScreen(double x, double y) const;
   ModelPoint toModel(int X, int Y) const;
 
-  /// The full extent: the box widened to the drawing area's shape around its
-  /// centre. An empty box keeps the current extent; a box of zero width and
-  /// height gets a minimal size around its point.
-  void xmaxxmin(const BoundingBox& box);
+  /// The full extent (xmaxxmin of the model for this drawing area's size).
+  void setExtent(double newXmin, double newXmax, double newYmin, double newYmax);
 
   /// After a load: the window := the full extent, scroll bars to position 0
   /// and page 500, eps from the extent, scale from the window.

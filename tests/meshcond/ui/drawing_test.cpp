@@ -20,9 +20,8 @@ class DrawingTest : public ::testing::Test {
   void SetUp() override {
     testing::makeGrid(m, 2, 1, 10, 10);  // nodes 1 (0,0) 2 (0,10) 3 (10,0) 4 (10,10) 5 6
     view.setSize(400, 200);
-    BoundingBox box;
-    for (int n = 1; n <= m.NUMNP; ++n) box.add(m.X[n], m.Y[n]);
-    view.xmaxxmin(box);
+    Extent e = xmaxxmin(m, view.width(), view.height());
+    view.setExtent(e.xmin, e.xmax, e.ymin, e.ymax);
     view.resetToExtent();
   }
   RecordingCanvas draw(const DrawSettings& s) {

@@ -4,21 +4,35 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "meshcond/model/analysis_model.h"
 
 namespace meshcond::ui {
 namespace {
+
+/// The full extent of a model holding just these nodes, as a load sets it.
+void showNodes(View& view, const std::vector<std::pair<double, double>>& nodes) {
+  auto m = std::make_unique<AnalysisModel>();
+  for (const auto& [x, y] : nodes) {
+    ++m->NUMNP;
+    m->X[m->NUMNP] = x;
+    m->Y[m->NUMNP] = y;
+  }
+  Extent e = xmaxxmin(*m, view.width(), view.height());
+  view.setExtent(e.xmin, e.xmax, e.ymin, e.ymax);
+  view.resetToExtent();
+  view.prepareRedraw();
+}
 
 // A 100 m x 10 m mesh from (0, 0) to (100, 10) in a 1000 x 500 pixel area.
 class WideMeshView : public ::testing::Test {
  protected:
   void SetUp() override {
     view.setSize(1000, 500);
-    BoundingBox box;
-    box.add(0, 0);
-    box.add(100, 10);
-    view.xmaxxmin(box);
-    view.resetToExtent();
-    view.prepareRedraw();
+    showNodes(view, {{0, 0}, {100, 10}});
   }
   double windowWidth() const { return view.gxmax - view.gxmin; }
   double windowHeight() const { return view.gymax - view.gymin; }
@@ -200,12 +214,7 @@ TEST(ViewExtent, DegenerateBoxesGetAUsableExtent) {
     SCOPED_TRACE(c.name);
     View view;
     view.setSize(400, 200);
-    BoundingBox box;
-    box.add(c.x1, c.y1);
-    box.add(c.x2, c.y2);
-    view.xmaxxmin(box);
-    view.resetToExtent();
-    view.prepareRedraw();
+    showNodes(view, {{c.x1, c.y1}, {c.x2, c.y2}});
     EXPECT_GT(view.xmax - view.xmin, 0.0);
     EXPECT_GT(view.ymax - view.ymin, 0.0);
     EXPECT_NEAR((view.xmax - view.xmin) / (view.ymax - view.ymin), 2.0, 1e-12);
@@ -216,12 +225,13 @@ TEST(ViewExtent, DegenerateBoxesGetAUsableExtent) {
   }
 }
 
-TEST(ViewExtent, NoNodesKeepsTheExtent) {
+TEST(ViewExtent, NoNodesGiveAFiniteView) {
   View view;
   view.setSize(400, 200);
-  view.xmaxxmin(BoundingBox{});
-  EXPECT_EQ(view.xmin, -2000.0);
-  EXPECT_EQ(view.ymax, 2000.0);
+  showNodes(view, {});
+  EXPECT_GT(view.xmax - view.xmin, 0.0);
+  EXPECT_TRUE(std::isfinite(view.gscale));
+  EXPECT_GT(view.gscale, 0.0);
 }
 
 TEST(ViewBand, FollowsTheCursor) {

@@ -21,6 +21,7 @@
 #include "meshcond/model/run_package.h"
 #include "meshcond/ui/dialogs/condition_dialog.h"
 #include "meshcond/ui/main_window.h"
+#include "meshcond/ui/qt_dialogs.h"
 
 namespace meshcond::ui {
 namespace {
@@ -196,6 +197,14 @@ TEST_F(WindowTest, ZoomButtonsMoveTheScrollBars) {
   EXPECT_NEAR(window.editor().view.gxmin, window.editor().view.xmin, 1e-9);
   child<QToolButton>("btnAreaSelect")->click();
   EXPECT_EQ(window.editor().view.gxmax, window.editor().view.xmax);
+}
+
+TEST(FileDialogFilters, MatchBothCases) {
+  EXPECT_EQ(nameFilters("メッシュ(*.DAT)|*.DAT"),
+            QStringList{QStringLiteral("メッシュ(*.DAT *.dat)")});
+  EXPECT_EQ(nameFilters("Data|*.DAT;*.TXT"),
+            QStringList{QStringLiteral("Data(*.DAT *.dat *.TXT *.txt)")});
+  EXPECT_TRUE(nameFilters("").isEmpty());
 }
 
 TEST_F(WindowTest, EnterMovesTheFocusOn) {
