@@ -57,7 +57,12 @@ struct DigitGlyphs {
   int height = 0;
   std::array<int, 10> width{};
   std::array<int, 10> advance{};
-  std::array<std::vector<uint8_t>, 10> coverage;
+  /// The covered pixels of each digit: offsets from its top-left and coverage.
+  struct Dot {
+    int16_t x, y;
+    uint8_t alpha;
+  };
+  std::array<std::vector<Dot>, 10> dots;
 };
 
 const DigitGlyphs& digitGlyphs(int pointSize) {
@@ -81,11 +86,15 @@ const DigitGlyphs& digitGlyphs(int pointSize) {
       p.setPen(Qt::white);
       p.drawText(QPoint(0, metrics.ascent()), digit);
     }
-    g.coverage[d].resize(static_cast<size_t>(width) * g.height);
     for (int y = 0; y < g.height; ++y) {
       const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-      for (int x = 0; x < width; ++x)
-        g.coverage[d][static_cast<size_t>(y) * width + x] = qGreen(row[x]);
+      for (int x = 0; x < width; ++x) {
+        int alpha = qGreen(row[x]);
+        if (alpha > 0) {
+          g.dots[d].push_back(
+              {static_cast<int16_t>(x), static_cast<int16_t>(y), static_cast<uint8_t>(alpha)});
+        }
+      }
     }
   }
   return cache.emplace(pointSize, std::move(g)).first->second;
@@ -105,25 +114,22 @@ void ImageCanvas::digits(Pixel topLeft, std::string_view text, Colour colour, in
   const int red = redOf(colour), green = greenOf(colour), blue = blueOf(colour);
   uchar* bits = image_.bits();
   const qsizetype stride = image_.bytesPerLine();
+  const bool rowsInside = topLeft.y >= 0 && topLeft.y + g.height <= height;
   int x0 = topLeft.x;
   for (char c : text) {
     int d = c - '0';
     if (x0 >= width) break;
+    const bool inside = rowsInside && x0 >= 0 && x0 + g.width[d] <= width;
     if (x0 + g.width[d] > 0) {
-      for (int y = 0; y < g.height; ++y) {
-        int py = topLeft.y + y;
-        if (py < 0 || py >= height) continue;
-        QRgb* row = reinterpret_cast<QRgb*>(bits + stride * py);
-        const uint8_t* cover = &g.coverage[d][static_cast<size_t>(y) * g.width[d]];
-        for (int x = 0; x < g.width[d]; ++x) {
-          int a = cover[x];
-          int px = x0 + x;
-          if (a == 0 || px < 0 || px >= width) continue;
-          QRgb old = row[px];
-          row[px] = qRgb((red * a + qRed(old) * (255 - a)) / 255,
-                         (green * a + qGreen(old) * (255 - a)) / 255,
-                         (blue * a + qBlue(old) * (255 - a)) / 255);
-        }
+      for (const DigitGlyphs::Dot& dot : g.dots[d]) {
+        int px = x0 + dot.x, py = topLeft.y + dot.y;
+        if (!inside && (px < 0 || px >= width || py < 0 || py >= height)) continue;
+        QRgb* pixel = reinterpret_cast<QRgb*>(bits + stride * py) + px;
+        int a = dot.alpha;
+        QRgb old = *pixel;
+        *pixel = qRgb((red * a + qRed(old) * (255 - a)) / 255,
+                      (green * a + qGreen(old) * (255 - a)) / 255,
+                      (blue * a + qBlue(old) * (255 - a)) / 255);
       }
     }
     x0 += g.advance[d];

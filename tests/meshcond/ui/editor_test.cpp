@@ -237,6 +237,18 @@ TEST_F(EditorTest, RainfallNodeClickedTwiceIsGoneAgain) {
   EXPECT_EQ(m.NRAIN, 0);
 }
 
+TEST_F(EditorTest, NodesArePickedWithinOnePercentOfTheExtentWidth) {
+  // The full extent is 100 m wide: a node is found closer than 1 m. Clicks
+  // go through pixels (9.5 a metre), so the test stays clear of the edge.
+  editor.setMode(kModeRainfall);
+  click(20.8, 0.3);  // 0.85 m from node 5
+  EXPECT_EQ(m.NRAIN, 1);
+  EXPECT_EQ(m.RAINN[1], 5);
+  click(21.2, 0);  // 1.2 m from node 5
+  EXPECT_EQ(m.NRAIN, 1);
+  EXPECT_TRUE(redrawn());
+}
+
 TEST_F(EditorTest, FluctuatingBoundariesByNumber) {
   editor.setMode(kModeFluctuating);
   editor.EditMat = "2";

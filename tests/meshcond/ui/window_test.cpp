@@ -20,6 +20,7 @@
 #include "meshcond/model/mesh_file.h"
 #include "meshcond/model/run_package.h"
 #include "meshcond/ui/dialogs/condition_dialog.h"
+#include "meshcond/ui/image_canvas.h"
 #include "meshcond/ui/main_window.h"
 #include "meshcond/ui/qt_dialogs.h"
 
@@ -197,6 +198,44 @@ TEST_F(WindowTest, ZoomButtonsMoveTheScrollBars) {
   EXPECT_NEAR(window.editor().view.gxmin, window.editor().view.xmin, 1e-9);
   child<QToolButton>("btnAreaSelect")->click();
   EXPECT_EQ(window.editor().view.gxmax, window.editor().view.xmax);
+}
+
+// Element numbers are blended from cached digits; they must land where the
+// text layout would draw the same text.
+TEST(ImageCanvasText, NumbersLookLikeTheTextLayout) {
+  auto changedBox = [](const QImage& image, int* count) {
+    QRect box;
+    *count = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (image.pixel(x, y) != qRgb(255, 255, 255)) {
+          box |= QRect(x, y, 1, 1);
+          ++*count;
+        }
+    return box;
+  };
+  QImage fast(120, 60, QImage::Format_RGB32);
+  QImage layout(120, 60, QImage::Format_ARGB32);  // not RGB32: the text layout draws it
+  for (QImage* image : {&fast, &layout}) {
+    image->fill(Qt::white);
+    ImageCanvas canvas(*image);
+    canvas.text({30, 20}, "1234567890", kPureBlue, 10);
+  }
+  int fastCount = 0, layoutCount = 0;
+  QRect fastBox = changedBox(fast, &fastCount);
+  QRect layoutBox = changedBox(layout.convertToFormat(QImage::Format_RGB32), &layoutCount);
+  ASSERT_GT(layoutCount, 0);
+  EXPECT_LE(std::abs(fastBox.left() - layoutBox.left()), 1);
+  EXPECT_LE(std::abs(fastBox.top() - layoutBox.top()), 1);
+  EXPECT_LE(std::abs(fastBox.right() - layoutBox.right()), 2);
+  EXPECT_LE(std::abs(fastBox.bottom() - layoutBox.bottom()), 1);
+  EXPECT_NEAR(fastCount, layoutCount, layoutCount / 5);
+  // Text running off the image is cut, not wrapped or crashing.
+  QImage edge(20, 10, QImage::Format_RGB32);
+  edge.fill(Qt::white);
+  ImageCanvas canvas(edge);
+  canvas.text({-5, -5}, "88888", kPureBlue, 10);
+  canvas.text({15, 5}, "88888", kPureBlue, 10);
 }
 
 TEST(FileDialogFilters, MatchBothCases) {
