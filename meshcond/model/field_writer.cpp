@@ -36,15 +36,22 @@ void FieldWriter::line(std::string text) {
   current_.clear();
 }
 
+std::string Item::str() const {
+  if (text_ != nullptr) return *text_;
+  std::string text = before_;
+  if (hasNumber_) text += std::to_string(number_) + after_;
+  return text;
+}
+
 bool FieldWriter::fits(const std::string& text, int width) const {
   if (static_cast<int>(text.size()) > width) return false;
   return !(blankSeparated_ && !current_.empty() && (text.empty() || text.front() != ' '));
 }
 
-void FieldWriter::refuse(const std::string& text, int width, const std::string& item,
+void FieldWriter::refuse(const std::string& text, int width, const Item& item,
                          const std::string& format, const std::string& valueText) const {
   std::string where =
-      file_ + " line " + std::to_string(lines_.size() + 1) + ": " + item + " = " + valueText;
+      file_ + " line " + std::to_string(lines_.size() + 1) + ": " + item.str() + " = " + valueText;
   if (static_cast<int>(text.size()) > width)
     throw common::RangeError(where + " does not fit its field \"" + format + "\" (" +
                              std::to_string(text.size()) + " characters in " +
@@ -53,14 +60,14 @@ void FieldWriter::refuse(const std::string& text, int width, const std::string& 
                            "\" and would run into the field before it");
 }
 
-void FieldWriter::i(long long value, int width, const std::string& item) {
+void FieldWriter::i(long long value, int width, const Item& item) {
   std::string text = common::formatInt(value, width);
   if (!fits(text, width))
     refuse(text, width, item, "%" + std::to_string(width) + "d", std::to_string(value));
   current_ += text;
 }
 
-void FieldWriter::f(double value, int width, int precision, const std::string& item) {
+void FieldWriter::f(double value, int width, int precision, const Item& item) {
   std::string text = std::isfinite(value) ? common::formatFixed(value, width, precision)
                                           : std::string(static_cast<size_t>(width) + 1, '*');
   if (!fits(text, width))
@@ -69,7 +76,7 @@ void FieldWriter::f(double value, int width, int precision, const std::string& i
   current_ += text;
 }
 
-void FieldWriter::e(double value, int width, int digits, const std::string& item) {
+void FieldWriter::e(double value, int width, int digits, const Item& item) {
   std::string text = std::isfinite(value) ? common::formatE(value, width, digits)
                                           : std::string(static_cast<size_t>(width) + 1, '*');
   if (!fits(text, width))

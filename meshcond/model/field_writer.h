@@ -8,6 +8,25 @@
 
 namespace meshcond {
 
+/// The name of a written value, put together only when the value is refused.
+class Item {
+ public:
+  Item(const std::string& text) : text_(&text) {}  // NOLINT: names are passed as they are
+  Item(const char* text) : before_(text) {}        // NOLINT
+  /// before + number + after, e.g. {"node ", 12, " X"}.
+  Item(const char* before, long long number, const char* after)
+      : before_(before), number_(number), after_(after), hasNumber_(true) {}
+
+  std::string str() const;
+
+ private:
+  const std::string* text_ = nullptr;
+  const char* before_ = "";
+  long long number_ = 0;
+  const char* after_ = "";
+  bool hasNumber_ = false;
+};
+
 class FieldWriter {
  public:
   /// `file` names the file kind in messages ("ZEP.DAT", "D2.DAT").
@@ -22,11 +41,11 @@ class FieldWriter {
   void line(std::string text);
 
   /// "%{width}d"
-  void i(long long value, int width, const std::string& item);
+  void i(long long value, int width, const Item& item);
   /// "%{width}.{precision}f"
-  void f(double value, int width, int precision, const std::string& item);
+  void f(double value, int width, int precision, const Item& item);
   /// The e format: `digits` significant digits, "E", sign, 3+ exponent digits.
-  void e(double value, int width, int digits, const std::string& item);
+  void e(double value, int width, int digits, const Item& item);
   /// Literal text, not checked.
   void text(const std::string& literal) { current_ += literal; }
 
@@ -49,7 +68,7 @@ class FieldWriter {
 
  private:
   bool fits(const std::string& text, int width) const;
-  [[noreturn]] void refuse(const std::string& text, int width, const std::string& item,
+  [[noreturn]] void refuse(const std::string& text, int width, const Item& item,
                            const std::string& format, const std::string& valueText) const;
 
   std::string file_;

@@ -396,12 +396,13 @@ std::vector<std::string> zepDatLines(const AnalysisModel& m) {
       w.i(m.NPSI[mat], 5, "NPSI of material " + num(mat));
   });
 
+  static const char* const kCornerNames[] = {"", " corner 1", " corner 2", " corner 3",
+                                             " corner 4"};
   for (int e = 1; e <= m.NUMEL; ++e) {
-    std::string item = "element " + num(e);
     w.begin(kFixed);
-    w.i(e, 5, item + " number");
-    for (int c = 1; c <= 4; ++c) w.i(m.KI[e][c], 5, item + " corner " + num(c));
-    w.i(m.MAT[e], 5, item + " material");
+    w.i(e, 5, {"element ", e, " number"});
+    for (int c = 1; c <= 4; ++c) w.i(m.KI[e][c], 5, {"element ", e, kCornerNames[c]});
+    w.i(m.MAT[e], 5, {"element ", e, " material"});
     w.text(kZeroField);
     w.end();
   }
@@ -518,14 +519,13 @@ std::vector<std::string> zepDatLines(const AnalysisModel& m) {
   }
 
   for (int n = 1; n <= m.NUMNP; ++n) {
-    std::string item = "node " + num(n);
     w.begin(kSplit);
-    w.i(n, 5, item + " number");
-    w.i(m.KODE[n], 5, item + " KODE");
-    w.f(m.X[n], 10, 3, item + " X");
-    w.f(m.Y[n], 10, 3, item + " Y");
-    w.f(m.H[n], 10, 3, item + " H");
-    w.f(m.Q[n], 10, 3, item + " Q");
+    w.i(n, 5, {"node ", n, " number"});
+    w.i(m.KODE[n], 5, {"node ", n, " KODE"});
+    w.f(m.X[n], 10, 3, {"node ", n, " X"});
+    w.f(m.Y[n], 10, 3, {"node ", n, " Y"});
+    w.f(m.H[n], 10, 3, {"node ", n, " H"});
+    w.f(m.Q[n], 10, 3, {"node ", n, " Q"});
     w.end();
   }
   for (int k = 0; k < 3; ++k) w.line("");
