@@ -186,7 +186,10 @@ StagedFile::StagedFile(std::string target) : target_(std::move(target)) {
 StagedFile::~StagedFile() { discard(); }
 
 StagedFile::StagedFile(StagedFile&& other) noexcept
-    : target_(std::move(other.target_)), temp_(std::move(other.temp_)), fd_(other.fd_) {
+    : target_(std::move(other.target_)),
+      temp_(std::move(other.temp_)),
+      fd_(other.fd_),
+      finished_(other.finished_) {
   other.fd_ = -1;
   other.temp_.clear();
 }
@@ -216,13 +219,22 @@ void StagedFile::writeLine(std::string_view utf8Line) {
   write(bytes);
 }
 
-void StagedFile::commit() {
+void StagedFile::finish() {
   if (fd_ < 0) throw FileError(target_ + ": the file is already closed");
-  if (::fsync(fd_) != 0 || ::close(fd_) != 0) {
-    fd_ = -1;
+  bool synced = ::fsync(fd_) == 0;
+  int syncError = errno;
+  bool closed = ::close(fd_) == 0;
+  fd_ = -1;
+  if (!synced || !closed) {
+    if (!synced) errno = syncError;
     throw FileError(systemError("cannot write the file", target_));
   }
-  fd_ = -1;
+  finished_ = true;
+}
+
+void StagedFile::commit() {
+  if (!finished_) finish();
+  if (temp_.empty()) throw FileError(target_ + ": the file is already committed");
   if (::rename(temp_.c_str(), target_.c_str()) != 0)
     throw FileError(systemError("cannot replace the file", target_));
   temp_.clear();

@@ -55,7 +55,10 @@ class StagedFile {
   void write(std::string_view bytes);
   /// Appends one UTF-8 line, encoded to CP932, with CR LF.
   void writeLine(std::string_view utf8Line);
-  /// Flushes, closes and renames onto the target. Throws FileError.
+  /// Flushes and closes the temporary file, so that committing several files
+  /// in turn can no longer fail before the first rename. Throws FileError.
+  void finish();
+  /// Finishes (when not done yet) and renames onto the target. Throws FileError.
   void commit();
 
   const std::string& target() const { return target_; }
@@ -66,6 +69,7 @@ class StagedFile {
   std::string target_;
   std::string temp_;
   int fd_ = -1;
+  bool finished_ = false;
 };
 
 /// Writes the lines (CP932, CR LF each) to path atomically.

@@ -1,6 +1,9 @@
-// seepbatch cadtrace: not built yet; the frame only.
+// seepbatch cadtrace: a DXF drawing to an M3W line file and a .TXT list.
 #include <iostream>
+#include <string>
 
+#include "cadtrace/model/conversion.h"
+#include "cadtrace/model/writers.h"
 #include "seepbatch/commands.h"
 
 namespace seepbatch {
@@ -9,9 +12,52 @@ const char* const kCadtraceUsage =
     "  seepbatch cadtrace INPUT.DXF [OUTPUT.M3W] [--scale-v N] [--scale-h N] [--ref-v N] [--ref-h "
     "N]\n      convert a DXF drawing into an M3W line file and a .TXT coordinate list\n";
 
-int runCadtrace(const std::vector<std::string>&) {
-  std::cerr << "cadtrace: these actions are not available yet\n";
+namespace {
+
+int usageError(const std::string& what) {
+  std::cerr << "cadtrace: " << what << "\nusage:\n" << kCadtraceUsage;
   return 1;
+}
+
+}  // namespace
+
+int runCadtrace(const std::vector<std::string>& args) {
+  cadtrace::ConversionSettings settings;
+  std::vector<std::string> positionals;
+  for (size_t k = 0; k < args.size(); ++k) {
+    const std::string& arg = args[k];
+    std::string* target = nullptr;
+    if (arg == "--scale-v")
+      target = &settings.scaleV;
+    else if (arg == "--scale-h")
+      target = &settings.scaleH;
+    else if (arg == "--ref-v")
+      target = &settings.kijunV;
+    else if (arg == "--ref-h")
+      target = &settings.kijunH;
+    else if (arg.size() > 1 && arg[0] == '-')
+      return usageError("unknown option \"" + arg + "\"");
+    if (target == nullptr) {
+      positionals.push_back(arg);
+      continue;
+    }
+    if (k + 1 == args.size()) return usageError("the option " + arg + " needs a value");
+    *target = args[++k];
+  }
+  if (positionals.empty()) return usageError("no input DXF file given");
+  if (positionals.size() > 2) return usageError("too many file names (an input and an output)");
+  const std::string& input = positionals[0];
+  std::string output = positionals.size() == 2 ? positionals[1] : cadtrace::m3wNameFor(input);
+  try {
+    cadtrace::LineModel model = cadtrace::convertDxfFile(input, settings);
+    std::string txt = cadtrace::writeOutputs(model, output);
+    std::cout << model.NNODE << " nodes, " << model.NLINE << " lines: " << output << ", " << txt
+              << "\n";
+  } catch (const std::exception& e) {
+    std::cerr << "cadtrace: " << e.what() << "\n";
+    return 1;
+  }
+  return 0;
 }
 
 }  // namespace seepbatch

@@ -112,6 +112,24 @@ TEST_F(TempFolder, StagedFilesCommitInTurn) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }
 
+TEST_F(TempFolder, FinishedStagedFilesRenameOnCommitOnly) {
+  std::string a = path("a");
+  {
+    common::StagedFile first(a);
+    first.writeLine("1");
+    first.finish();
+    EXPECT_THROW(first.write("more"), common::FileError);
+    EXPECT_FALSE(common::pathExists(a));
+  }  // dropped after finish: the temporary file goes too
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 0);
+  common::StagedFile second(a);
+  second.writeLine("2");
+  second.finish();
+  second.commit();
+  EXPECT_EQ(common::readFileBytes(a), "2\r\n");
+  EXPECT_THROW(second.commit(), common::FileError);
+}
+
 TEST(Paths, FolderAndJoin) {
   EXPECT_EQ(common::folderOf("ZEP.DAT"), "");
   EXPECT_EQ(common::folderOf("a/b/ZEP.DAT"), "a/b");

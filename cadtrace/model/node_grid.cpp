@@ -1,0 +1,84 @@
+#include "cadtrace/model/node_grid.h"
+
+namespace cadtrace {
+namespace {
+
+constexpr double kCellLimit = 4.0e18;
+constexpr size_t kInitialSlots = 1024;
+
+}  // namespace
+
+NodeGrid::NodeGrid(double cellSize) : cellSize_(cellSize), slots_(kInitialSlots), next_(1) {}
+
+void NodeGrid::clear() {
+  slots_.assign(kInitialSlots, Slot{});
+  used_ = 0;
+  next_.assign(1, 0);
+}
+
+int64_t NodeGrid::cellNumber(double v) const {
+  double c = std::floor(v / cellSize_);
+  if (!(c > -kCellLimit)) return static_cast<int64_t>(-kCellLimit);
+  if (c > kCellLimit) return static_cast<int64_t>(kCellLimit);
+  return static_cast<int64_t>(c);
+}
+
+uint64_t NodeGrid::hash(int64_t cx, int64_t cy) {
+  uint64_t v = static_cast<uint64_t>(cx) * 0x9e3779b97f4a7c15ULL ^ static_cast<uint64_t>(cy);
+  v ^= v >> 33;
+  v *= 0xff51afd7ed558ccdULL;
+  v ^= v >> 33;
+  v *= 0xc4ceb9fe1a85ec53ULL;
+  v ^= v >> 33;
+  return v;
+}
+
+const NodeGrid::Slot* NodeGrid::find(int64_t cx, int64_t cy) const {
+  size_t mask = slots_.size() - 1;
+  for (size_t i = hash(cx, cy) & mask;; i = (i + 1) & mask) {
+    const Slot& s = slots_[i];
+    if (s.head == 0) return nullptr;
+    if (s.cx == cx && s.cy == cy) return &s;
+  }
+}
+
+NodeGrid::Slot& NodeGrid::findOrAdd(int64_t cx, int64_t cy) {
+  if (2 * (used_ + 1) > slots_.size()) grow();
+  size_t mask = slots_.size() - 1;
+  for (size_t i = hash(cx, cy) & mask;; i = (i + 1) & mask) {
+    Slot& s = slots_[i];
+    if (s.head == 0) {
+      s.cx = cx;
+      s.cy = cy;
+      ++used_;
+      return s;
+    }
+    if (s.cx == cx && s.cy == cy) return s;
+  }
+}
+
+void NodeGrid::grow() {
+  std::vector<Slot> old(slots_.size() * 2);
+  old.swap(slots_);
+  size_t mask = slots_.size() - 1;
+  for (const Slot& s : old) {
+    if (s.head == 0) continue;
+    size_t i = hash(s.cx, s.cy) & mask;
+    while (slots_[i].head != 0) i = (i + 1) & mask;
+    slots_[i] = s;
+  }
+}
+
+void NodeGrid::add(int32_t node, double x, double y) {
+  if (static_cast<int32_t>(next_.size()) <= node) next_.resize(node + 1, 0);
+  next_[node] = 0;
+  Slot& s = findOrAdd(cellNumber(x), cellNumber(y));
+  if (s.head == 0) {
+    s.head = node;
+  } else {
+    next_[s.tail] = node;
+  }
+  s.tail = node;
+}
+
+}  // namespace cadtrace

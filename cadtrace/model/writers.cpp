@@ -1,0 +1,81 @@
+#include "cadtrace/model/writers.h"
+
+#include "common/errors.h"
+#include "common/numbers.h"
+#include "common/text_file.h"
+
+namespace cadtrace {
+
+std::vector<std::string> MakeM2W(const LineModel& model) {
+  std::vector<std::string> lines;
+  lines.reserve(1 + model.NNODE + model.NLINE);
+  std::string header = common::formatInt(model.NNODE, 8);
+  common::appendWidened(header, common::formatInt(model.NLINE, 8));
+  lines.push_back(std::move(header));
+  for (int n = 1; n <= model.NNODE; ++n) {
+    std::string line = common::formatInt(n, 8);
+    common::appendWidened(line, common::formatFixed(model.NODES[n].x, 10, 3));
+    common::appendWidened(line, common::formatFixed(model.NODES[n].y, 10, 3));
+    lines.push_back(std::move(line));
+  }
+  for (int l = 1; l <= model.NLINE; ++l) {
+    std::string line = common::formatInt(l, 8);
+    common::appendWidened(line, common::formatInt(model.LINES[l].p1, 8));
+    common::appendWidened(line, common::formatInt(model.LINES[l].p2, 8));
+    lines.push_back(std::move(line));
+  }
+  return lines;
+}
+
+std::vector<std::string> MakeXY(const LineModel& model) {
+  std::vector<std::string> lines;
+  lines.reserve(2 + model.NNODE + model.NLINE);
+  lines.push_back(common::formatInt(model.NLINE, 7));
+  for (int l = 1; l <= model.NLINE; ++l) {
+    std::string line = common::formatInt(model.LINES[l].p1, 6);
+    common::appendWidened(line, common::formatInt(model.LINES[l].p2, 6));
+    lines.push_back(std::move(line));
+  }
+  lines.push_back(common::formatInt(model.NNODE, 6));
+  for (int n = 1; n <= model.NNODE; ++n) {
+    // The comma separates x and y: y is never widened.
+    lines.push_back(common::formatFixed(model.NODES[n].x, 10, 2) + "," +
+                    common::formatFixed(model.NODES[n].y, 10, 2));
+  }
+  return lines;
+}
+
+std::string withoutLastFour(const std::string& name) {
+  size_t end = name.size();
+  for (int k = 0; k < 4; ++k) {
+    if (end == 0) return "";
+    --end;
+    // Step back over UTF-8 continuation bytes to the start of the character.
+    while (end > 0 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80) --end;
+  }
+  return name.substr(0, end);
+}
+
+std::string m3wNameFor(const std::string& dxfPath) { return withoutLastFour(dxfPath) + ".M3W"; }
+
+std::string txtNameFor(const std::string& m3wPath) { return withoutLastFour(m3wPath) + ".TXT"; }
+
+std::string writeOutputs(const LineModel& model, const std::string& m3wPath) {
+  std::string txtPath = txtNameFor(m3wPath);
+  if (txtPath == m3wPath)
+    throw common::FileError(m3wPath + ": the coordinate list would take the same name as the " +
+                            "M3W file; give the M3W file another name");
+  std::string m3wImage = common::encodeLines(MakeM2W(model));
+  std::string txtImage = common::encodeLines(MakeXY(model));
+  common::StagedFile m3w(m3wPath);
+  common::StagedFile txt(txtPath);
+  m3w.write(m3wImage);
+  txt.write(txtImage);
+  m3w.finish();
+  txt.finish();
+  m3w.commit();
+  txt.commit();
+  return txtPath;
+}
+
+}  // namespace cadtrace

@@ -1,0 +1,100 @@
+// seepbatch cadtrace: arguments, output names, messages and exit codes.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "common/text_file.h"
+#include "seepbatch/commands.h"
+#include "tests/cadtrace/dxf_text.h"
+
+namespace {
+
+using ::testing::HasSubstr;
+
+class CadtraceCommand : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ =
+        std::filesystem::temp_directory_path() / ("cadtrace_command_" + std::to_string(::getpid()));
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+    common::writeFileBytes(path("sec.dxf"), cadtrace::testing::entitiesFile(
+                                                cadtrace::testing::line("7", "12", "9", "12")));
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+  std::string path(const std::string& name) const { return (dir_ / name).string(); }
+
+  int run(const std::vector<std::string>& args) {
+    ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
+    int code = seepbatch::runCadtrace(args);
+    out_ = ::testing::internal::GetCapturedStdout();
+    err_ = ::testing::internal::GetCapturedStderr();
+    return code;
+  }
+
+  std::filesystem::path dir_;
+  std::string out_, err_;
+};
+
+TEST_F(CadtraceCommand, DefaultOutputNames) {
+  EXPECT_EQ(run({path("sec.dxf")}), 0) << err_;
+  EXPECT_EQ(out_, "2 nodes, 1 lines: " + path("sec.M3W") + ", " + path("sec.TXT") + "\n");
+  EXPECT_EQ(err_, "");
+  EXPECT_EQ(common::readFileBytes(path("sec.M3W")),
+            "       2       1\r\n       1     7.000    12.000\r\n       2     9.000    12.000\r\n"
+            "       1       1       2\r\n");
+}
+
+TEST_F(CadtraceCommand, OptionsAnywhereLastWinsValuesVerbatim) {
+  EXPECT_EQ(run({"--scale-v", "3", "--ref-h", "-1", path("sec.dxf"), "--scale-v", "100",
+                 "--scale-h", "200", path("o.M3W"), "--ref-v", "10", "--ref-h", "5"}),
+            0)
+      << err_;
+  EXPECT_EQ(out_, "2 nodes, 1 lines: " + path("o.M3W") + ", " + path("o.TXT") + "\n");
+  EXPECT_THAT(common::readFileBytes(path("o.M3W")), HasSubstr("       1   400.000   200.000\r\n"));
+}
+
+TEST_F(CadtraceCommand, UsageErrors) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string message;
+  } cases[] = {
+      {{}, "cadtrace: no input DXF file given\n"},
+      {{"a.dxf", "b", "c"}, "cadtrace: too many file names (an input and an output)\n"},
+      {{"a.dxf", "--scale"}, "cadtrace: unknown option \"--scale\"\n"},
+      {{"a.dxf", "-x"}, "cadtrace: unknown option \"-x\"\n"},
+      {{"a.dxf", "--ref-v"}, "cadtrace: the option --ref-v needs a value\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    EXPECT_EQ(run(c.args), 1);
+    EXPECT_EQ(out_, "");
+    EXPECT_THAT(err_, ::testing::StartsWith(c.message + "usage:\n  seepbatch cadtrace INPUT.DXF"));
+  }
+}
+
+TEST_F(CadtraceCommand, ErrorsWriteNothing) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string message;
+  } cases[] = {
+      {{path("none.dxf")}, "cadtrace: " + path("none.dxf") + ": cannot open the file"},
+      {{path("sec.dxf"), "--scale-h", "x"}, "cadtrace: the H scale \"x\" is not a number\n"},
+      {{path("sec.dxf"), path("o.TXT")}, "cadtrace: " + path("o.TXT") + ": the coordinate list"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    EXPECT_EQ(run(c.args), 1);
+    EXPECT_EQ(out_, "");
+    EXPECT_THAT(err_, ::testing::StartsWith(c.message));
+  }
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(dir_))
+    names.push_back(e.path().filename().string());
+  EXPECT_EQ(names, std::vector<std::string>{"sec.dxf"});
+}
+
+}  // namespace

@@ -1,0 +1,158 @@
+#include "cadtrace/model/writers.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "common/errors.h"
+#include "common/text_file.h"
+
+namespace cadtrace {
+namespace {
+
+using ::testing::HasSubstr;
+
+LineModel model(const std::vector<Point>& nodes, const std::vector<LinePair>& lines) {
+  LineModel m;
+  m.NNODE = static_cast<int>(nodes.size());
+  m.NODES.insert(m.NODES.end(), nodes.begin(), nodes.end());
+  m.NLINE = static_cast<int>(lines.size());
+  m.LINES.insert(m.LINES.end(), lines.begin(), lines.end());
+  return m;
+}
+
+TEST(MakeM2W, ThreeNodesTwoLines) {
+  LineModel m = model({{0, 0}, {10, 0}, {10, -5.5}}, {{1, 2}, {2, 3}});
+  EXPECT_EQ(MakeM2W(m), (std::vector<std::string>{
+                            "       3       2",
+                            "       1     0.000     0.000",
+                            "       2    10.000     0.000",
+                            "       3    10.000    -5.500",
+                            "       1       1       2",
+                            "       2       2       3",
+                        }));
+}
+
+TEST(MakeM2W, WideCoordinatesKeepABlankBeforeThem) {
+  LineModel m = model({{100000, 0}, {-10000, 99999.999}, {-0.0, -0.0004}, {0.0625, 2.0625}}, {});
+  EXPECT_EQ(MakeM2W(m), (std::vector<std::string>{
+                            "       4       0",
+                            "       1 100000.000     0.000",
+                            "       2 -10000.000 99999.999",
+                            "       3    -0.000    -0.000",
+                            "       4     0.062     2.062",
+                        }));
+}
+
+TEST(MakeXY, LinesThenNodes) {
+  LineModel m = model({{0, 0}, {10, 0}, {10, -5.555}}, {{1, 2}, {2, 3}});
+  EXPECT_EQ(MakeXY(m), (std::vector<std::string>{
+                           "      2", "     1     2", "     2     3", "     3",
+                           "      0.00,      0.00", "     10.00,      0.00",
+                           "     10.00,     -5.55",  // -5.555 lies below the tie in binary
+                       }));
+}
+
+TEST(MakeXY, WideNumbers) {
+  LineModel m = model({{123456789.0, 0}, {1, 123456789.0}}, {{123456, 99999}, {99999, 123456}});
+  EXPECT_EQ(MakeXY(m), (std::vector<std::string>{
+                           "      2",
+                           "123456 99999",
+                           " 99999 123456",
+                           "     2",
+                           "123456789.00,      0.00",
+                           "      1.00,123456789.00",
+                       }));
+}
+
+TEST(Writers, EmptyDrawing) {
+  LineModel m;
+  EXPECT_EQ(MakeM2W(m), std::vector<std::string>{"       0       0"});
+  EXPECT_EQ(MakeXY(m), (std::vector<std::string>{"      0", "     0"}));
+}
+
+TEST(Names, WithoutTheLastFourCharacters) {
+  struct Case {
+    std::string name, m3w, txt;
+  } cases[] = {
+      {"D:\\data\\sec1.dxf", "D:\\data\\sec1.M3W", "D:\\data\\sec1.TXT"},
+      {"D:\\x\\plan.DXF", "D:\\x\\plan.M3W", "D:\\x\\plan.TXT"},
+      {"abcdefg", "abc.M3W", "abc.TXT"},
+      {"dir.v2/file", "dir.v2/.M3W", "dir.v2/.TXT"},
+      {"abcd", ".M3W", ".TXT"},
+      {"ab", ".M3W", ".TXT"},
+      {"", ".M3W", ".TXT"},
+      {"断面図１.dxf", "断面図１.M3W", "断面図１.TXT"},
+      {"断面.図面", "断.M3W", "断.TXT"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(m3wNameFor(c.name), c.m3w);
+    EXPECT_EQ(txtNameFor(c.name), c.txt);
+  }
+}
+
+class WriteOutputs : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ =
+        std::filesystem::temp_directory_path() / ("cadtrace_writers_" + std::to_string(::getpid()));
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+  std::string path(const std::string& name) const { return (dir_ / name).string(); }
+  std::vector<std::string> listing() const {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir_))
+      names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+  std::filesystem::path dir_;
+};
+
+TEST_F(WriteOutputs, BothFilesCrLf) {
+  LineModel m = model({{0, 0}, {1, 2}}, {{1, 2}});
+  EXPECT_EQ(writeOutputs(m, path("out.M3W")), path("out.TXT"));
+  EXPECT_EQ(common::readFileBytes(path("out.M3W")),
+            "       2       1\r\n       1     0.000     0.000\r\n       2     1.000     2.000\r\n"
+            "       1       1       2\r\n");
+  EXPECT_EQ(
+      common::readFileBytes(path("out.TXT")),
+      "      1\r\n     1     2\r\n     2\r\n      0.00,      0.00\r\n      1.00,      2.00\r\n");
+  EXPECT_EQ(listing(), (std::vector<std::string>{"out.M3W", "out.TXT"}));
+}
+
+TEST_F(WriteOutputs, SameNameIsRefusedBeforeWriting) {
+  common::writeFileBytes(path("x.TXT"), "old");
+  try {
+    writeOutputs(LineModel(), path("x.TXT"));
+    FAIL() << "no error";
+  } catch (const common::FileError& e) {
+    EXPECT_THAT(e.what(), HasSubstr("x.TXT: the coordinate list would take the same name"));
+  }
+  EXPECT_EQ(common::readFileBytes(path("x.TXT")), "old");
+  EXPECT_EQ(listing(), std::vector<std::string>{"x.TXT"});
+}
+
+TEST_F(WriteOutputs, AFolderThatIsMissingWritesNothing) {
+  EXPECT_THROW(writeOutputs(model({{0, 0}}, {}), path("missing/b.M3W")), common::FileError);
+  EXPECT_TRUE(listing().empty());
+}
+
+TEST_F(WriteOutputs, RenamesComeLastM3wFirstAndLeaveNoTemporaryFiles) {
+  common::writeFileBytes(path("a.M3W"), "old m3w");
+  // A non-empty folder named like the .TXT stops its rename.
+  std::filesystem::create_directories(path("a.TXT/inner"));
+  EXPECT_THROW(writeOutputs(model({{0, 0}}, {}), path("a.M3W")), common::FileError);
+  EXPECT_EQ(listing(), (std::vector<std::string>{"a.M3W", "a.TXT"}));
+  EXPECT_EQ(common::readFileBytes(path("a.M3W")),
+            "       1       0\r\n       1     0.000     0.000\r\n");
+}
+
+}  // namespace
+}  // namespace cadtrace
