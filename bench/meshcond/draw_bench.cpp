@@ -24,8 +24,9 @@ QGuiApplication& application() {
   return app;
 }
 
-// 200 x 100 quadrilaterals of 1 x 0.5 m: 20000 elements, 20301 nodes (one
-// more than the model holds is not possible, so the top row is 100 x 100 + ...).
+// A 200 x 50 m section at capacity: 20000 nodes on a 1 x 0.5 m grid (the
+// last column cut short), 19701 quadrilaterals and 299 triangles, 40
+// materials, rainfall on the top row and two columns of fixed levels.
 std::unique_ptr<AnalysisModel> capacityModel() {
   auto m = std::make_unique<AnalysisModel>();
   const int nx = 200, ny = 99;  // 19800 elements, 20000 nodes
