@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 #include "common/numbers.h"
 
@@ -44,14 +45,22 @@ class Painter {
   int nodes_ = 0;
 };
 
+std::string_view withoutBlanks(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
 }  // namespace
 
+// EditMat shows numbers right-aligned ("%7.3f" after the fixed level list),
+// so blanks around the number are allowed.
 int editMatInteger(const std::string& text, const std::string& label) {
-  return common::toInt(text, common::Location{label, 0, 0});
+  return common::toInt(withoutBlanks(text), common::Location{label, 0, 0});
 }
 
 double editMatReal(const std::string& text, const std::string& label) {
-  return common::toReal(text, common::Location{label, 0, 0});
+  return common::toReal(withoutBlanks(text), common::Location{label, 0, 0});
 }
 
 void DatShow(const AnalysisModel& model, View& view, const DrawSettings& settings, Canvas& canvas) {
