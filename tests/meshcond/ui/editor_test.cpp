@@ -287,9 +287,15 @@ TEST_F(EditorTest, EditButtonPerMode) {
     EXPECT_EQ(editor.editDialog(), c.dialog);
   }
   editor.shared.CurFixLevel = 12.3456;
+  editor.shared.CurFixGroup = 1;
   editor.afterFixedLevelList(canvas);
   EXPECT_EQ(editor.EditMat, " 12.346");
   EXPECT_TRUE(redrawn());
+  // The pen takes the level as the list wrote it, blanks and all.
+  editor.setMode(kModeFixedLevel);
+  click(20, 0);
+  EXPECT_EQ(m.IFIXG[5], 1);
+  EXPECT_EQ(m.H[5], 12.346);
 }
 
 TEST_F(EditorTest, AreaToolAssignsOnTheSecondLeftPress) {
