@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <random>
 
@@ -85,6 +86,7 @@ std::string readFileBytes(const std::string& path) {
     throw FileError(path + ": is a folder, not a file");
   }
   std::string bytes;
+  if (st.st_size > 0) bytes.reserve(static_cast<size_t>(st.st_size));
   char buffer[65536];
   for (;;) {
     ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -104,6 +106,7 @@ std::string readFileBytes(const std::string& path) {
 std::vector<std::string_view> splitLines(std::string_view bytes) {
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
   std::vector<std::string_view> lines;
+  lines.reserve(std::count(bytes.begin(), bytes.end(), '\n') + 1);
   size_t start = 0;
   while (start < bytes.size()) {
     size_t lf = bytes.find('\n', start);
@@ -160,6 +163,9 @@ std::vector<std::string> readTextLines(const std::string& path) {
 
 std::string encodeLines(const std::vector<std::string>& lines) {
   std::string image;
+  size_t size = 0;
+  for (const std::string& line : lines) size += line.size() + 2;
+  image.reserve(size);
   for (const std::string& line : lines) {
     image += encodeCp932(line);
     image += "\r\n";

@@ -88,6 +88,7 @@ std::vector<Group> EntityReader::scanGroups(const std::vector<std::string_view>&
   if (start == lines.size())
     throw common::MissingError(file_ + ": no ENTITIES section (no line \"ENTITIES\")");
   std::vector<Group> groups;
+  groups.reserve((lines.size() - start) / 2);
   for (size_t at = start + 1;; at += 2) {
     if (at + 1 >= lines.size()) {
       // Either the file ended where a group code belongs, or a last code has no value.

@@ -17,15 +17,6 @@ constexpr double kCellSize = 8 * kLookupTolerance;
 constexpr double kRegisterReach = 2 * kRegisterTolerance;
 constexpr double kLookupReach = 1.001 * kLookupTolerance;
 
-uint64_t mix(uint64_t v) {
-  v ^= v >> 33;
-  v *= 0xff51afd7ed558ccdULL;
-  v ^= v >> 33;
-  v *= 0xc4ceb9fe1a85ec53ULL;
-  v ^= v >> 33;
-  return v;
-}
-
 /// Distance from a node to a point, as every lookup measures it.
 double distanceTo(const Point& node, double x, double y) {
   double dx = node.x - x;
@@ -46,13 +37,6 @@ double LineLength(double x1, double y1, double x2, double y2) {
 }
 
 LineModel::LineModel() : NODES(1), LINES(1), nodeGrid_(kCellSize) {}
-
-size_t LineModel::PairHash::operator()(uint64_t key) const noexcept { return mix(key); }
-
-uint64_t LineModel::pairKey(int p1, int p2) {
-  if (p1 > p2) std::swap(p1, p2);
-  return static_cast<uint64_t>(static_cast<uint32_t>(p1)) << 32 | static_cast<uint32_t>(p2);
-}
 
 bool LineModel::toroku(double x, double y) {
   bool found = false;
@@ -86,23 +70,7 @@ int LineModel::searchnode(double X, double Y) const {
   return best;
 }
 
-int LineModel::searchline(int p1, int p2) const {
-  auto found = linesByPair_.find(pairKey(p1, p2));
-  if (found == linesByPair_.end() || found->second.empty()) return -1;
-  return *std::min_element(found->second.begin(), found->second.end());
-}
-
-void LineModel::indexLine(int line) {
-  linesByPair_[pairKey(LINES[line].p1, LINES[line].p2)].push_back(line);
-}
-
-void LineModel::unindexLine(int line) {
-  auto found = linesByPair_.find(pairKey(LINES[line].p1, LINES[line].p2));
-  if (found == linesByPair_.end()) return;
-  std::vector<int32_t>& lines = found->second;
-  lines.erase(std::remove(lines.begin(), lines.end(), line), lines.end());
-  if (lines.empty()) linesByPair_.erase(found);
-}
+int LineModel::searchline(int p1, int p2) const { return linesByPair_.lowest(p1, p2); }
 
 int LineModel::addLine(int p1, int p2) {
   if (NLINE >= kLineCapacity)
@@ -111,14 +79,14 @@ int LineModel::addLine(int p1, int p2) {
   ++NLINE;
   if (static_cast<int>(LINES.size()) <= NLINE) LINES.resize(NLINE + 1);
   LINES[NLINE] = {p1, p2};
-  indexLine(NLINE);
+  linesByPair_.add(p1, p2, NLINE);
   return NLINE;
 }
 
 void LineModel::setSecondNode(int line, int node) {
-  unindexLine(line);
+  linesByPair_.remove(LINES[line].p1, LINES[line].p2, line, LINES, NLINE);
   LINES[line].p2 = node;
-  indexLine(line);
+  linesByPair_.add(LINES[line].p1, node, line);
 }
 
 bool LineModel::isCross(int p1, int p2, int p3, int p4, double& xx, double& yy) const {

@@ -9,10 +9,10 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 #include "cadtrace/model/node_grid.h"
+#include "cadtrace/model/pair_index.h"
 
 namespace cadtrace {
 
@@ -79,19 +79,12 @@ class LineModel {
   void XCheck();
 
  private:
-  struct PairHash {
-    size_t operator()(uint64_t key) const noexcept;
-  };
-  static uint64_t pairKey(int p1, int p2);
-  void unindexLine(int line);
-  void indexLine(int line);
   /// Cuts line `line` at the crossing point (x, y) when the rules allow it;
   /// returns true when the line was cut.
   bool cutAt(int line, double x, double y);
 
   NodeGrid nodeGrid_;
-  // Lines by their ordered node pair, ascending.
-  std::unordered_map<uint64_t, std::vector<int32_t>, PairHash> linesByPair_;
+  PairIndex linesByPair_;
 
   friend class LineGrid;
 };

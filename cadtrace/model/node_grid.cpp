@@ -4,7 +4,7 @@ namespace cadtrace {
 namespace {
 
 constexpr double kCellLimit = 4.0e18;
-constexpr size_t kInitialSlots = 1024;
+constexpr size_t kInitialSlots = size_t{1} << 16;
 
 }  // namespace
 

@@ -39,7 +39,7 @@ class LineGrid {
     bool contains(int x, int y) const { return x >= x0 && x <= x1 && y >= y0 && y <= y1; }
   };
   static constexpr int kMaxCellsPerAxis = 2048;
-  static constexpr long kBigLine = 64;  // cells
+  static constexpr long kBigLine = 256;  // cells
 
   int column(double x) const;
   int row(double y) const;
@@ -70,8 +70,8 @@ LineGrid::LineGrid(const LineModel& model) : m_(&model) {
     const Point& b = m_->NODES[m_->LINES[l].p2];
     meanSide += std::max(std::fabs(a.x - b.x), std::fabs(a.y - b.y)) / m_->NLINE;
   }
-  // Half the typical line: a line covers a few cells and a cell holds a few lines.
-  double size = std::max({meanSide / 2, extentX / kMaxCellsPerAxis, extentY / kMaxCellsPerAxis});
+  // The typical line: a line covers a few cells and a cell holds a few lines.
+  double size = std::max({meanSide, extentX / kMaxCellsPerAxis, extentY / kMaxCellsPerAxis});
   if (std::isfinite(size) && size > 0 && std::isfinite(extentX) && std::isfinite(extentY)) {
     x0_ = xmin;
     y0_ = ymin;
