@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,13 +15,25 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "cadtrace/model/conversion.h"
+#include "cadtrace/model/writers.h"
 #include "cadtrace/ui/form_placement.h"
 #include "cadtrace/ui/glyphs.h"
+#include "cadtrace/ui/image_canvas.h"
 #include "cadtrace/ui/preview_image.h"
 #include "cadtrace/ui/user_dialogs.h"
 
 namespace cadtrace::ui {
 namespace {
+
+// The wait cursor for as long as it lives.
+class BusyCursor {
+ public:
+  BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+};
 
 // The window's typeface; the installed Japanese font stands in where it is missing.
 QFont formFont(int pixelSize) {
@@ -174,10 +187,42 @@ void Form1::Button1Click() {
     return;
   }
   EditDXFName->setText(*chosen);
-  // TODO: proposed output name from the converter.
+  EditM2WName->setText(QString::fromStdString(m3wNameFor(chosen->toStdString())));
 }
 
-void Form1::spdConvertClick() {}
+void Form1::spdConvertClick() {
+  const std::string dxfPath = EditDXFName->text().toStdString();
+  const std::string m3wPath = EditM2WName->text().toStdString();
+  const ConversionSettings settings{
+      EditScaleV->text().toStdString(), EditScaleH->text().toStdString(),
+      EditKijunV->text().toStdString(), EditKijunH->text().toStdString()};
+  statusLine->clear();
+  try {
+    std::string txtPath;
+    LineModel model;
+    {
+      const BusyCursor busy;
+      model = convertDxfFile(dxfPath, settings);
+      DispXY(model);
+      txtPath = writeOutputs(model, m3wPath);
+    }
+    statusLine->setText(QString("節点 %1、線 %2 を書き出しました: %3, %4")
+                            .arg(model.NNODE)
+                            .arg(model.NLINE)
+                            .arg(QString::fromStdString(m3wPath), QString::fromStdString(txtPath)));
+  } catch (const std::exception& e) {
+    statusLine->setText("変換できませんでした。");
+    showError(QString::fromStdString(e.what()));
+  }
+}
+
+void Form1::DispXY(const LineModel& model) {
+  {
+    ImageCanvas canvas(Image1->picture());
+    cadtrace::DispXY(model, Image1->width(), Image1->height(), canvas);
+  }
+  Image1->update();
+}
 
 void Form1::spdExitClick() { close(); }
 

@@ -13,6 +13,10 @@ class QRadioButton;
 class QScrollArea;
 class QToolButton;
 
+namespace cadtrace {
+class LineModel;
+}
+
 namespace cadtrace::ui {
 
 class PreviewImage;
@@ -46,6 +50,8 @@ class Form1 : public QWidget {
   /// Every activation: the window takes the whole screen width and the screen
   /// height less the task bar allowance, at the top left corner.
   void FormActivate();
+  /// Draws the network over what the preview already shows.
+  void DispXY(const LineModel& model);
 
   PreviewImage* image() const { return Image1; }
 

@@ -6,6 +6,7 @@
 
 #include "cadtrace/ui/form_placement.h"
 #include "cadtrace/ui/glyphs.h"
+#include "cadtrace/ui/image_canvas.h"
 #include "cadtrace/ui/preview_image.h"
 #include "tests/cadtrace/ui/qt_printers.h"
 
@@ -75,6 +76,62 @@ TEST(Glyphs, AreDrawnAndDifferFromEachOther) {
   EXPECT_NE(convert.pixmap(kGlyphSize).toImage(), exit.pixmap(kGlyphSize).toImage());
   // Both sizes are drawn, not scaled from one.
   EXPECT_EQ(convert.availableSizes().size(), 2);
+}
+
+// The box around every pixel that is not white.
+QRect paintedBox(const QImage& picture) {
+  QRect box;
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x)
+      if (picture.pixelColor(x, y) != QColor(Qt::white)) box |= QRect(x, y, 1, 1);
+  return box;
+}
+
+QImage blankPicture() {
+  QImage picture(40, 30, QImage::Format_RGB32);
+  picture.fill(Qt::white);
+  return picture;
+}
+
+TEST(ImageCanvas, CirclesFillTheirBoxLessTheFarRowAndColumnWhicheverCornerComesFirst) {
+  struct Case {
+    const char* name;
+    int x1, y1, x2, y2;
+  };
+  const Case cases[] = {
+      {"far corner first", 12, 12, 8, 8},
+      {"near corner first", 8, 8, 12, 12},
+      {"mixed", 8, 12, 12, 8},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QImage picture = blankPicture();
+    ImageCanvas(picture).ellipse(c.x1, c.y1, c.x2, c.y2);
+    EXPECT_EQ(paintedBox(picture), QRect(8, 8, 4, 4));
+    EXPECT_EQ(picture.pixelColor(9, 8), QColor(Qt::black));
+  }
+}
+
+TEST(ImageCanvas, CirclesAreWhiteInsideAndCoverWhatIsBelow) {
+  QImage picture = blankPicture();
+  {
+    ImageCanvas canvas(picture);
+    canvas.line(0, 10, 39, 10);
+    canvas.ellipse(20, 14, 10, 4);  // 10 wide, centred on the line
+  }
+  EXPECT_EQ(picture.pixelColor(5, 10), QColor(Qt::black));
+  EXPECT_EQ(picture.pixelColor(15, 10), QColor(Qt::white));
+  EXPECT_EQ(picture.pixelColor(10, 9), QColor(Qt::black));
+}
+
+TEST(ImageCanvas, FarOffPositionsAreClippedNotLost) {
+  QImage picture = blankPicture();
+  {
+    ImageCanvas canvas(picture);
+    canvas.line(-1000000000, 5, 1000000000, 5);
+    canvas.ellipse(-1000000000, -1000000000, -999999996, -999999996);
+  }
+  EXPECT_EQ(paintedBox(picture), QRect(0, 5, 40, 1));
 }
 
 }  // namespace
