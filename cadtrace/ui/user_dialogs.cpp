@@ -15,6 +15,9 @@ std::optional<QString> QtUserDialogs::chooseFileToOpen(const QString& filter) {
     openDialog_ = std::make_unique<QFileDialog>(parent_);
     openDialog_->setFileMode(QFileDialog::ExistingFile);
     openDialog_->setAcceptMode(QFileDialog::AcceptOpen);
+    // Qt's own dialog matches "*.DXF" in either case (a desktop's dialog may
+    // not) and shows its texts in the translation the program installs.
+    openDialog_->setOption(QFileDialog::DontUseNativeDialog);
   }
   openDialog_->setNameFilter(filter);
   if (openDialog_->exec() != QDialog::Accepted) return std::nullopt;
