@@ -172,14 +172,14 @@ MainWindow::MainWindow(AnalysisModel& model, UserDialogs& dialogs, QWidget* pare
 
   // The dialogs, each created once for the program's lifetime.
   SharedChoices& shared = editor_.shared;
-  form2_ = std::make_unique<TitleDialog>(model_, shared, this);
-  form3_ = std::make_unique<AnalysisDialog>(model_, shared, this);
-  form4_ = std::make_unique<RainfallDialog>(model_, shared, this);
-  form5_ = std::make_unique<TimeDialog>(model_, shared, this);
-  form6_ = std::make_unique<PermeabilityDialog>(model_, shared, this);
-  form7_ = std::make_unique<HeadSeriesDialog>(model_, shared, this);
-  form8_ = std::make_unique<InitialLevelDialog>(model_, shared, this);
-  formFix_ = std::make_unique<FixedLevelDialog>(model_, shared, this);
+  form2_ = std::make_unique<TitleDialog>(model_, shared, dialogs_, this);
+  form3_ = std::make_unique<AnalysisDialog>(model_, shared, dialogs_, this);
+  form4_ = std::make_unique<RainfallDialog>(model_, shared, dialogs_, this);
+  form5_ = std::make_unique<TimeDialog>(model_, shared, dialogs_, this);
+  form6_ = std::make_unique<PermeabilityDialog>(model_, shared, dialogs_, this);
+  form7_ = std::make_unique<HeadSeriesDialog>(model_, shared, dialogs_, this);
+  form8_ = std::make_unique<InitialLevelDialog>(model_, shared, dialogs_, this);
+  formFix_ = std::make_unique<FixedLevelDialog>(model_, shared, dialogs_, this);
 
   installEventFilter(this);
   editMat_->installEventFilter(this);

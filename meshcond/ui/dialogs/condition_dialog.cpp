@@ -1,22 +1,98 @@
 // The common frame of the condition editor's dialogs.
 #include "meshcond/ui/dialogs/condition_dialog.h"
 
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <exception>
 
 namespace meshcond::ui {
 
-ConditionDialog::ConditionDialog(const QString& caption, AnalysisModel& model,
-                                 SharedChoices& shared, QWidget* parent)
-    : QDialog(parent), model_(model), shared_(shared) {
-  setWindowTitle(caption);
+QString toQString(const std::string& text) { return QString::fromStdString(text); }
+
+std::string toUtf8(const QString& text) { return text.toStdString(); }
+
+ConditionDialog::ConditionDialog(const char* caption, int width, int height, TitleBar titleBar,
+                                 AnalysisModel& model, SharedChoices& shared, UserDialogs& dialogs,
+                                 QWidget* parent)
+    : QDialog(parent),
+      model_(model),
+      shared_(shared),
+      dialogs_(dialogs),
+      closeBox_(titleBar == TitleBar::CloseBox) {
+  setWindowTitle(QString::fromUtf8(caption));
   setModal(true);
-  auto* layout = new QVBoxLayout(this);
-  body_ = new QVBoxLayout;
-  layout->addLayout(body_);
-  auto* close = new QPushButton(QStringLiteral("閉じる"), this);
-  close->setObjectName(QStringLiteral("btnClose"));
-  connect(close, &QPushButton::clicked, this, &QDialog::accept);
-  layout->addWidget(close, 0, Qt::AlignRight);
+  setFixedSize(width, height);
+  Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  if (closeBox_) flags |= Qt::WindowCloseButtonHint;
+  setWindowFlags(flags);
+}
+
+bool ConditionDialog::guarded(const std::function<void()>& action) {
+  try {
+    action();
+    return true;
+  } catch (const std::exception& e) {
+    dialogs_.message(e.what());
+    return false;
+  }
+}
+
+std::optional<std::string> ConditionDialog::chooseFile(FileDialogSettings& settings) {
+  auto chosen = dialogs_.openFile(settings);
+  if (chosen) settings.fileName = *chosen;
+  return chosen;
+}
+
+void ConditionDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) guarded([this] { activate(); });
+}
+
+void ConditionDialog::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (enterMovesFocus_) focusNextChild();
+      event->accept();
+      return;
+    case Qt::Key_Escape:
+      event->accept();
+      return;
+    default:
+      QDialog::keyPressEvent(event);
+  }
+}
+
+void ConditionDialog::closeEvent(QCloseEvent* event) {
+  if (closeBox_) {
+    done(QDialog::Rejected);
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+QLabel* ConditionDialog::label(const char* text, int x, int y) {
+  auto* widget = new QLabel(QString::fromUtf8(text), this);
+  widget->move(x, y);
+  widget->adjustSize();
+  return widget;
+}
+
+QLineEdit* ConditionDialog::edit(const char* text, int x, int y, int width, int height) {
+  auto* widget = new QLineEdit(QString::fromUtf8(text), this);
+  widget->setGeometry(x, y, width, height);
+  return widget;
+}
+
+QPushButton* ConditionDialog::button(const char* text, int x, int y, int width, int height) {
+  auto* widget = new QPushButton(QString::fromUtf8(text), this);
+  widget->setGeometry(x, y, width, height);
+  widget->setAutoDefault(true);
+  return widget;
 }
 
 }  // namespace meshcond::ui

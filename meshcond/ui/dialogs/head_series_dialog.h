@@ -1,17 +1,29 @@
-// The head time-series dialog of a fluctuating boundary (CurFluctNo).
+// "水頭掲示変化入力": the water-level series of one fluctuating boundary.
 #pragma once
 
+#include "meshcond/model/analysis_model.h"
 #include "meshcond/ui/dialogs/condition_dialog.h"
+#include "meshcond/ui/dialogs/grid_table.h"
 
 namespace meshcond::ui {
 
-/// `TForm7` "水頭掲示変化入力".
 class HeadSeriesDialog : public ConditionDialog {
  public:
-  HeadSeriesDialog(AnalysisModel& model, SharedChoices& shared, QWidget* parent)
-      : ConditionDialog(QStringLiteral("水頭掲示変化入力"), model, shared, parent) {
-    setObjectName(QStringLiteral("TForm7"));
-  }
+  /// Edits the series of the window's CurFluctNo, read at each showing.
+  HeadSeriesDialog(AnalysisModel& model, SharedChoices& shared, UserDialogs& dialogs,
+                   QWidget* parent);
+
+  QLineEdit *EditNo, *EditDiff;
+  GridTable* StringGrid1;
+  QPushButton *btnOpen, *tnClose;
+
+ protected:
+  void activate() override;
+
+ private:
+  void importFile();
+
+  FileDialogSettings openDialog_{"水位データ(*.CSV)|*.CSV", "", "", ""};
 };
 
 }  // namespace meshcond::ui

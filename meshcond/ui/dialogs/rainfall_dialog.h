@@ -1,17 +1,27 @@
-// The rainfall table dialog: the rainfall series.
+// "降雨強度関係": the rainfall intensity series.
 #pragma once
 
+#include "meshcond/model/analysis_model.h"
 #include "meshcond/ui/dialogs/condition_dialog.h"
+#include "meshcond/ui/dialogs/grid_table.h"
 
 namespace meshcond::ui {
 
-/// `TForm4` "降雨強度関係".
 class RainfallDialog : public ConditionDialog {
  public:
-  RainfallDialog(AnalysisModel& model, SharedChoices& shared, QWidget* parent)
-      : ConditionDialog(QStringLiteral("降雨強度関係"), model, shared, parent) {
-    setObjectName(QStringLiteral("TForm4"));
-  }
+  RainfallDialog(AnalysisModel& model, SharedChoices& shared, UserDialogs& dialogs,
+                 QWidget* parent);
+
+  GridTable* StringGrid1;
+  QPushButton *btnOpen, *btnClose;
+
+ protected:
+  void activate() override;
+
+ private:
+  void importFile();
+
+  FileDialogSettings openDialog_{"降雨データ(*.CSV)|*.CSV", "", "", ""};
 };
 
 }  // namespace meshcond::ui

@@ -1,17 +1,22 @@
-// The analysis title dialog.
+// "タイトル": the analysis title.
 #pragma once
 
+#include "meshcond/model/analysis_model.h"
 #include "meshcond/ui/dialogs/condition_dialog.h"
 
 namespace meshcond::ui {
 
-/// `TForm2` "タイトル".
 class TitleDialog : public ConditionDialog {
  public:
-  TitleDialog(AnalysisModel& model, SharedChoices& shared, QWidget* parent)
-      : ConditionDialog(QStringLiteral("タイトル"), model, shared, parent) {
-    setObjectName(QStringLiteral("TForm2"));
-  }
+  TitleDialog(AnalysisModel& model, SharedChoices& shared, UserDialogs& dialogs, QWidget* parent);
+
+  QLineEdit* EditTitle;
+  QPushButton* btnClose;
+
+ protected:
+  void activate() override;
+
+ private:
 };
 
 }  // namespace meshcond::ui

@@ -1,0 +1,41 @@
+// A string grid of the dialogs: row 0 is the fixed header row, columns before
+// `fixedColumns` are fixed, the other cells are typed in. The dialogs copy
+// its texts into a CellGrid for their logic and show the result again.
+#pragma once
+
+#include <QTableWidget>
+#include <functional>
+#include <string>
+
+#include "meshcond/ui/cell_grid.h"
+
+namespace meshcond::ui {
+
+class GridTable : public QTableWidget {
+ public:
+  GridTable(QWidget* parent, int fixedColumns);
+
+  /// Shows the grid's texts (row and column counts included).
+  void load(const CellGrid& grid);
+  /// The texts shown.
+  CellGrid texts() const;
+  void setText(int column, int row, const std::string& text);
+  std::string text(int column, int row) const;
+
+  /// Called with the cell the selection leaves (column, row).
+  std::function<void(int, int)> onLeave;
+  /// Where Enter moves from a cell; nothing leaves the default (down).
+  std::function<CellPosition(CellPosition)> onEnter;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+  void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+
+ private:
+  void moveOnEnter();
+  QTableWidgetItem* itemAt(int column, int row);
+  int fixedColumns_;
+};
+
+}  // namespace meshcond::ui

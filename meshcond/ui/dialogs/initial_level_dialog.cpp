@@ -1,0 +1,45 @@
+#include "meshcond/ui/dialogs/initial_level_dialog.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "common/text_file.h"
+#include "meshcond/ui/series_forms.h"
+
+namespace meshcond::ui {
+
+InitialLevelDialog::InitialLevelDialog(AnalysisModel& model, SharedChoices& shared,
+                                       UserDialogs& dialogs, QWidget* parent)
+    : ConditionDialog("初期水位の設定", 425, 89, TitleBar::NoButtons, model, shared, dialogs,
+                      parent) {
+  setObjectName("TForm8");
+  enterMovesFocus_ = false;
+  label("初期水位", 12, 14);
+  EditWL = edit("", 96, 10, 90);
+  label("初期ファイル", 12, 46);
+  EditFirstPw = edit("", 96, 42, 250);
+  EditFirstPw->setReadOnly(true);
+  btnOpen = button("...", 350, 42, 25, 21);
+  btnClose = button("閉じる", 340, 8);
+  btnClose->setObjectName("btnClose");
+  connect(btnOpen, &QPushButton::clicked, this, [this] {
+    FileName.clear();
+    if (auto chosen = chooseFile(openDialog_)) {
+      FileName = *chosen;
+      EditFirstPw->setText(toQString(FileName));
+    }
+  });
+  connect(btnClose, &QPushButton::clicked, this, [this] {
+    std::vector<std::string> lines;
+    if (!FileName.empty() && !guarded([&] { lines = common::readTextLines(FileName); })) return;
+    bool stored = guarded([&] {
+      storeInitialLevels(model_, toUtf8(EditWL->text()), FileName.empty() ? nullptr : &lines,
+                         FileName);
+    });
+    if (stored) accept();
+  });
+}
+
+void InitialLevelDialog::activate() { FileName.clear(); }
+
+}  // namespace meshcond::ui
