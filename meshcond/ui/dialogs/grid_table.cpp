@@ -78,11 +78,8 @@ void GridTable::moveOnEnter() {
     setCurrentCell(to.row, to.column);
 }
 
-void GridTable::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
-  QTableWidget::closeEditor(editor, hint);
-  if (hint == QAbstractItemDelegate::SubmitModelCache) moveOnEnter();
-}
-
+// Enter typed in a cell's editor reaches the table too (the editor does not
+// take it), so this one place moves on whether a cell is edited or not.
 void GridTable::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     moveOnEnter();

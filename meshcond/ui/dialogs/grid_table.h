@@ -29,8 +29,9 @@ class GridTable : public QTableWidget {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  /// Moving the current cell commits an open editor first, then reports
+  /// the cell left.
   void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
-  void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
  private:
   void moveOnEnter();

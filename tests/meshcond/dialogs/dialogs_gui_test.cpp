@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "common/errors.h"
 #include "meshcond/ui/dialogs/analysis_dialog.h"
 #include "meshcond/ui/dialogs/fixed_level_dialog.h"
 #include "meshcond/ui/dialogs/grid_table.h"
@@ -22,6 +23,7 @@
 #include "meshcond/ui/dialogs/rainfall_dialog.h"
 #include "meshcond/ui/dialogs/time_dialog.h"
 #include "meshcond/ui/dialogs/title_dialog.h"
+#include "meshcond/ui/drawing.h"
 #include "meshcond/ui/main_window.h"
 
 namespace meshcond::ui {
@@ -232,6 +234,56 @@ TEST(PermeabilityDialog, ShowsMetresPerSecondSwitchesUnitsAndStores) {
     EXPECT_EQ(dialog.StringGrid1->text(1, 1), "  1.000E-003");
     dialog.close();
   });
+}
+
+/// Types text into the cell's editor and ends it with Enter.
+void typeIntoCell(GridTable* grid, int column, int row, const char* text) {
+  grid->setCurrentCell(row, column);
+  grid->editItem(grid->item(row, column));
+  // Editors closed before wait for the event loop to delete them: take the open one.
+  QLineEdit* editor = nullptr;
+  for (auto* candidate : grid->viewport()->findChildren<QLineEdit*>())
+    if (candidate->isVisible()) editor = candidate;
+  ASSERT_NE(editor, nullptr);
+  editor->selectAll();
+  QTest::keyClicks(editor, text);
+  QTest::keyClick(editor, Qt::Key_Return);
+  QCoreApplication::processEvents();
+}
+
+TEST(PermeabilityDialog, EnterInACellEditorStoresReformatsAndMovesOneCell) {
+  AnalysisModel model;
+  model.NUMEL = 2;
+  model.MAT[1] = 1;
+  model.MAT[2] = 2;
+  FakeDialogs fake;
+  SharedChoices shared;
+  PermeabilityDialog dialog(model, shared, fake, nullptr);
+  execWith(dialog, [&] {
+    GridTable* grid = dialog.StringGrid1;
+    typeIntoCell(grid, 1, 1, "1e-5");
+    EXPECT_EQ(grid->currentColumn(), 2);
+    EXPECT_EQ(grid->currentRow(), 1);
+    EXPECT_EQ(grid->text(1, 1), "  1.000E-005");
+    typeIntoCell(grid, 5, 1, "s");  // the last column: on to column 1 of row 2
+    EXPECT_EQ(grid->currentColumn(), 1);
+    EXPECT_EQ(grid->currentRow(), 2);
+    EXPECT_EQ(grid->text(5, 1), "S");
+    typeIntoCell(grid, 5, 2, "m");  // the last row: back to row 1
+    EXPECT_EQ(grid->currentColumn(), 1);
+    EXPECT_EQ(grid->currentRow(), 1);
+    dialog.btnClose->click();
+  });
+  EXPECT_DOUBLE_EQ(model.KH[1], 0.036);
+  EXPECT_EQ(model.THPSI[1][1], 0.119);
+  EXPECT_EQ(model.THPSI[2][1], 0.059);
+  EXPECT_TRUE(fake.messages.empty());
+}
+
+TEST(EditMat, TakesTheRightAlignedLevelOfTheFixedLevelList) {
+  EXPECT_EQ(editMatReal(" 12.500", "固定水位"), 12.5);
+  EXPECT_EQ(editMatInteger("  3 ", "材質番号"), 3);
+  EXPECT_THROW(editMatReal("12,5", "固定水位"), common::ConversionError);
 }
 
 TEST(PermeabilityDialog, AMaterialAboveTheCapacityKeepsItClosed) {
