@@ -1,9 +1,13 @@
 #include "linemesh/model/network.h"
 
 #include <cmath>
+#include <optional>
+#include <unordered_map>
+#include <unordered_set>
 #include <string>
 
 #include "common/errors.h"
+#include "linemesh/model/indexes.h"
 
 namespace linemesh {
 namespace {
@@ -145,17 +149,31 @@ void LineNetwork::XCheck(int pp1, int pp2) {
   std::vector<Crossing> crossings;
   const int oldNodes = NUMNP;
   const int oldLines = NUMEL;
+
+  // A few crossings are looked up by scanning; a line with many gets an index.
+  std::optional<detail::PointGrid> grid;
+  int scans = 0;
+  auto onLiveNode = [&](double x, double y) {
+    if (!grid && ++scans <= 8) return searchnode(x, y) >= 0;
+    if (!grid) {
+      grid.emplace(kOnNode);
+      for (int k = 1; k <= NUMNP; ++k) grid->add(k, Node[k].X, Node[k].Y);
+    }
+    return grid->first(x, y, [this](int k) { return Node[k].Flag >= 0; }) >= 0;
+  };
+
   for (int j = 1; j <= oldLines; ++j) {
     if (j == e0 || Elem[j].Flag < 0) continue;
     double xx = 0, yy = 0;
     if (!isCross(a, b, Elem[j].N2, Elem[j].N1, xx, yy)) continue;
-    if (searchnode(xx, yy) >= 0) continue;
+    if (onLiveNode(xx, yy)) continue;
     if (NUMNP >= kNodeCapacity) {
       NUMNP = oldNodes;
       refuse("node", kNodeCapacity);
     }
     int m = appendNode(xx, yy);
     Node[m].Flag = 1;
+    if (grid) grid->add(m, xx, yy);
     crossings.push_back({m, j, xx, yy, distance(Node[a].X, Node[a].Y, xx, yy)});
   }
   // Each crossing adds a piece of the crossed line and a piece of the new one.
@@ -169,13 +187,13 @@ void LineNetwork::XCheck(int pp1, int pp2) {
     int piece = appendLine(c.node, old);
     Elem[piece].Flag = 1;
   }
-  const size_t count = crossings.size();
-  for (size_t i = 0; i + 1 < count; ++i)
-    for (size_t k = i + 1; k < count; ++k)
-      if (crossings[i].dist < crossings[k].dist) std::swap(crossings[i], crossings[k]);
+  // Farthest from pp2 first, ties as an exchange sort leaves them.
+  std::vector<double> keys;
+  for (const Crossing& c : crossings) keys.push_back(-c.dist);
   int last = pp1;
   int cur = e0;
-  for (const Crossing& c : crossings) {
+  for (int index : detail::exchangeSortOrder(keys)) {
+    const Crossing& c = crossings[index];
     Elem[cur].N1 = c.node;
     Elem[cur].N2 = last;
     last = c.node;
@@ -205,6 +223,15 @@ void LineNetwork::ReNum() {
   const int oldLines = NUMEL;
   NUMNP = 0;
   NUMEL = 0;
+  // toroku over the nodes registered so far, through a grid.
+  detail::PointGrid grid(kCoincident);
+  auto registerNode = [&](double x, double y) {
+    int k = grid.first(x, y, [](int) { return true; });
+    if (k > 0) return k;
+    k = appendNode(x, y);
+    grid.add(k, x, y);
+    return k;
+  };
   for (int j = 1; j <= oldLines; ++j) {
     const SavedLine& w = lineWork[j];
     if (w.flag < 0) continue;
@@ -212,8 +239,8 @@ void LineNetwork::ReNum() {
     const SavedNode& e = nodeWork[w.n2];
     if (distance(s.x, s.y, e.x, e.y) <= kShortLine) continue;
     ++NUMEL;
-    int n1 = toroku(s.x, s.y);
-    int n2 = toroku(e.x, e.y);
+    int n1 = registerNode(s.x, s.y);
+    int n2 = registerNode(e.x, e.y);
     Elem[NUMEL].N1 = n1;
     Elem[NUMEL].N2 = n2;
     Elem[NUMEL].Flag = 0;
@@ -227,30 +254,35 @@ void LineNetwork::PreYoso() {
     ++Node[Elem[j].N1].Flag;
     ++Node[Elem[j].N2].Flag;
   }
-  for (int k = 1; k <= NUMNP; ++k) {
-    if (Node[k].Flag >= 2) continue;
-    Node[k].Flag = -1;
-    for (int j = 1; j <= NUMEL; ++j)
-      if (Elem[j].N1 == k || Elem[j].N2 == k) Elem[j].Flag = -1;
-  }
+  // One pass: a node of degree 0 or 1 (as counted above) loses every line at it.
+  for (int k = 1; k <= NUMNP; ++k)
+    if (Node[k].Flag < 2) Node[k].Flag = -1;
+  auto removed = [this](int k) { return k >= 1 && k <= NUMNP && Node[k].Flag == -1; };
+  for (int j = 1; j <= NUMEL; ++j)
+    if (removed(Elem[j].N1) || removed(Elem[j].N2)) Elem[j].Flag = -1;
   ReNum();
   for (int k = 1; k <= NUMNP; ++k) Node[k].No = k;
 }
 
 void LineNetwork::YSort() {
-  for (int i = 1; i < NUMNP; ++i)
-    for (int k = i + 1; k <= NUMNP; ++k)
-      if (Node[i].Y > Node[k].Y) std::swap(Node[i], Node[k]);
+  std::vector<double> y(NUMNP);
+  for (int k = 1; k <= NUMNP; ++k) y[k - 1] = Node[k].Y;
+  reorderNodes(detail::exchangeSortOrder(std::move(y)));
+}
+
+void LineNetwork::reorderNodes(const std::vector<int>& order) {
+  std::vector<NodeRecord> moved(order.size());
+  for (size_t p = 0; p < order.size(); ++p) moved[p] = Node[order[p] + 1];
+  std::copy(moved.begin(), moved.end(), Node.begin() + 1);
 }
 
 void LineNetwork::XSort() {
-  for (int i = 1; i < NUMNP; ++i)
-    for (int k = i + 1; k <= NUMNP; ++k) {
-      if (Node[i].X > Node[k].X)
-        std::swap(Node[i], Node[k]);
-      else if (std::fabs(Node[i].X - Node[k].X) < 0.01 && Node[i].Y > Node[k].Y)
-        std::swap(Node[i], Node[k]);
-    }
+  std::vector<double> x(NUMNP), y(NUMNP);
+  for (int k = 1; k <= NUMNP; ++k) {
+    x[k - 1] = Node[k].X;
+    y[k - 1] = Node[k].Y;
+  }
+  reorderNodes(detail::columnSortOrder(std::move(x), std::move(y)));
 }
 
 int LineNetwork::searchNode2(int p) const {
@@ -260,9 +292,15 @@ int LineNetwork::searchNode2(int p) const {
 }
 
 void LineNetwork::ElemSort() {
+  std::unordered_map<int32_t, int> firstWithNo;
+  for (int k = 1; k <= NUMNP; ++k) firstWithNo.try_emplace(Node[k].No, k);
+  auto lookup = [&firstWithNo](int p) {
+    auto it = firstWithNo.find(p);
+    return it == firstWithNo.end() ? -1 : it->second;
+  };
   for (int j = 1; j <= NUMEL; ++j) {
-    Elem[j].N1 = searchNode2(Elem[j].N1);
-    Elem[j].N2 = searchNode2(Elem[j].N2);
+    Elem[j].N1 = lookup(Elem[j].N1);
+    Elem[j].N2 = lookup(Elem[j].N2);
   }
 }
 
@@ -342,48 +380,133 @@ int LineNetwork::getElem(int p1, int p2, int p3, int p4) const {
   return -1;
 }
 
+namespace {
+
+/// The lines at every node, in line order (a loop line twice), built once for
+/// element formation: the node and line numbers do not change while it runs,
+/// only the lines' use counts.
+class LinesAtNodes {
+ public:
+  struct Entry {
+    int line, other;
+  };
+
+  explicit LinesAtNodes(const LineNetwork& net) : start_(net.NUMNP + 2, 0) {
+    auto inRange = [&net](int k) { return k >= 1 && k <= net.NUMNP; };
+    for (int j = 1; j <= net.NUMEL; ++j) {
+      if (inRange(net.Elem[j].N1)) ++start_[net.Elem[j].N1 + 1];
+      if (inRange(net.Elem[j].N2)) ++start_[net.Elem[j].N2 + 1];
+    }
+    for (size_t k = 1; k < start_.size(); ++k) start_[k] += start_[k - 1];
+    entries_.resize(start_.back());
+    std::vector<int> fill(start_.begin(), start_.end() - 1);
+    for (int j = 1; j <= net.NUMEL; ++j) {
+      const LineRecord& l = net.Elem[j];
+      if (inRange(l.N1)) entries_[fill[l.N1]++] = {j, l.N2};
+      if (inRange(l.N2)) entries_[fill[l.N2]++] = {j, l.N1};
+    }
+  }
+
+  const Entry* begin(int node) const { return entries_.data() + start_[node]; }
+  const Entry* end(int node) const { return entries_.data() + start_[node + 1]; }
+
+ private:
+  std::vector<int> start_;  // entries of node k: start_[k] .. start_[k + 1] - 1
+  std::vector<Entry> entries_;
+};
+
+/// A corner list in the comparison form of sortNum, as a hashable key.
+struct CornerKey {
+  int c[4];
+  bool operator==(const CornerKey&) const = default;
+};
+
+struct CornerKeyHash {
+  size_t operator()(const CornerKey& k) const {
+    uint64_t h = 1469598103934665603ULL;
+    for (int v : k.c) h = (h ^ static_cast<uint32_t>(v)) * 1099511628211ULL;
+    return h;
+  }
+};
+
+CornerKey comparisonForm(int p1, int p2, int p3, int p4) {
+  LineNetwork::sortNum(p1, p2, p3, p4);
+  return {{p1, p2, p3, p4}};
+}
+
+}  // namespace
+
 void LineNetwork::reFrame() {
   for (int j = 1; j <= NUMEL; ++j) Elem[j].Flag = 0;
   NE = 0;
+  const LinesAtNodes lines(*this);
+  std::unordered_set<CornerKey, CornerKeyHash> formed;  // getElem over rows 1..NE
+
+  // getNext: every live line at p2 competes, so that a cell is never walked
+  // through a side already used by two elements; such a side stops the walk.
+  auto next = [&](int p1, int p2) {
+    double best = 99999.0;
+    int result = -1, side = 0;
+    for (auto* e = lines.begin(p2); e != lines.end(p2); ++e) {
+      if (Elem[e->line].Flag < 0) continue;
+      double a = CalcDeg(p1, p2, e->other);
+      if (a < kPi && a > kMinAngle && a < best) {
+        best = a;
+        result = e->other;
+        side = e->line;
+      }
+    }
+    return result < 0 || Elem[side].Flag >= 2 ? -1 : result;
+  };
+  auto use = [&](int p, int q) {  // searchElem(p, q) gains a use
+    for (auto* e = lines.begin(p); e != lines.end(p); ++e)
+      if (e->other == q && Elem[e->line].Flag >= 0) {
+        ++Elem[e->line].Flag;
+        return;
+      }
+  };
   auto closes = [this](int last, int c1, int c2) {
     double a = CalcDeg(last, c1, c2);
     return a > kMinAngle && a < kPi;
   };
-  auto record = [this](std::initializer_list<int> corners, int kn) {
+  auto record = [&](std::initializer_list<int> corners, int kn) {
     if (NE >= kElementCapacity) refuse("element", kElementCapacity);
     ++NE;
     KI[NE] = CornerRow{};
     int place = 1;
     for (int c : corners) KI[NE][place++] = c;
     KN[NE] = kn;
+    const CornerRow& r = KI[NE];
+    formed.insert(comparisonForm(r[1], r[2], r[3], r[4] == 0 ? r[3] : r[4]));
   };
-  auto use = [this](int p, int q) {
-    int j = searchElem(p, q);
-    if (j > 0) ++Elem[j].Flag;
-  };
+
+  std::vector<int> starts;
   for (int c1 = 1; c1 <= NUMNP; ++c1) {
-    for (int c2 : GetElemNum(c1)) {
-      int c3 = getNext(c1, c2);
+    starts.clear();  // GetElemNum(c1), taken once
+    for (auto* e = lines.begin(c1); e != lines.end(c1); ++e)
+      if (Elem[e->line].Flag < 2) starts.push_back(e->other);
+    for (int c2 : starts) {
+      int c3 = next(c1, c2);
       if (c3 < 0) continue;
-      int c4 = getNext(c2, c3);
+      int c4 = next(c2, c3);
       if (c4 < 0) continue;
       if (c4 == c1) {
-        if (closes(c3, c1, c2) && getElem(c1, c2, c3, c3) == -1) {
+        if (closes(c3, c1, c2) && !formed.count(comparisonForm(c1, c2, c3, c3))) {
           record({c1, c2, c3, 0}, 3);
           use(c1, c2), use(c2, c3), use(c3, c1);
         }
         continue;
       }
-      int c5 = getNext(c3, c4);
+      int c5 = next(c3, c4);
       if (c5 < 0) continue;
       if (c5 == c1) {
-        if (closes(c4, c1, c2) && getElem(c1, c2, c3, c4) == -1) {
+        if (closes(c4, c1, c2) && !formed.count(comparisonForm(c1, c2, c3, c4))) {
           record({c1, c2, c3, c4}, 4);
           use(c1, c2), use(c2, c3), use(c3, c4), use(c4, c1);
         }
         continue;
       }
-      int c6 = getNext(c4, c5);
+      int c6 = next(c4, c5);
       if (c6 == c1 && closes(c5, c1, c2)) record({c1, c2, c3, c4, c5}, -1);
     }
   }

@@ -102,6 +102,10 @@ class LineNetwork {
   int appendNode(double x, double y);
   /// A fresh line (N1 = n1, N2 = n2) appended to the table; its number.
   int appendLine(int n1, int n2);
+
+ private:
+  /// Node order[p] - 1 moves to slot p + 1 (whole records).
+  void reorderNodes(const std::vector<int>& order);
 };
 
 }  // namespace linemesh
