@@ -1,5 +1,6 @@
 #include "linemesh/model/indexes.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -38,7 +39,9 @@ void PointGrid::add(int number, double x, double y) {
 
 namespace {
 
-double treeKey(double key) { return std::isnan(key) ? std::numeric_limits<double>::infinity() : key; }
+double treeKey(double key) {
+  return std::isnan(key) ? std::numeric_limits<double>::infinity() : key;
+}
 
 bool below(double key, double bound, bool strict) { return strict ? key < bound : key <= bound; }
 
@@ -78,70 +81,215 @@ int MinTree::firstBelow(int after, double bound, bool strict) const {
 
 namespace {
 
-/// One step i of an exchange sort: the item at i is exchanged with each link
-/// in turn, each link the first later position whose item beats the current
-/// one. The links rotate: link 1 takes the old item at i, link m+1 the item
-/// of link m, and position i the item of the last link.
-void rotateChain(int i, const std::vector<int>& links, std::vector<int>& order,
-                 std::vector<double>& a, std::vector<double>* b, MinTree& tree) {
-  if (links.empty()) return;
-  int carriedOrder = order[i];
-  double carriedA = a[i];
-  double carriedB = b ? (*b)[i] : 0;
-  for (int link : links) {
-    std::swap(carriedOrder, order[link]);
-    std::swap(carriedA, a[link]);
-    if (b) std::swap(carriedB, (*b)[link]);
-    tree.set(link, a[link]);
+struct Keyed {
+  double key;
+  int item;
+};
+
+/// The items held by a block of consecutive positions of the exchange sort
+/// while later items stream past them, in position order (keys never
+/// decrease). An item meets the holders in turn and is exchanged with each
+/// one whose key is strictly greater: it takes the place of the first such
+/// holder, which moves on to the first holder strictly greater than itself
+/// (jumping the run of holders equal to it), and so on; what is left comes out.
+class Holders {
+ public:
+  explicit Holders(size_t capacity) { held_.reserve(capacity); }
+
+  bool empty() const { return held_.empty(); }
+  size_t size() const { return held_.size(); }
+  double largest() const { return held_.back().key; }
+  const std::vector<Keyed>& held() const { return held_; }
+  void clear() { held_.clear(); }
+  void append(Keyed k) { held_.push_back(k); }
+
+  /// Passes an item whose key is below the largest held key; returns what comes out.
+  Keyed pass(Keyed carry) {
+    const size_t n = held_.size();
+    size_t j = firstAbove(0, carry.key);
+    while (j < n) {
+      std::swap(carry, held_[j]);
+      j = j + 1 < n && held_[j + 1].key > carry.key ? j + 1 : firstAbove(j + 1, carry.key);
+    }
+    return carry;
   }
-  order[i] = carriedOrder;
-  a[i] = carriedA;
-  if (b) (*b)[i] = carriedB;
-  tree.set(i, a[i]);
+
+ private:
+  size_t firstAbove(size_t from, double key) const {
+    auto it = std::upper_bound(held_.begin() + from, held_.end(), key,
+                               [](double k, const Keyed& h) { return k < h.key; });
+    return static_cast<size_t>(it - held_.begin());
+  }
+
+  std::vector<Keyed> held_;
+};
+
+/// The exchange sort done literally (for keys that are not all comparable).
+std::vector<int> literalExchangeSort(std::vector<double> keys) {
+  const int n = static_cast<int>(keys.size());
+  std::vector<int> order(n);
+  for (int i = 0; i < n; ++i) order[i] = i;
+  for (int i = 0; i + 1 < n; ++i)
+    for (int k = i + 1; k < n; ++k)
+      if (keys[i] > keys[k]) {
+        std::swap(keys[i], keys[k]);
+        std::swap(order[i], order[k]);
+      }
+  return order;
 }
 
 }  // namespace
 
+// Position i's pass of the exchange sort only ever changes position k and its
+// own held item when it reaches k, so the passes of a block of positions can
+// be run together, each later item meeting the block's holders in turn.
 std::vector<int> exchangeSortOrder(std::vector<double> keys) {
-  const int n = static_cast<int>(keys.size());
-  std::vector<int> order(n);
-  for (int i = 0; i < n; ++i) order[i] = i;
-  MinTree tree(keys);
-  std::vector<int> links;
-  for (int i = 0; i + 1 < n; ++i) {
-    links.clear();
-    double current = keys[i];
-    for (int p = tree.firstBelow(i, current, true); p >= 0; p = tree.firstBelow(p, current, true)) {
-      links.push_back(p);
-      current = keys[p];
+  for (double k : keys)
+    if (std::isnan(k)) return literalExchangeSort(std::move(keys));
+  constexpr size_t kBlock = 1024;
+  const size_t n = keys.size();
+  std::vector<Keyed> items(n);
+  for (size_t i = 0; i < n; ++i) items[i] = {keys[i], static_cast<int>(i)};
+  Holders holders(kBlock);
+  for (size_t first = 0; first < n; first += kBlock) {
+    holders.clear();
+    for (size_t k = first; k < n; ++k) {
+      Keyed item = items[k];
+      if (!holders.empty() && item.key < holders.largest()) item = holders.pass(item);
+      if (holders.size() < kBlock)
+        holders.append(item);  // position k starts its own pass with what reached it
+      else
+        items[k] = item;
     }
-    rotateChain(i, links, order, keys, nullptr, tree);
+    std::copy(holders.held().begin(), holders.held().end(), items.begin() + first);
   }
+  std::vector<int> order(n);
+  for (size_t i = 0; i < n; ++i) order[i] = items[i].item;
   return order;
 }
 
-std::vector<int> columnSortOrder(std::vector<double> x, std::vector<double> y) {
-  const int n = static_cast<int>(x.size());
+namespace {
+
+struct Point {
+  double x, y;
+  int item;
+};
+
+/// The column sort's exchange condition: p held at an earlier position gives way to q.
+bool givesWay(const Point& p, const Point& q) {
+  return p.x > q.x || (std::fabs(p.x - q.x) < 0.01 && p.y > q.y);
+}
+
+std::vector<int> literalColumnSort(std::vector<Point> points) {
+  const size_t n = points.size();
+  for (size_t i = 0; i + 1 < n; ++i)
+    for (size_t k = i + 1; k < n; ++k)
+      if (givesWay(points[i], points[k])) std::swap(points[i], points[k]);
   std::vector<int> order(n);
-  for (int i = 0; i < n; ++i) order[i] = i;
-  MinTree tree(x);
-  std::vector<int> links;
-  for (int i = 0; i + 1 < n; ++i) {
-    links.clear();
-    double cx = x[i], cy = y[i];
-    // Every item that beats (cx, cy) has x < cx + 0.01 (up to rounding):
-    // candidates come from the tree, the exact test decides.
-    double bound = cx + 0.02;
-    for (int p = tree.firstBelow(i, bound, false); p >= 0; p = tree.firstBelow(p, bound, false)) {
-      if (cx > x[p] || (std::fabs(cx - x[p]) < 0.01 && cy > y[p])) {
-        links.push_back(p);
-        cx = x[p];
-        cy = y[p];
-        bound = cx + 0.02;
-      }
-    }
-    rotateChain(i, links, order, x, &y, tree);
+  for (size_t i = 0; i < n; ++i) order[i] = points[i].item;
+  return order;
+}
+
+}  // namespace
+
+namespace {
+
+/// The points held by a block of positions of the column sort, in position
+/// order, with an upper bound of x per chunk of 32 so that the holders that
+/// could give way to an item are found without looking at every one.
+class ColumnHolders {
+ public:
+  static constexpr int kChunk = 32;
+
+  explicit ColumnHolders(size_t capacity) {
+    held_.reserve(capacity);
+    chunkMax_.reserve(capacity / kChunk + 1);
   }
+
+  size_t size() const { return held_.size(); }
+  const std::vector<Point>& held() const { return held_; }
+  void clear() {
+    held_.clear();
+    chunkMax_.clear();
+  }
+
+  void append(const Point& p) {
+    if (held_.size() % kChunk == 0) chunkMax_.push_back(p.x);
+    held_.push_back(p);
+    raise(held_.size() - 1);
+  }
+
+  /// Passes an item by every holder in turn; returns what comes out. A holder
+  /// can only give way when its x is at least the item's x - 0.02 (that
+  /// covers "|dx| < 0.01" whatever the rounding); the exact test decides.
+  Point pass(Point carry) {
+    for (size_t j = next(0, carry.x - 0.02); j < held_.size(); j = next(j + 1, carry.x - 0.02)) {
+      if (!givesWay(held_[j], carry)) continue;
+      std::swap(carry, held_[j]);
+      raise(j);
+    }
+    return carry;
+  }
+
+ private:
+  void raise(size_t j) {
+    double& m = chunkMax_[j / kChunk];
+    if (held_[j].x > m) m = held_[j].x;
+  }
+
+  /// The first holder at or after `from` with x >= bound, or size().
+  size_t next(size_t from, double bound) {
+    const size_t n = held_.size();
+    size_t i = from;
+    while (i < n) {
+      size_t c = i / kChunk;
+      size_t end = std::min(n, (c + 1) * kChunk);
+      if (chunkMax_[c] < bound) {
+        i = end;
+        continue;
+      }
+      // A whole chunk scanned without a find gives its exact maximum.
+      const bool whole = i == c * kChunk;
+      double seen = -std::numeric_limits<double>::infinity();
+      for (; i < end; ++i) {
+        if (held_[i].x >= bound) return i;
+        seen = std::max(seen, held_[i].x);
+      }
+      if (whole) chunkMax_[c] = seen;
+    }
+    return n;
+  }
+
+  std::vector<Point> held_;
+  std::vector<double> chunkMax_;  // never below the chunk's largest x
+};
+
+}  // namespace
+
+// Run in blocks of positions as exchangeSortOrder is; the condition is no
+// order, so the holders are not sorted and every one that could give way is
+// tested in turn.
+std::vector<int> columnSortOrder(std::vector<double> x, std::vector<double> y) {
+  const size_t n = x.size();
+  std::vector<Point> items(n);
+  for (size_t i = 0; i < n; ++i) items[i] = {x[i], y[i], static_cast<int>(i)};
+  for (size_t i = 0; i < n; ++i)
+    if (std::isnan(x[i]) || std::isnan(y[i])) return literalColumnSort(std::move(items));
+  constexpr size_t kBlock = 1024;
+  ColumnHolders holders(kBlock);
+  for (size_t first = 0; first < n; first += kBlock) {
+    holders.clear();
+    for (size_t k = first; k < n; ++k) {
+      Point carry = holders.pass(items[k]);
+      if (holders.size() < kBlock)
+        holders.append(carry);
+      else
+        items[k] = carry;
+    }
+    std::copy(holders.held().begin(), holders.held().end(), items.begin() + first);
+  }
+  std::vector<int> order(n);
+  for (size_t i = 0; i < n; ++i) order[i] = items[i].item;
   return order;
 }
 

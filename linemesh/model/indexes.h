@@ -29,7 +29,8 @@ class PointGrid {
   };
   struct CellHash {
     size_t operator()(const Cell& c) const {
-      return std::hash<uint64_t>()(static_cast<uint64_t>(c.cx) * 0x9E3779B97F4A7C15ULL ^ static_cast<uint64_t>(c.cy));
+      return std::hash<uint64_t>()(static_cast<uint64_t>(c.cx) * 0x9E3779B97F4A7C15ULL ^
+                                   static_cast<uint64_t>(c.cy));
     }
   };
   struct Point {

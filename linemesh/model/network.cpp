@@ -2,9 +2,9 @@
 
 #include <cmath>
 #include <optional>
+#include <string>
 #include <unordered_map>
 #include <unordered_set>
-#include <string>
 
 #include "common/errors.h"
 #include "linemesh/model/indexes.h"

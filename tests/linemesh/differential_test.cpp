@@ -33,8 +33,8 @@ bool chance(Rng& rng, double p) { return uniform(rng, 0, 1) < p; }
 
 /// A small offset that makes near ties: within 1e-10, within 0.01, or at its edges.
 double nearTie(Rng& rng) {
-  static const double kOffsets[] = {0, 0, 0, 5e-11, -5e-11, 2e-10, 0.004, -0.004, 0.0099, 0.01,
-                                    0.0101, 0.02};
+  static const double kOffsets[] = {0,     0,      0,      5e-11, -5e-11, 2e-10,
+                                    0.004, -0.004, 0.0099, 0.01,  0.0101, 0.02};
   return kOffsets[between(rng, 0, std::size(kOffsets) - 1)];
 }
 
@@ -113,9 +113,12 @@ std::vector<Segment> polygonNetwork(Rng& rng) {
 
 std::vector<Segment> randomNetwork(Rng& rng) {
   switch (between(rng, 0, 2)) {
-    case 0: return gridNetwork(rng);
-    case 1: return latticeNetwork(rng);
-    default: return polygonNetwork(rng);
+    case 0:
+      return gridNetwork(rng);
+    case 1:
+      return latticeNetwork(rng);
+    default:
+      return polygonNetwork(rng);
   }
 }
 
@@ -163,8 +166,8 @@ TEST(Differential, DrawingFormingAndWritingMatchTheLiteralModel) {
     // Cells walked on the network as drawn: unsorted, dangling lines, loops.
     LineNetwork fastRaw = fast;
     LiteralNetwork literalRaw(fast);
-    ASSERT_NO_FATAL_FAILURE(
-        both(fastRaw, literalRaw, [&] { fastRaw.reFrame(); }, [&] { literalRaw.reFrame(); }));
+    ASSERT_NO_FATAL_FAILURE(both(
+        fastRaw, literalRaw, [&] { fastRaw.reFrame(); }, [&] { literalRaw.reFrame(); }));
 
     LineNetwork fastSaved = fast;
     LiteralNetwork literalSaved(fast);
@@ -173,8 +176,8 @@ TEST(Differential, DrawingFormingAndWritingMatchTheLiteralModel) {
         [&] { literalSaved.tidyForSave(); }));
     EXPECT_EQ(files::m3wLines(fastSaved), files::m3wLines(literalSaved));
 
-    ASSERT_NO_FATAL_FAILURE(
-        both(fast, literal, [&] { fast.formElements(); }, [&] { literal.formElements(); }));
+    ASSERT_NO_FATAL_FAILURE(both(
+        fast, literal, [&] { fast.formElements(); }, [&] { literal.formElements(); }));
     expectSameFiles(fast, literal);
   }
 }
@@ -196,10 +199,10 @@ TEST(Differential, ReNumMatchesOnTablesWithRemovedEntriesAndNearTies) {
       if (chance(rng, 0.1)) fast.Elem[fast.NUMEL].Flag = -1;
     }
     LiteralNetwork literal(fast);
-    ASSERT_NO_FATAL_FAILURE(
-        both(fast, literal, [&] { fast.ReNum(); }, [&] { literal.ReNum(); }));
-    ASSERT_NO_FATAL_FAILURE(
-        both(fast, literal, [&] { fast.PreYoso(); }, [&] { literal.PreYoso(); }));
+    ASSERT_NO_FATAL_FAILURE(both(
+        fast, literal, [&] { fast.ReNum(); }, [&] { literal.ReNum(); }));
+    ASSERT_NO_FATAL_FAILURE(both(
+        fast, literal, [&] { fast.PreYoso(); }, [&] { literal.PreYoso(); }));
   }
 }
 
@@ -220,11 +223,14 @@ TEST(Differential, SortsMatchTheExchangeSortsOnNearTiesAndColumns) {
     for (int j = between(rng, 0, 40); j > 0; --j)
       fast.appendLine(between(rng, 0, n + 1), between(rng, 0, n + 1));
     LiteralNetwork literal(fast);
-    ASSERT_NO_FATAL_FAILURE(both(fast, literal, [&] { fast.XSort(); }, [&] { literal.XSort(); }));
-    ASSERT_NO_FATAL_FAILURE(both(fast, literal, [&] { fast.YSort(); }, [&] { literal.YSort(); }));
-    ASSERT_NO_FATAL_FAILURE(both(fast, literal, [&] { fast.XSort(); }, [&] { literal.XSort(); }));
-    ASSERT_NO_FATAL_FAILURE(
-        both(fast, literal, [&] { fast.ElemSort(); }, [&] { literal.ElemSort(); }));
+    ASSERT_NO_FATAL_FAILURE(both(
+        fast, literal, [&] { fast.XSort(); }, [&] { literal.XSort(); }));
+    ASSERT_NO_FATAL_FAILURE(both(
+        fast, literal, [&] { fast.YSort(); }, [&] { literal.YSort(); }));
+    ASSERT_NO_FATAL_FAILURE(both(
+        fast, literal, [&] { fast.XSort(); }, [&] { literal.XSort(); }));
+    ASSERT_NO_FATAL_FAILURE(both(
+        fast, literal, [&] { fast.ElemSort(); }, [&] { literal.ElemSort(); }));
   }
 }
 
@@ -240,8 +246,22 @@ TEST(Differential, ALineAcrossManyLinesMatches) {
   ASSERT_NO_FATAL_FAILURE(both(
       fast, literal, [&] { fast.drawLine(-1, 0.5, 101, -0.5); },
       [&] { literal.drawLine(-1, 0.5, 101, -0.5); }));
-  ASSERT_NO_FATAL_FAILURE(
-      both(fast, literal, [&] { fast.formElements(); }, [&] { literal.formElements(); }));
+  ASSERT_NO_FATAL_FAILURE(both(
+      fast, literal, [&] { fast.formElements(); }, [&] { literal.formElements(); }));
+}
+
+// Long: LINEMESH_DIFF_GRID=60 compares formation on a 60 x 60 grid (about
+// 5000 nodes, 9000 lines); the literal model takes seconds there.
+TEST(Differential, FormationOnALargeGridMatches) {
+  const char* text = std::getenv("LINEMESH_DIFF_GRID");
+  if (!text) GTEST_SKIP() << "set LINEMESH_DIFF_GRID to run";
+  LineNetwork fast = jitteredGrid(std::atoi(text), 5);
+  LiteralNetwork literal(fast);
+  ASSERT_EQ(tablesOf(fast), tablesOf(literal));
+  ASSERT_NO_FATAL_FAILURE(both(
+      fast, literal, [&] { fast.formElements(); }, [&] { literal.formElements(); }));
+  EXPECT_GT(fast.NE, 0);
+  expectSameFiles(fast, literal);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "test_networks.h"
 
 #include <cstdio>
+#include <random>
 
 namespace linemesh::testing {
 
@@ -53,6 +54,43 @@ std::vector<std::string> tablesOf(const LineNetwork& net) {
     rows.push_back(text);
   }
   return rows;
+}
+
+/// A jittered n x n grid with diagonals, divided sides, spurs and a few long
+/// lines drawn across it (split at every crossing).
+LineNetwork jitteredGrid(int n, int longLines) {
+  std::mt19937_64 rng(42);
+  std::uniform_real_distribution<double> jitter(-0.2, 0.2), unit(0, 1);
+  LineNetwork net;
+  net.eps = 0.001;
+  auto node = [&](int i, int j) { return i * n + j + 1; };
+  for (int i = 0; i < n; ++i)
+    for (int j = 0; j < n; ++j) net.appendNode(i + jitter(rng), j + jitter(rng));
+  auto side = [&](int a, int b) {
+    if (unit(rng) < 0.18) {  // divided at its middle
+      const auto& p = net.Node[a];
+      const auto& q = net.Node[b];
+      int m = net.appendNode((p.X + q.X) / 2, (p.Y + q.Y) / 2);
+      net.appendLine(a, m);
+      net.appendLine(m, b);
+    } else {
+      net.appendLine(a, b);
+    }
+  };
+  for (int i = 0; i < n; ++i)
+    for (int j = 0; j < n; ++j) {
+      if (i + 1 < n) side(node(i, j), node(i + 1, j));
+      if (j + 1 < n) side(node(i, j), node(i, j + 1));
+      if (i + 1 < n && j + 1 < n && unit(rng) < 0.05)
+        net.appendLine(node(i, j), node(i + 1, j + 1));
+      if (unit(rng) < 0.01) {
+        int spur = net.appendNode(net.Node[node(i, j)].X + 0.3, net.Node[node(i, j)].Y + 0.45);
+        net.appendLine(node(i, j), spur);
+      }
+    }
+  for (int k = 0; k < longLines; ++k)
+    net.drawLine(-1, 0.37 + k * (n - 1.0) / longLines, n, 0.61 + k * (n - 1.0) / longLines);
+  return net;
 }
 
 }  // namespace linemesh::testing

@@ -25,6 +25,10 @@ std::vector<Segment> polygon(const std::vector<std::array<double, 2>>& points);
 /// "x,y" of the node, with three decimals.
 std::string nodeText(const LineNetwork& net, int k);
 
+/// A jittered n x n grid of unit cells (nodes numbered column by column), with
+/// diagonals, divided sides, spurs and `longLines` lines drawn across it.
+LineNetwork jitteredGrid(int n, int longLines);
+
 /// The used parts of every table, one entry per record, for whole-model comparisons.
 std::vector<std::string> tablesOf(const LineNetwork& net);
 

@@ -1,0 +1,107 @@
+// Timing of renumbering, the sorts, element formation and line splitting on
+// networks near the tables' capacity.
+#include <benchmark/benchmark.h>
+
+#include "linemesh/model/network.h"
+#include "literal_network.h"
+#include "test_networks.h"
+
+namespace {
+
+using linemesh::LineNetwork;
+using linemesh::testing::LiteralNetwork;
+
+const LineNetwork& capacityNetwork() {
+  static const LineNetwork net = linemesh::testing::jitteredGrid(125, 8);
+  return net;
+}
+
+const LineNetwork& smallNetwork() {
+  static const LineNetwork net = linemesh::testing::jitteredGrid(40, 3);
+  return net;
+}
+
+void counters(benchmark::State& state, const LineNetwork& net) {
+  state.counters["nodes"] = net.NUMNP;
+  state.counters["lines"] = net.NUMEL;
+}
+
+template <class Net, class Step>
+void timed(benchmark::State& state, const LineNetwork& input, Step step, int prepare = 0) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    Net net(input);
+    if (prepare) {
+      // The sorts run on the renumbered network, XSort after YSort.
+      net.PreYoso();
+      if (prepare == 2) net.YSort();
+    }
+    state.ResumeTiming();
+    step(net);
+    benchmark::DoNotOptimize(net.NUMNP);
+  }
+  counters(state, input);
+}
+
+void BM_ReNum(benchmark::State& state) {
+  timed<LineNetwork>(state, capacityNetwork(), [](LineNetwork& n) { n.ReNum(); });
+}
+void BM_YSort(benchmark::State& state) {
+  timed<LineNetwork>(
+      state, capacityNetwork(), [](LineNetwork& n) { n.YSort(); }, 1);
+}
+void BM_XSort(benchmark::State& state) {
+  timed<LineNetwork>(
+      state, capacityNetwork(), [](LineNetwork& n) { n.XSort(); }, 2);
+}
+void BM_FormElements(benchmark::State& state) {
+  timed<LineNetwork>(state, capacityNetwork(), [](LineNetwork& n) { n.formElements(); });
+  LineNetwork formed = capacityNetwork();
+  formed.formElements();
+  state.counters["elements"] = formed.NE;
+}
+void BM_FormElementsSmall(benchmark::State& state) {
+  timed<LineNetwork>(state, smallNetwork(), [](LineNetwork& n) { n.formElements(); });
+}
+void BM_LiteralFormElementsSmall(benchmark::State& state) {
+  timed<LiteralNetwork>(state, smallNetwork(), [](LiteralNetwork& n) { n.formElements(); });
+}
+void BM_LiteralFormElements(benchmark::State& state) {
+  timed<LiteralNetwork>(state, capacityNetwork(), [](LiteralNetwork& n) { n.formElements(); });
+}
+
+const LineNetwork& fanOfLines() {
+  static const LineNetwork net = [] {
+    LineNetwork n;
+    n.eps = 0.001;
+    for (int i = 0; i < 2000; ++i) {
+      int a = n.appendNode(i * 0.5, -1 - (i % 7));
+      int b = n.appendNode(i * 0.5 + 0.3, 1 + (i % 5));
+      n.appendLine(a, b);
+    }
+    return n;
+  }();
+  return net;
+}
+
+void BM_XCheckAcross2000(benchmark::State& state) {
+  timed<LineNetwork>(state, fanOfLines(), [](LineNetwork& n) { n.drawLine(-1, 0.1, 1001, -0.1); });
+}
+void BM_LiteralXCheckAcross2000(benchmark::State& state) {
+  timed<LiteralNetwork>(state, fanOfLines(),
+                        [](LiteralNetwork& n) { n.drawLine(-1, 0.1, 1001, -0.1); });
+}
+
+BENCHMARK(BM_ReNum)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_YSort)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_XSort)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FormElements)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FormElementsSmall)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LiteralFormElementsSmall)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_XCheckAcross2000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LiteralXCheckAcross2000)->Unit(benchmark::kMillisecond);
+// At capacity the literal formation takes tens of seconds: run it on request
+// (--benchmark_filter=LiteralFormElements$).
+BENCHMARK(BM_LiteralFormElements)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace
