@@ -11,6 +11,8 @@ namespace meshcond {
 
 namespace {
 
+const std::string kFile = "D2.DAT";
+
 std::string num(long long value) { return std::to_string(value); }
 
 constexpr bool kFixed = false;  // D2.DAT is read by columns: only the width counts
@@ -24,25 +26,20 @@ constexpr long long kMaterialColours[] = {
     8474946,  9907814,  8795054, 31666870, 11185141, 9619192,  8252149,  10806948};
 constexpr int kColourCount = sizeof kMaterialColours / sizeof kMaterialColours[0];
 
-void checkCount(int count, int capacity, const std::string& what) {
-  if (count < 0 || count > capacity)
-    throw common::RangeError("D2.DAT: " + what + " " + num(count) + " is outside 0.." +
-                             num(capacity));
-}
-
 void checkCounts(const AnalysisModel& m) {
-  checkCount(m.NUMNP, kNodeCapacity, "node count NUMNP");
-  checkCount(m.NUMEL, kElementCapacity, "element count NUMEL");
-  checkCount(m.NUMMAT, kColourCount, "material count NUMMAT");
-  checkCount(m.NOUT, kOutputTimeCapacity, "output time count NOUT");
-  checkCount(m.NFLUCT, kFluctCapacity, "fluctuating boundary count NFLUCT");
+  checkCount(kFile, m.NUMNP, kNodeCapacity, "node count NUMNP");
+  checkCount(kFile, m.NUMEL, kElementCapacity, "element count NUMEL");
+  checkCount(kFile, m.NUMMAT, kColourCount, "material count NUMMAT");
+  checkCount(kFile, m.NOUT, kOutputTimeCapacity, "output time count NOUT");
+  checkCount(kFile, m.NFLUCT, kFluctCapacity, "fluctuating boundary count NFLUCT");
   for (int b = 1; b <= m.NFLUCT; ++b) {
-    checkCount(m.NFN[b], kFluctNodeCapacity, "node count NFN of fluctuating boundary " + num(b));
-    checkCount(m.NFT[b], b <= kFluctSeriesBoundaries ? kFluctSeriesCapacity : 0,
+    checkCount(kFile, m.NFN[b], kFluctNodeCapacity,
+               "node count NFN of fluctuating boundary " + num(b));
+    checkCount(kFile, m.NFT[b], b <= kFluctSeriesBoundaries ? kFluctSeriesCapacity : 0,
                "level series length NFT of fluctuating boundary " + num(b));
   }
-  checkCount(m.NRAIN, kRainNodeCapacity, "rainfall node count NRAIN");
-  checkCount(m.NRTIME, kRainSeriesCapacity, "rainfall series length NRTIME");
+  checkCount(kFile, m.NRAIN, kRainNodeCapacity, "rainfall node count NRAIN");
+  checkCount(kFile, m.NRTIME, kRainSeriesCapacity, "rainfall series length NRTIME");
 }
 
 void soilBlock(FieldWriter& w, SoilType type, const char* label, const char* limits) {

@@ -14,42 +14,41 @@ namespace meshcond {
 
 namespace {
 
+const std::string kFile = "ZEP.DAT";
+
 std::string num(long long value) { return std::to_string(value); }
 
 constexpr bool kSplit = true;   // the reader splits this line at blanks
 constexpr bool kFixed = false;  // the reader takes this line by columns
 const char* const kZeroField = "       0.0";
 
-void checkCount(int count, int capacity, const std::string& what) {
-  if (count < 0 || count > capacity)
-    throw common::RangeError("ZEP.DAT: " + what + " " + num(count) + " is outside 0.." +
-                             num(capacity));
-}
-
 /// The counts the file carries, within their capacities: checked before any
 /// table is indexed by them.
 void checkCounts(const AnalysisModel& m) {
-  checkCount(m.NUMNP, kNodeCapacity, "node count NUMNP");
-  checkCount(m.NUMEL, kElementCapacity, "element count NUMEL");
-  checkCount(m.NSEEP, kSeepFaceCapacity, "seepage face count NSEEP");
+  checkCount(kFile, m.NUMNP, kNodeCapacity, "node count NUMNP");
+  checkCount(kFile, m.NUMEL, kElementCapacity, "element count NUMEL");
+  checkCount(kFile, m.NSEEP, kSeepFaceCapacity, "seepage face count NSEEP");
   for (int f = 1; f <= m.NSEEP; ++f)
-    checkCount(m.NSEEPN[f], kSeepNodeCapacity, "node count NSEEPN of seepage face " + num(f));
-  checkCount(m.NRAIN, kRainNodeCapacity, "rainfall node count NRAIN");
-  checkCount(m.NRTIME, kRainSeriesCapacity, "rainfall series length NRTIME");
-  checkCount(m.NFLUCT, kFluctCapacity, "fluctuating boundary count NFLUCT");
+    checkCount(kFile, m.NSEEPN[f], kSeepNodeCapacity,
+               "node count NSEEPN of seepage face " + num(f));
+  checkCount(kFile, m.NRAIN, kRainNodeCapacity, "rainfall node count NRAIN");
+  checkCount(kFile, m.NRTIME, kRainSeriesCapacity, "rainfall series length NRTIME");
+  checkCount(kFile, m.NFLUCT, kFluctCapacity, "fluctuating boundary count NFLUCT");
   for (int b = 1; b <= m.NFLUCT; ++b) {
-    checkCount(m.NFN[b], kFluctNodeCapacity, "node count NFN of fluctuating boundary " + num(b));
-    checkCount(m.NFT[b], b <= kFluctSeriesBoundaries ? kFluctSeriesCapacity : 0,
+    checkCount(kFile, m.NFN[b], kFluctNodeCapacity,
+               "node count NFN of fluctuating boundary " + num(b));
+    checkCount(kFile, m.NFT[b], b <= kFluctSeriesBoundaries ? kFluctSeriesCapacity : 0,
                "level series length NFT of fluctuating boundary " + num(b));
   }
-  checkCount(m.NFLUX, kFluxCapacity, "flux boundary count NFLUX");
+  checkCount(kFile, m.NFLUX, kFluxCapacity, "flux boundary count NFLUX");
   for (int b = 1; b <= m.NFLUX; ++b) {
-    checkCount(m.NQN[b], kFluxNodeCapacity, "node count NQN of flux boundary " + num(b));
-    checkCount(m.NQT[b], kFluxSeriesCapacity, "series length NQT of flux boundary " + num(b));
+    checkCount(kFile, m.NQN[b], kFluxNodeCapacity, "node count NQN of flux boundary " + num(b));
+    checkCount(kFile, m.NQT[b], kFluxSeriesCapacity,
+               "series length NQT of flux boundary " + num(b));
   }
-  checkCount(m.NWL1, kWellCapacity, "well list length NWL1");
-  checkCount(m.NWL2, kWellCapacity, "well list length NWL2");
-  checkCount(m.NOUT, kOutputTimeCapacity, "output time count NOUT");
+  checkCount(kFile, m.NWL1, kWellCapacity, "well list length NWL1");
+  checkCount(kFile, m.NWL2, kWellCapacity, "well list length NWL2");
+  checkCount(kFile, m.NOUT, kOutputTimeCapacity, "output time count NOUT");
 }
 
 void checkListNodes(const AnalysisModel& m) {
