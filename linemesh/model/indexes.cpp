@@ -1,7 +1,9 @@
 #include "linemesh/model/indexes.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <deque>
 #include <limits>
 
 namespace linemesh::detail {
@@ -39,91 +41,6 @@ void PointGrid::add(int number, double x, double y) {
 
 namespace {
 
-double treeKey(double key) {
-  return std::isnan(key) ? std::numeric_limits<double>::infinity() : key;
-}
-
-bool below(double key, double bound, bool strict) { return strict ? key < bound : key <= bound; }
-
-}  // namespace
-
-MinTree::MinTree(const std::vector<double>& keys) {
-  const int n = static_cast<int>(keys.size());
-  count_ = n;
-  size_ = 1;
-  while (size_ < n) size_ *= 2;
-  min_.assign(2 * size_, std::numeric_limits<double>::infinity());
-  for (int i = 0; i < n; ++i) min_[size_ + i] = treeKey(keys[i]);
-  for (int node = size_ - 1; node >= 1; --node)
-    min_[node] = std::min(min_[2 * node], min_[2 * node + 1]);
-}
-
-void MinTree::set(int position, double key) {
-  int node = size_ + position;
-  min_[node] = treeKey(key);
-  for (node /= 2; node >= 1; node /= 2) min_[node] = std::min(min_[2 * node], min_[2 * node + 1]);
-}
-
-int MinTree::find(int node, int lo, int hi, int after, double bound, bool strict) const {
-  if (hi <= after || !below(min_[node], bound, strict)) return -1;
-  if (lo == hi) return lo;
-  int mid = (lo + hi) / 2;
-  int left = find(2 * node, lo, mid, after, bound, strict);
-  if (left >= 0) return left;
-  return find(2 * node + 1, mid + 1, hi, after, bound, strict);
-}
-
-int MinTree::firstBelow(int after, double bound, bool strict) const {
-  if (std::isnan(bound)) return -1;
-  int found = find(1, 0, size_ - 1, after, bound, strict);
-  return found < count_ ? found : -1;
-}
-
-namespace {
-
-struct Keyed {
-  double key;
-  int item;
-};
-
-/// The items held by a block of consecutive positions of the exchange sort
-/// while later items stream past them, in position order (keys never
-/// decrease). An item meets the holders in turn and is exchanged with each
-/// one whose key is strictly greater: it takes the place of the first such
-/// holder, which moves on to the first holder strictly greater than itself
-/// (jumping the run of holders equal to it), and so on; what is left comes out.
-class Holders {
- public:
-  explicit Holders(size_t capacity) { held_.reserve(capacity); }
-
-  bool empty() const { return held_.empty(); }
-  size_t size() const { return held_.size(); }
-  double largest() const { return held_.back().key; }
-  const std::vector<Keyed>& held() const { return held_; }
-  void clear() { held_.clear(); }
-  void append(Keyed k) { held_.push_back(k); }
-
-  /// Passes an item whose key is below the largest held key; returns what comes out.
-  Keyed pass(Keyed carry) {
-    const size_t n = held_.size();
-    size_t j = firstAbove(0, carry.key);
-    while (j < n) {
-      std::swap(carry, held_[j]);
-      j = j + 1 < n && held_[j + 1].key > carry.key ? j + 1 : firstAbove(j + 1, carry.key);
-    }
-    return carry;
-  }
-
- private:
-  size_t firstAbove(size_t from, double key) const {
-    auto it = std::upper_bound(held_.begin() + from, held_.end(), key,
-                               [](double k, const Keyed& h) { return k < h.key; });
-    return static_cast<size_t>(it - held_.begin());
-  }
-
-  std::vector<Keyed> held_;
-};
-
 /// The exchange sort done literally (for keys that are not all comparable).
 std::vector<int> literalExchangeSort(std::vector<double> keys) {
   const int n = static_cast<int>(keys.size());
@@ -138,33 +55,81 @@ std::vector<int> literalExchangeSort(std::vector<double> keys) {
   return order;
 }
 
+/// How many of the marked positions lie below a position (a Fenwick tree).
+class MarkedPositions {
+ public:
+  explicit MarkedPositions(size_t count) : tree_(count + 1, 0) {}
+
+  void mark(size_t position) {
+    for (size_t i = position + 1; i < tree_.size(); i += i & (~i + 1)) ++tree_[i];
+  }
+  int below(size_t position) const {
+    int count = 0;
+    for (size_t i = position; i > 0; i -= i & (~i + 1)) count += tree_[i];
+    return count;
+  }
+
+ private:
+  std::vector<int> tree_;
+};
+
+/// Turns a run left by `steps` places (the first item moves to the end each time).
+void turnLeft(std::deque<int>& run, size_t steps) {
+  const size_t size = run.size();
+  steps %= size;
+  if (steps <= size / 2) {
+    for (; steps > 0; --steps) {
+      run.push_back(run.front());
+      run.pop_front();
+    }
+  } else {
+    for (steps = size - steps; steps > 0; --steps) {
+      run.push_front(run.back());
+      run.pop_back();
+    }
+  }
+}
+
 }  // namespace
 
-// Position i's pass of the exchange sort only ever changes position k and its
-// own held item when it reaches k, so the passes of a block of positions can
-// be run together, each later item meeting the block's holders in turn.
+// The sorted keys are known; what the exchanges decide is the order of equal
+// keys. Take the items whose keys are at most v, in position order: every
+// pass moves them among themselves exactly as it would with the larger items
+// absent, and takes out the smallest. For the items equal to v, what matters
+// of the smaller ones is only how many lie between them. While a smaller
+// item remains, a pass whose chain starts at an item equal to v carries that
+// item past the others of its leading run into the slot of the first smaller
+// item, so the run turns left by one place; passes starting at a smaller item
+// leave the equal items alone. Once the smaller items between them are gone,
+// the run meets the next equal items and they turn together; with no smaller
+// item left the equal items keep their order.
 std::vector<int> exchangeSortOrder(std::vector<double> keys) {
   for (double k : keys)
     if (std::isnan(k)) return literalExchangeSort(std::move(keys));
-  constexpr size_t kBlock = 1024;
   const size_t n = keys.size();
-  std::vector<Keyed> items(n);
-  for (size_t i = 0; i < n; ++i) items[i] = {keys[i], static_cast<int>(i)};
-  Holders holders(kBlock);
-  for (size_t first = 0; first < n; first += kBlock) {
-    holders.clear();
-    for (size_t k = first; k < n; ++k) {
-      Keyed item = items[k];
-      if (!holders.empty() && item.key < holders.largest()) item = holders.pass(item);
-      if (holders.size() < kBlock)
-        holders.append(item);  // position k starts its own pass with what reached it
-      else
-        items[k] = item;
+  std::vector<int> byKey(n);
+  for (size_t i = 0; i < n; ++i) byKey[i] = static_cast<int>(i);
+  std::stable_sort(byKey.begin(), byKey.end(), [&](int a, int b) { return keys[a] < keys[b]; });
+
+  std::vector<int> order;
+  order.reserve(n);
+  MarkedPositions smaller(n);
+  std::deque<int> run;
+  for (size_t first = 0; first < n;) {
+    size_t end = first + 1;
+    while (end < n && !(keys[byKey[first]] < keys[byKey[end]])) ++end;
+    // byKey[first, end) holds the positions of one key, ascending.
+    run.clear();
+    for (size_t g = first; g < end; ++g) {
+      run.push_back(byKey[g]);
+      const size_t from = static_cast<size_t>(byKey[g]) + 1;
+      const size_t to = g + 1 < end ? static_cast<size_t>(byKey[g + 1]) : n;
+      turnLeft(run, static_cast<size_t>(smaller.below(to) - smaller.below(from)));
     }
-    std::copy(holders.held().begin(), holders.held().end(), items.begin() + first);
+    order.insert(order.end(), run.begin(), run.end());
+    for (size_t g = first; g < end; ++g) smaller.mark(static_cast<size_t>(byKey[g]));
+    first = end;
   }
-  std::vector<int> order(n);
-  for (size_t i = 0; i < n; ++i) order[i] = items[i].item;
   return order;
 }
 
@@ -172,7 +137,6 @@ namespace {
 
 struct Point {
   double x, y;
-  int item;
 };
 
 /// The column sort's exchange condition: p held at an earlier position gives way to q.
@@ -180,113 +144,156 @@ bool givesWay(const Point& p, const Point& q) {
   return p.x > q.x || (std::fabs(p.x - q.x) < 0.01 && p.y > q.y);
 }
 
-std::vector<int> literalColumnSort(std::vector<Point> points) {
+std::vector<int> literalColumnSort(const std::vector<Point>& points) {
   const size_t n = points.size();
+  std::vector<int> order(n);
+  for (size_t i = 0; i < n; ++i) order[i] = static_cast<int>(i);
   for (size_t i = 0; i + 1 < n; ++i)
     for (size_t k = i + 1; k < n; ++k)
-      if (givesWay(points[i], points[k])) std::swap(points[i], points[k]);
-  std::vector<int> order(n);
-  for (size_t i = 0; i < n; ++i) order[i] = points[i].item;
+      if (givesWay(points[order[i]], points[order[k]])) std::swap(order[i], order[k]);
   return order;
 }
 
-}  // namespace
-
-namespace {
-
-/// The points held by a block of positions of the column sort, in position
-/// order, with an upper bound of x per chunk of 32 so that the holders that
-/// could give way to an item are found without looking at every one.
+/// The items held by a block of positions of the column sort, in position
+/// order, while later items stream past them. Two things keep a pass short:
+/// upper bounds of x and y per chunk of 32 holders, so that the holders that
+/// could give way to an item are found without testing every one; and the
+/// chains, runs of holders in which each gives way to the one before it.
+/// Once an item enters a chain it travels to the chain's end (every holder
+/// takes the one before it), so the whole run shifts by one place at once.
 class ColumnHolders {
  public:
-  static constexpr int kChunk = 32;
+  static constexpr size_t kChunk = 32;
 
-  explicit ColumnHolders(size_t capacity) {
+  ColumnHolders(const std::vector<Point>& points, size_t capacity) : points_(points) {
     held_.reserve(capacity);
     chunkMax_.reserve(capacity / kChunk + 1);
+    chainEnds_.reserve(capacity / 64 + 1);
   }
 
   size_t size() const { return held_.size(); }
-  const std::vector<Point>& held() const { return held_; }
+  const std::vector<int>& held() const { return held_; }
   void clear() {
     held_.clear();
     chunkMax_.clear();
+    chainEnds_.clear();
   }
 
-  void append(const Point& p) {
-    if (held_.size() % kChunk == 0) chunkMax_.push_back(p.x);
-    held_.push_back(p);
-    raise(held_.size() - 1);
+  void append(int item) {
+    const size_t j = held_.size();
+    if (j % kChunk == 0) chunkMax_.push_back(points_[item]);
+    if (j % 64 == 0) chainEnds_.push_back(0);
+    held_.push_back(item);
+    raise(j);
+    if (j > 0) setChainEnd(j - 1, !givesWay(at(j), at(j - 1)));
+    setChainEnd(j, true);
   }
 
-  /// Passes an item by every holder in turn; returns what comes out. A holder
-  /// can only give way when its x is at least the item's x - 0.02 (that
-  /// covers "|dx| < 0.01" whatever the rounding); the exact test decides.
-  Point pass(Point carry) {
+  /// Passes an item by every holder in turn; returns what comes out.
+  int pass(int carry) {
     const size_t n = held_.size();
-    size_t j = next(0, carry.x - 0.02);
+    size_t j = firstGivingWay(0, carry);
     while (j < n) {
-      if (givesWay(held_[j], carry)) {
-        std::swap(carry, held_[j]);
-        raise(j);
-      }
-      ++j;
-      // Chains mostly run through neighbouring holders: try the next one first.
-      if (j < n && !(held_[j].x >= carry.x - 0.02)) j = next(j, carry.x - 0.02);
+      const size_t end = chainEnd(j);
+      const int out = held_[end];
+      std::move_backward(held_.begin() + j, held_.begin() + end, held_.begin() + end + 1);
+      held_[j] = carry;
+      raise(j);
+      for (size_t c = j / kChunk + 1; c <= end / kChunk; ++c) raise(c * kChunk);
+      // Inside the shifted run every holder still gives way to the one
+      // before it; only the run's two borders can change.
+      if (j > 0) setChainEnd(j - 1, !givesWay(at(j), at(j - 1)));
+      if (end + 1 < n) setChainEnd(end, !givesWay(at(end + 1), at(end)));
+      carry = out;
+      j = firstGivingWay(end + 1, carry);
     }
     return carry;
   }
 
  private:
+  const Point& at(size_t j) const { return points_[held_[j]]; }
+
   void raise(size_t j) {
-    double& m = chunkMax_[j / kChunk];
-    if (held_[j].x > m) m = held_[j].x;
+    Point& m = chunkMax_[j / kChunk];
+    m.x = std::max(m.x, at(j).x);
+    m.y = std::max(m.y, at(j).y);
   }
 
-  /// The first holder at or after `from` with x >= bound, or size().
-  size_t next(size_t from, double bound) {
+  void setChainEnd(size_t j, bool end) {
+    const uint64_t bit = uint64_t{1} << (j % 64);
+    if (end)
+      chainEnds_[j / 64] |= bit;
+    else
+      chainEnds_[j / 64] &= ~bit;
+  }
+
+  /// The last holder of the chain that holder j belongs to (the last holder
+  /// always ends one).
+  size_t chainEnd(size_t j) const {
+    size_t word = j / 64;
+    uint64_t bits = chainEnds_[word] & (~uint64_t{0} << (j % 64));
+    while (bits == 0) bits = chainEnds_[++word];
+    return word * 64 + static_cast<size_t>(std::countr_zero(bits));
+  }
+
+  /// The first holder at or after `from` that gives way to the item, or
+  /// size(). A chunk is passed over when none of its holders can: all lie
+  /// below x - 0.02 (that covers "|dx| < 0.01" whatever the rounding), or
+  /// none has a greater x and none a greater y.
+  size_t firstGivingWay(size_t from, int item) {
+    const Point& p = points_[item];
+    const double bound = p.x - 0.02;
     const size_t n = held_.size();
     size_t i = from;
     while (i < n) {
-      size_t c = i / kChunk;
-      size_t end = std::min(n, (c + 1) * kChunk);
-      if (chunkMax_[c] < bound) {
+      const size_t c = i / kChunk;
+      const size_t end = std::min(n, (c + 1) * kChunk);
+      const Point& m = chunkMax_[c];
+      if (m.x < bound || (m.x <= p.x && m.y <= p.y)) {
         i = end;
         continue;
       }
-      // A whole chunk scanned without a find gives its exact maximum.
+      // A whole chunk tested without a find gives its exact maxima.
       const bool whole = i == c * kChunk;
-      double seen = -std::numeric_limits<double>::infinity();
+      Point seen{-std::numeric_limits<double>::infinity(),
+                 -std::numeric_limits<double>::infinity()};
       for (; i < end; ++i) {
-        if (held_[i].x >= bound) return i;
-        seen = std::max(seen, held_[i].x);
+        const Point& h = at(i);
+        if (givesWay(h, p)) return i;
+        seen.x = std::max(seen.x, h.x);
+        seen.y = std::max(seen.y, h.y);
       }
       if (whole) chunkMax_[c] = seen;
     }
     return n;
   }
 
-  std::vector<Point> held_;
-  std::vector<double> chunkMax_;  // never below the chunk's largest x
+  const std::vector<Point>& points_;
+  std::vector<int> held_;
+  std::vector<Point> chunkMax_;      // never below the chunk's largest x and y
+  std::vector<uint64_t> chainEnds_;  // bit j: holder j + 1 does not give way to holder j
 };
 
 }  // namespace
 
-// Run in blocks of positions as exchangeSortOrder is; the condition is no
-// order, so the holders are not sorted and every one that could give way is
-// tested in turn.
+// Position i's pass of the exchange sort only ever changes position k and its
+// own held item when it reaches k, so the passes of a block of positions can
+// be run together, each later item meeting the block's holders in turn. The
+// condition is no order, so every holder that could give way is tested.
 std::vector<int> columnSortOrder(std::vector<double> x, std::vector<double> y) {
   const size_t n = x.size();
-  std::vector<Point> items(n);
-  for (size_t i = 0; i < n; ++i) items[i] = {x[i], y[i], static_cast<int>(i)};
+  std::vector<Point> points(n);
+  for (size_t i = 0; i < n; ++i) points[i] = {x[i], y[i]};
   for (size_t i = 0; i < n; ++i)
-    if (std::isnan(x[i]) || std::isnan(y[i])) return literalColumnSort(std::move(items));
+    if (std::isnan(x[i]) || std::isnan(y[i])) return literalColumnSort(points);
   constexpr size_t kBlock = 1024;
-  ColumnHolders holders(kBlock);
+  std::vector<int> items(n);
+  for (size_t i = 0; i < n; ++i) items[i] = static_cast<int>(i);
+  ColumnHolders holders(points, kBlock);
   for (size_t first = 0; first < n; first += kBlock) {
     holders.clear();
     for (size_t k = first; k < n; ++k) {
-      Point carry = holders.pass(items[k]);
+      int carry = holders.pass(items[k]);
       if (holders.size() < kBlock)
         holders.append(carry);
       else
@@ -294,9 +301,7 @@ std::vector<int> columnSortOrder(std::vector<double> x, std::vector<double> y) {
     }
     std::copy(holders.held().begin(), holders.held().end(), items.begin() + first);
   }
-  std::vector<int> order(n);
-  for (size_t i = 0; i < n; ++i) order[i] = items[i].item;
-  return order;
+  return items;
 }
 
 }  // namespace linemesh::detail

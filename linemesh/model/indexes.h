@@ -50,24 +50,6 @@ class PointGrid {
   std::unordered_map<Cell, int, CellHash> heads_;
 };
 
-/// Minimum of keys over a range (NaN counts as +infinity, as no comparison
-/// with it holds), with the search for the first position after p whose key
-/// is below (strict) or at most a bound.
-class MinTree {
- public:
-  explicit MinTree(const std::vector<double>& keys);
-  void set(int position, double key);
-  /// First position > after with key < bound (strict) or key <= bound; -1.
-  int firstBelow(int after, double bound, bool strict) const;
-
- private:
-  int find(int node, int lo, int hi, int after, double bound, bool strict) const;
-
-  int count_ = 0;
-  int size_ = 1;  // leaves: a power of two at least count_
-  std::vector<double> min_;
-};
-
 /// The permutation that this exchange sort makes of positions 0..n-1:
 ///   for i in 0..n-2, for k in i+1..n-1: exchange i and k when keys[i] > keys[k].
 /// order[p] is the original position of the item that ends at p.

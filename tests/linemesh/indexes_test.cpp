@@ -40,10 +40,12 @@ TEST(ExchangeSort, MatchesTheLiteralSortAcrossBlocksWithTies) {
     const char* name;
     std::function<double(int, int)> key;  // (position, count)
   };
-  std::uniform_int_distribution<int> few(0, 5);
+  std::uniform_int_distribution<int> few(0, 5), some(0, 40);
   std::uniform_real_distribution<double> any(-1, 1);
   const Shape shapes[] = {
       {"few distinct keys", [&](int, int) { return double(few(rng)); }},
+      {"some distinct keys", [&](int, int) { return double(some(rng)); }},
+      {"rows of a grid, shuffled", [&](int i, int) { return double((i * 7919) % 53 / 9); }},
       {"ascending runs", [&](int i, int) { return (i % 97) + 0.25 * few(rng); }},
       {"descending", [&](int i, int n) { return double(n - i) + (i % 3 == 0 ? 0.5 : 0); }},
       {"random", [&](int, int) { return any(rng); }},
@@ -69,7 +71,7 @@ TEST(ColumnSort, MatchesTheLiteralSortOnNearTies) {
   const double offsets[] = {0, 0, 1e-12, 0.005, -0.005, 0.0099, 0.01, 0.0101, 0.015, 0.02};
   std::uniform_int_distribution<int> offset(0, std::size(offsets) - 1);
   for (int run = 0; run < 40; ++run) {
-    int n = 1 + run * 25;
+    int n = 1 + run * run * 2;
     std::vector<double> x(n), y(n);
     for (int i = 0; i < n; ++i) {
       x[i] = column(rng) * 0.03 + offsets[offset(rng)];
@@ -95,6 +97,23 @@ TEST(ColumnSort, MatchesTheLiteralSortOnRowsAcrossBlocks) {
     SCOPED_TRACE(exact ? "exact grid" : "jittered grid");
     ASSERT_EQ(columnSortOrder(x, y), literalColumnOrder(x, y));
   }
+}
+
+TEST(ColumnSort, MatchesTheLiteralSortOnJitteredColumnsInRowOrder) {
+  // Nodes of a jittered grid with points between the columns, in the order
+  // the row sort leaves them: columns lie within 0.01 of their neighbours
+  // and the holders form long chains.
+  std::mt19937_64 rng(6);
+  std::uniform_real_distribution<double> jitter(-0.2, 0.2), fine(-0.012, 0.012);
+  std::uniform_int_distribution<int> column(0, 39);
+  std::vector<double> x, y;
+  for (int row = 0; row < 60; ++row)
+    for (int col = 0; col < 50; ++col) {
+      bool between = col % 5 == 4;
+      x.push_back(column(rng) + (between ? 0.5 + fine(rng) : jitter(rng)));
+      y.push_back(row + (col % 3 == 0 ? 0 : fine(rng)));
+    }
+  ASSERT_EQ(columnSortOrder(x, y), literalColumnOrder(x, y));
 }
 
 TEST(PointGrid, FindsTheFirstPointStrictlyWithinTheTolerance) {
