@@ -154,11 +154,14 @@ std::string encodeCp932(std::string_view utf8) {
   return out;
 }
 
-std::vector<std::string> readTextLines(const std::string& path) {
-  std::string bytes = readFileBytes(path);
+std::vector<std::string> decodeLines(std::string_view bytes) {
   std::vector<std::string> lines;
   for (std::string_view line : splitLines(bytes)) lines.push_back(decodeCp932(line));
   return lines;
+}
+
+std::vector<std::string> readTextLines(const std::string& path) {
+  return decodeLines(readFileBytes(path));
 }
 
 std::string encodeLines(const std::vector<std::string>& lines) {

@@ -32,7 +32,10 @@ bool hasInvalidBytes(std::string_view decoded);
 /// throws ConversionError naming it.
 std::string encodeCp932(std::string_view utf8);
 
-/// readFileBytes + splitLines + decodeCp932 of every line.
+/// splitLines + decodeCp932 of every line: a file image as UTF-8 lines.
+std::vector<std::string> decodeLines(std::string_view bytes);
+
+/// readFileBytes + decodeLines.
 std::vector<std::string> readTextLines(const std::string& path);
 
 /// The file image of a list of UTF-8 lines: CP932, CR LF after each line.

@@ -14,11 +14,7 @@
 namespace linemesh::fuzzing {
 
 inline std::vector<std::string> decodedLines(const uint8_t* data, size_t size) {
-  std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  std::vector<std::string> lines;
-  for (std::string_view line : common::splitLines(bytes))
-    lines.push_back(common::decodeCp932(line));
-  return lines;
+  return common::decodeLines(std::string_view(reinterpret_cast<const char*>(data), size));
 }
 
 /// A square with one diagonal, formed: two triangles.

@@ -15,11 +15,7 @@
 namespace meshcond::fuzzing {
 
 inline std::vector<std::string> decodedLines(const uint8_t* data, size_t size) {
-  std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  std::vector<std::string> lines;
-  for (std::string_view line : common::splitLines(bytes))
-    lines.push_back(common::decodeCp932(line));
-  return lines;
+  return common::decodeLines(std::string_view(reinterpret_cast<const char*>(data), size));
 }
 
 /// A small conditioned model: 3 x 3 nodes, 4 elements, lists on it.

@@ -4,6 +4,7 @@
 
 #include "common/errors.h"
 #include "common/text_file.h"
+#include "meshcond/model/count_checks.h"
 #include "meshcond/model/field_writer.h"
 #include "meshcond/model/file_group.h"
 
@@ -27,19 +28,8 @@ constexpr long long kMaterialColours[] = {
 constexpr int kColourCount = sizeof kMaterialColours / sizeof kMaterialColours[0];
 
 void checkCounts(const AnalysisModel& m) {
-  checkCount(kFile, m.NUMNP, kNodeCapacity, "node count NUMNP");
-  checkCount(kFile, m.NUMEL, kElementCapacity, "element count NUMEL");
+  checkSharedCounts(kFile, m);
   checkCount(kFile, m.NUMMAT, kColourCount, "material count NUMMAT");
-  checkCount(kFile, m.NOUT, kOutputTimeCapacity, "output time count NOUT");
-  checkCount(kFile, m.NFLUCT, kFluctCapacity, "fluctuating boundary count NFLUCT");
-  for (int b = 1; b <= m.NFLUCT; ++b) {
-    checkCount(kFile, m.NFN[b], kFluctNodeCapacity,
-               "node count NFN of fluctuating boundary " + num(b));
-    checkCount(kFile, m.NFT[b], b <= kFluctSeriesBoundaries ? kFluctSeriesCapacity : 0,
-               "level series length NFT of fluctuating boundary " + num(b));
-  }
-  checkCount(kFile, m.NRAIN, kRainNodeCapacity, "rainfall node count NRAIN");
-  checkCount(kFile, m.NRTIME, kRainSeriesCapacity, "rainfall series length NRTIME");
 }
 
 void soilBlock(FieldWriter& w, SoilType type, const char* label, const char* limits) {

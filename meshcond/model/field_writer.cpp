@@ -85,10 +85,4 @@ void FieldWriter::e(double value, int width, int digits, const Item& item) {
   current_ += text;
 }
 
-void checkCount(const std::string& file, int count, int capacity, const std::string& what) {
-  if (count < 0 || count > capacity)
-    throw common::RangeError(file + ": " + what + " " + std::to_string(count) + " is outside 0.." +
-                             std::to_string(capacity));
-}
-
 }  // namespace meshcond

@@ -77,8 +77,4 @@ class FieldWriter {
   bool blankSeparated_ = false;
 };
 
-/// Refuses a count outside 0..capacity before a writer indexes a table by it:
-/// "FILE: what N is outside 0..capacity".
-void checkCount(const std::string& file, int count, int capacity, const std::string& what);
-
 }  // namespace meshcond

@@ -7,6 +7,7 @@
 #include "common/errors.h"
 #include "common/text_file.h"
 #include "meshcond/model/all_or_nothing.h"
+#include "meshcond/model/count_checks.h"
 #include "meshcond/model/field_writer.h"
 #include "meshcond/model/line_reader.h"
 
@@ -25,21 +26,11 @@ const char* const kZeroField = "       0.0";
 /// The counts the file carries, within their capacities: checked before any
 /// table is indexed by them.
 void checkCounts(const AnalysisModel& m) {
-  checkCount(kFile, m.NUMNP, kNodeCapacity, "node count NUMNP");
-  checkCount(kFile, m.NUMEL, kElementCapacity, "element count NUMEL");
+  checkSharedCounts(kFile, m);
   checkCount(kFile, m.NSEEP, kSeepFaceCapacity, "seepage face count NSEEP");
   for (int f = 1; f <= m.NSEEP; ++f)
     checkCount(kFile, m.NSEEPN[f], kSeepNodeCapacity,
                "node count NSEEPN of seepage face " + num(f));
-  checkCount(kFile, m.NRAIN, kRainNodeCapacity, "rainfall node count NRAIN");
-  checkCount(kFile, m.NRTIME, kRainSeriesCapacity, "rainfall series length NRTIME");
-  checkCount(kFile, m.NFLUCT, kFluctCapacity, "fluctuating boundary count NFLUCT");
-  for (int b = 1; b <= m.NFLUCT; ++b) {
-    checkCount(kFile, m.NFN[b], kFluctNodeCapacity,
-               "node count NFN of fluctuating boundary " + num(b));
-    checkCount(kFile, m.NFT[b], b <= kFluctSeriesBoundaries ? kFluctSeriesCapacity : 0,
-               "level series length NFT of fluctuating boundary " + num(b));
-  }
   checkCount(kFile, m.NFLUX, kFluxCapacity, "flux boundary count NFLUX");
   for (int b = 1; b <= m.NFLUX; ++b) {
     checkCount(kFile, m.NQN[b], kFluxNodeCapacity, "node count NQN of flux boundary " + num(b));
@@ -48,7 +39,6 @@ void checkCounts(const AnalysisModel& m) {
   }
   checkCount(kFile, m.NWL1, kWellCapacity, "well list length NWL1");
   checkCount(kFile, m.NWL2, kWellCapacity, "well list length NWL2");
-  checkCount(kFile, m.NOUT, kOutputTimeCapacity, "output time count NOUT");
 }
 
 void checkListNodes(const AnalysisModel& m) {
