@@ -109,13 +109,16 @@ void View::setScrollPages() {
   vScroll.page = scrollValue((gymax - gymin) * kScrollRange / (ymax - ymin));
 }
 
-void View::zoomIn() {
-  double a = (gxmax - xmed) * 0.75;
+void View::scaleAboutCentre(double factor) {
+  double a = (gxmax - xmed) * factor;
   gxmin = xmed - a;
   gxmax = xmed + a;
-  double b = (gymax - ymed) * 0.75;
+  double b = (gymax - ymed) * factor;
   gymin = ymed - b;
   gymax = ymed + b;
+}
+
+void View::settleZoom() {
   keepWindowOpen();
   xrange = gxmax - gxmin;
   yrange = gymax - gymin;
@@ -125,21 +128,15 @@ void View::zoomIn() {
   setScrollPositions();
 }
 
+void View::zoomIn() {
+  scaleAboutCentre(0.75);
+  settleZoom();
+}
+
 void View::zoomOut() {
-  double a = (gxmax - xmed) * 1.5;
-  gxmin = xmed - a;
-  gxmax = xmed + a;
-  double b = (gymax - ymed) * 1.5;
-  gymin = ymed - b;
-  gymax = ymed + b;
+  scaleAboutCentre(1.5);
   if (gxmax - gxmin > xmax - xmin) showExtent();
-  keepWindowOpen();
-  xrange = gxmax - gxmin;
-  yrange = gymax - gymin;
-  xmed = (gxmax + gxmin) / 2;
-  ymed = (gymax + gymin) / 2;
-  setScrollPages();
-  setScrollPositions();
+  settleZoom();
 }
 
 void View::showExtent() {

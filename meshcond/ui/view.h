@@ -96,6 +96,10 @@ class View {
   ScrollSetting vScroll;
 
  private:
+  /// Scales the window's half-widths about its centre (xmed, ymed).
+  void scaleAboutCentre(double factor);
+  /// After a zoom: the window kept open, its range, centre and scroll bars.
+  void settleZoom();
   void setScrollPositions();
   void setScrollPages();
   void keepWindowOpen();
