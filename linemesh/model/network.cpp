@@ -285,12 +285,6 @@ void LineNetwork::XSort() {
   reorderNodes(detail::columnSortOrder(std::move(x), std::move(y)));
 }
 
-int LineNetwork::searchNode2(int p) const {
-  for (int k = 1; k <= NUMNP; ++k)
-    if (Node[k].No == p) return k;
-  return -1;
-}
-
 void LineNetwork::ElemSort() {
   std::unordered_map<int32_t, int> firstWithNo;
   for (int k = 1; k <= NUMNP; ++k) firstWithNo.try_emplace(Node[k].No, k);
@@ -314,39 +308,6 @@ double LineNetwork::CalcDeg(int p1, int p2, int p3) const {
   return d;
 }
 
-std::vector<int> LineNetwork::GetElemNum(int n) const {
-  std::vector<int> list;
-  for (int j = 1; j <= NUMEL; ++j) {
-    if (Elem[j].Flag >= 2) continue;
-    if (Elem[j].N1 == n) list.push_back(Elem[j].N2);
-    if (Elem[j].N2 == n) list.push_back(Elem[j].N1);
-  }
-  return list;
-}
-
-int LineNetwork::getNext(int p1, int p2) const {
-  // Every live line at p2 competes, so that a cell is never walked through a
-  // side already used by two elements; such a side stops the walk.
-  double best = 99999.0;
-  int result = -1;
-  for (int j = 1; j <= NUMEL; ++j) {
-    if (Elem[j].Flag < 0) continue;
-    for (int end = 0; end < 2; ++end) {
-      int here = end == 0 ? Elem[j].N1 : Elem[j].N2;
-      if (here != p2) continue;
-      int q = end == 0 ? Elem[j].N2 : Elem[j].N1;
-      double a = CalcDeg(p1, p2, q);
-      if (a < kPi && a > kMinAngle && a < best) {
-        best = a;
-        result = q;
-      }
-    }
-  }
-  if (result < 0) return -1;
-  int side = searchElem(p2, result);
-  return Elem[side].Flag >= 2 ? -1 : result;
-}
-
 void LineNetwork::sortNum(int& p1, int& p2, int& p3, int& p4) {
   if (p3 == p4) {
     const int seq[6] = {p1, p2, p3, p1, p2, p3};
@@ -367,17 +328,6 @@ void LineNetwork::sortNum(int& p1, int& p2, int& p3, int& p4) {
     p3 = seq[m + 2];
     p4 = seq[m + 3];
   }
-}
-
-int LineNetwork::getElem(int p1, int p2, int p3, int p4) const {
-  sortNum(p1, p2, p3, p4);
-  for (int e = 1; e <= NE; ++e) {
-    int q1 = KI[e][1], q2 = KI[e][2], q3 = KI[e][3], q4 = KI[e][4];
-    if (q4 == 0) q4 = q3;
-    sortNum(q1, q2, q3, q4);
-    if (q1 == p1 && q2 == p2 && q3 == p3 && q4 == p4) return e;
-  }
-  return -1;
 }
 
 namespace {

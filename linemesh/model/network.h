@@ -90,12 +90,7 @@ class LineNetwork {
   /// The tidying before an M3W file is written: ReNum, PreYoso, YSort, XSort, ElemSort.
   void tidyForSave();
 
-  int searchNode2(int p) const;
-  /// Nodes joined to n by lines used fewer than twice, in line order.
-  std::vector<int> GetElemNum(int n) const;
-  int getNext(int p1, int p2) const;
   double CalcDeg(int p1, int p2, int p3) const;
-  int getElem(int p1, int p2, int p3, int p4) const;
   static void sortNum(int& p1, int& p2, int& p3, int& p4);
 
   /// A fresh node at (x, y) appended to the table; its number.
