@@ -67,6 +67,15 @@ int LineNetwork::dgetpoint(double x1, double y1) const {
   return ONSNAP && best < eps ? found : -1;
 }
 
+int LineNetwork::snapToNode(double& x, double& y) const {
+  const int k = dgetpoint(x, y);
+  if (k > 0) {
+    x = Node[k].X;
+    y = Node[k].Y;
+  }
+  return k;
+}
+
 int LineNetwork::toroku(double x, double y) {
   for (int k = 1; k <= NUMNP; ++k)
     if (distance(x, y, Node[k].X, Node[k].Y) < kCoincident) return k;
@@ -484,10 +493,8 @@ void LineNetwork::ReStruct() {
 }
 
 int LineNetwork::drawLine(double x1, double y1, double x2, double y2) {
-  int a = dgetpoint(x1, y1);
-  if (a > 0) x1 = Node[a].X, y1 = Node[a].Y;
-  int b = dgetpoint(x2, y2);
-  if (b > 0) x2 = Node[b].X, y2 = Node[b].Y;
+  snapToNode(x1, y1);
+  snapToNode(x2, y2);
   const int oldNodes = NUMNP, oldLines = NUMEL;
   try {
     int line = dtoroku(x1, y1, x2, y2);

@@ -62,6 +62,9 @@ class LineNetwork {
   // Node registration and line intersection. Appends that would pass a table's
   // capacity throw common::RangeError and leave the counts as they were.
   int dgetpoint(double x1, double y1) const;
+  /// dgetpoint at (x, y); when it finds a node, x and y become that node's
+  /// coordinates. Returns the node, or -1.
+  int snapToNode(double& x, double& y) const;
   int toroku(double x, double y);
   int searchnode(double X, double Y) const;
   int searchElem(int p1, int p2) const;

@@ -239,10 +239,7 @@ void LineEditor::clickDraw(int x, int y, MouseButton button) {
     py1 = view_.toWorldY(y);
     DrawFlag = true;
     bandShown_ = false;
-    const int n = net_.dgetpoint(px1, py1);
-    if (n > 0) {
-      px1 = net_.Node[n].X;
-      py1 = net_.Node[n].Y;
+    if (net_.snapToNode(px1, py1) > 0) {
       XOrg = XPos = view_.toPixelX(px1);
       YOrg = YPos = view_.toPixelY(py1);
     }
@@ -265,10 +262,7 @@ void LineEditor::clickDraw(int x, int y, MouseButton button) {
     }
   }
   int ex = x, ey = y;
-  const int m = net_.dgetpoint(px2, py2);
-  if (m > 0) {
-    px2 = net_.Node[m].X;
-    py2 = net_.Node[m].Y;
+  if (net_.snapToNode(px2, py2) > 0) {
     ex = view_.toPixelX(px2);
     ey = view_.toPixelY(py2);
   }
@@ -404,10 +398,7 @@ void LineEditor::EditXoExit() {
   py1 = y;
   DrawFlag = true;
   bandShown_ = false;
-  const int n = net_.dgetpoint(x, y);
-  if (n > 0) {
-    px1 = net_.Node[n].X;
-    py1 = net_.Node[n].Y;
+  if (net_.snapToNode(px1, py1) > 0) {
     XOrg = XPos = view_.toPixelX(px1);
     YOrg = YPos = view_.toPixelY(py1);
   }
@@ -419,16 +410,10 @@ void LineEditor::btnLine2Click() {
   double x2 = typed(panel.editX1, "X1");
   double y2 = typed(panel.editY1, "Y1");
   eraseBand();
-  if (const int n = net_.dgetpoint(x1, y1); n > 0) {
-    x1 = net_.Node[n].X;
-    y1 = net_.Node[n].Y;
-  }
+  net_.snapToNode(x1, y1);
   XOrg = view_.toPixelX(x1);
   YOrg = view_.toPixelY(y1);
-  if (const int n = net_.dgetpoint(x2, y2); n > 0) {
-    x2 = net_.Node[n].X;
-    y2 = net_.Node[n].Y;
-  }
+  net_.snapToNode(x2, y2);
   XPos = view_.toPixelX(x2);
   YPos = view_.toPixelY(y2);
   normalPen();
@@ -449,16 +434,8 @@ LineEditor::Band LineEditor::saveBand(bool snap) {
   band.x1 = view_.toWorldX(XPos);
   band.y1 = view_.toWorldY(YPos);
   if (snap) {
-    p1 = net_.dgetpoint(band.x0, band.y0);
-    if (p1 > 0) {
-      band.x0 = net_.Node[p1].X;
-      band.y0 = net_.Node[p1].Y;
-    }
-    p2 = net_.dgetpoint(band.x1, band.y1);
-    if (p2 > 0) {
-      band.x1 = net_.Node[p2].X;
-      band.y1 = net_.Node[p2].Y;
-    }
+    p1 = net_.snapToNode(band.x0, band.y0);
+    p2 = net_.snapToNode(band.x1, band.y1);
   }
   return band;
 }

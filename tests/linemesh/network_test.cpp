@@ -59,6 +59,20 @@ TEST(NodeSearch, SnappingTakesTheFirstNearestLiveNodeWithinEps) {
   EXPECT_EQ(net.dgetpoint(0, 0), -1);
 }
 
+TEST(NodeSearch, SnapToNodeTakesTheNodesCoordinatesOrLeavesThePoint) {
+  LineNetwork net;
+  setNodes(net, {{0, 0}, {1, 0.25}});
+  net.eps = 0.1;
+  double x = 1.05, y = 0.2;
+  EXPECT_EQ(net.snapToNode(x, y), 2);
+  EXPECT_EQ(x, 1);
+  EXPECT_EQ(y, 0.25);
+  x = 0.5, y = 0.5;
+  EXPECT_EQ(net.snapToNode(x, y), -1);
+  EXPECT_EQ(x, 0.5);
+  EXPECT_EQ(y, 0.5);
+}
+
 TEST(NodeSearch, TorokuFindsRemovedNodesAndAppendsOtherwise) {
   LineNetwork net;
   EXPECT_EQ(net.toroku(3, 4), 1);
