@@ -7,18 +7,11 @@
 namespace linemesh::files {
 
 std::vector<std::string> m3wLines(const LineNetwork& net) {
-  using common::appendWidened;
-  using common::formatFixed;
   using common::formatInt;
   std::vector<std::string> lines;
   lines.reserve(1 + net.NUMNP + net.NUMEL);
   lines.push_back(formatInt(net.NUMNP, 8) + formatInt(net.NUMEL, 8));
-  for (int i = 1; i <= net.NUMNP; ++i) {
-    std::string line = formatInt(i, 8);
-    appendWidened(line, formatFixed(net.Node[i].X, 10, 3));
-    appendWidened(line, formatFixed(net.Node[i].Y, 10, 3));
-    lines.push_back(std::move(line));
-  }
+  for (int i = 1; i <= net.NUMNP; ++i) lines.push_back(nodeLine(net, i));
   for (int j = 1; j <= net.NUMEL; ++j)
     lines.push_back(formatInt(j, 8) + formatInt(net.Elem[j].N1, 8) + formatInt(net.Elem[j].N2, 8));
   return lines;
@@ -30,22 +23,11 @@ void writeM3W(const LineNetwork& net, const std::string& path) {
 
 void readM3WLines(LineNetwork& net, const std::string& file, std::vector<std::string> lines) {
   RecordCursor in(file, std::move(lines));
-  try {
-    in.next("the node count and the line count", 2);
-  } catch (const common::MissingError&) {
-    throw common::MissingError(common::located(
-        in.where(), "not an M3W file: the first line must hold the node count and the line count"));
-  }
-  const int nodes = in.integerIn(1, 0, kNodeCapacity, "node count");
-  const int lineCount = in.integerIn(2, 0, kLineCapacity, "line count");
+  const auto [nodes, lineCount] = readCounts(in, "an M3W file", "line", kLineCapacity);
 
   LineNetwork fresh = net;
-  fresh.NUMNP = nodes;
+  readNodes(in, fresh, nodes);
   fresh.NUMEL = lineCount;
-  for (int i = 1; i <= nodes; ++i) {
-    in.next("node " + std::to_string(i) + " of " + std::to_string(nodes) + ": number, x, y", 3);
-    fresh.Node[i] = NodeRecord{in.integer(1), in.real(2), in.real(3), 0};
-  }
   for (int j = 1; j <= lineCount; ++j) {
     in.next("line " + std::to_string(j) + " of " + std::to_string(lineCount) +
                 ": number, first node, second node",

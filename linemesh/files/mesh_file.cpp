@@ -45,18 +45,11 @@ class EdgeList {
 }  // namespace
 
 std::vector<std::string> meshLines(const LineNetwork& net) {
-  using common::appendWidened;
-  using common::formatFixed;
   using common::formatInt;
   std::vector<std::string> lines;
   lines.reserve(1 + net.NUMNP + net.NE);
   lines.push_back(formatInt(net.NUMNP, 12) + formatInt(net.NE, 12));
-  for (int i = 1; i <= net.NUMNP; ++i) {
-    std::string line = formatInt(i, 8);
-    appendWidened(line, formatFixed(net.Node[i].X, 10, 3));
-    appendWidened(line, formatFixed(net.Node[i].Y, 10, 3));
-    lines.push_back(std::move(line));
-  }
+  for (int i = 1; i <= net.NUMNP; ++i) lines.push_back(nodeLine(net, i));
   for (int e = 1; e <= net.NE; ++e) {
     std::string line = formatInt(e, 8);
     for (int place = 1; place <= 4; ++place) line += formatInt(net.KI[e][place], 8);
@@ -72,22 +65,10 @@ void writeMesh(const LineNetwork& net, const std::string& path) {
 
 void readMeshLines(LineNetwork& net, const std::string& file, std::vector<std::string> lines) {
   RecordCursor in(file, std::move(lines));
-  try {
-    in.next("the node count and the element count", 2);
-  } catch (const common::MissingError&) {
-    throw common::MissingError(common::located(
-        in.where(),
-        "not a mesh data file: the first line must hold the node count and the element count"));
-  }
-  const int nodes = in.integerIn(1, 0, kNodeCapacity, "node count");
-  const int elements = in.integerIn(2, 0, kElementCapacity, "element count");
+  const auto [nodes, elements] = readCounts(in, "a mesh data file", "element", kElementCapacity);
 
   LineNetwork fresh = net;
-  fresh.NUMNP = nodes;
-  for (int i = 1; i <= nodes; ++i) {
-    in.next("node " + std::to_string(i) + " of " + std::to_string(nodes) + ": number, x, y", 3);
-    fresh.Node[i] = NodeRecord{in.integer(1), in.real(2), in.real(3), 0};
-  }
+  readNodes(in, fresh, nodes);
   // The corners read (KX of the model), with place n + 1 closing the loop.
   std::vector<std::array<int, 6>> corners(elements);
   std::vector<int> counts(elements);

@@ -42,6 +42,34 @@ int32_t RecordCursor::integerIn(int field, int32_t lo, int32_t hi, const std::st
   return value;
 }
 
+std::pair<int, int> readCounts(RecordCursor& in, const std::string& kind, const std::string& name,
+                               int max) {
+  const std::string counts = "the node count and the " + name + " count";
+  try {
+    in.next(counts, 2);
+  } catch (const common::MissingError&) {
+    throw common::MissingError(
+        common::located(in.where(), "not " + kind + ": the first line must hold " + counts));
+  }
+  const int nodes = in.integerIn(1, 0, kNodeCapacity, "node count");
+  return {nodes, in.integerIn(2, 0, max, name + " count")};
+}
+
+void readNodes(RecordCursor& in, LineNetwork& net, int count) {
+  net.NUMNP = count;
+  for (int i = 1; i <= count; ++i) {
+    in.next("node " + std::to_string(i) + " of " + std::to_string(count) + ": number, x, y", 3);
+    net.Node[i] = NodeRecord{in.integer(1), in.real(2), in.real(3), 0};
+  }
+}
+
+std::string nodeLine(const LineNetwork& net, int i) {
+  std::string line = common::formatInt(i, 8);
+  common::appendWidened(line, common::formatFixed(net.Node[i].X, 10, 3));
+  common::appendWidened(line, common::formatFixed(net.Node[i].Y, 10, 3));
+  return line;
+}
+
 void setExtentsFromNodes(LineNetwork& net) {
   net.xmax = net.ymax = -999999.0;
   net.xmin = net.ymin = 9999999.0;

@@ -1,8 +1,10 @@
-// What the M3W and MESH.DAT readers share: a cursor over the file's lines that
-// names file, line and field in every failure, and the extents of the nodes.
+// What the M3W and MESH.DAT files share: a cursor over the file's lines that
+// names file, line and field in every failure, the first line of counts, the
+// node records, and the extents of the nodes.
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/errors.h"
@@ -32,6 +34,18 @@ class RecordCursor {
   long line_ = 0;
   std::vector<std::string> fields_;
 };
+
+/// The first line: the node count (0..kNodeCapacity) and the count of the
+/// file's `name`s (0..max). A first line that is missing or short says that
+/// the file is not `kind` ("an M3W file").
+std::pair<int, int> readCounts(RecordCursor& in, const std::string& kind, const std::string& name,
+                               int max);
+
+/// Reads `count` node records (number, x, y) into nodes 1..count and sets NUMNP.
+void readNodes(RecordCursor& in, LineNetwork& net, int count);
+
+/// The record of node i: its number in 8 columns, x and y with three decimals.
+std::string nodeLine(const LineNetwork& net, int i);
 
 /// The extents of nodes 1..NUMNP as the readers set them (start values
 /// -999999 and 9999999 when there are no nodes).
