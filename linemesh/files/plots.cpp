@@ -60,13 +60,8 @@ void writeLinePlot(const LineNetwork& net, const std::string& path) {
 }
 
 std::vector<std::string> elementPlotLines(const LineNetwork& net) {
-  auto cornerCount = [&net](int e) {
-    if (net.KN[e] < 0) return 5;
-    const CornerRow& r = net.KI[e];
-    return r[4] == 0 || r[3] == r[4] ? 3 : 4;
-  };
   for (int e = 1; e <= net.NE; ++e)
-    for (int k = 1; k <= cornerCount(e); ++k)
+    for (int k = 1; k <= net.cornerCount(e); ++k)
       checkNode(net, net.KI[e][k], "element " + std::to_string(e));
 
   DxfWriter dxf;
@@ -76,7 +71,7 @@ std::vector<std::string> elementPlotLines(const LineNetwork& net) {
   for (int i = 1; i <= net.NUMNP; ++i)
     dxf.dxfText(std::to_string(i), net.Node[i].X, net.Node[i].Y, 0, 0.1);
   for (int e = 1; e <= net.NE; ++e)
-    if (net.KN[e] >= 0) plotElement(dxf, net, e, &net.KI[e][1], cornerCount(e), "メッシュ");
+    if (net.KN[e] >= 0) plotElement(dxf, net, e, &net.KI[e][1], net.cornerCount(e), "メッシュ");
   for (int e = 1; e <= net.NE; ++e)
     if (net.KN[e] < 0) plotElement(dxf, net, e, &net.KI[e][1], 5, "エラー");
   dxf.dxfEnd();

@@ -531,4 +531,10 @@ void LineNetwork::formElements() {
   }
 }
 
+int LineNetwork::cornerCount(int e) const {
+  if (KN[e] < 0) return 5;
+  const CornerRow& r = KI[e];
+  return r[4] == 0 || r[4] == r[3] ? 3 : 4;
+}
+
 }  // namespace linemesh

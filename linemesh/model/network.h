@@ -90,6 +90,9 @@ class LineNetwork {
   /// The model part of "要素の成形": PreYoso, YSort, XSort, ElemSort, reFrame, ReStruct.
   /// When the element table would overflow, every table is restored and RangeError thrown.
   void formElements();
+  /// The corners of element e: 5 for a five-corner cell, 3 when place 4 is
+  /// empty or repeats place 3, else 4.
+  int cornerCount(int e) const;
   /// The tidying before an M3W file is written: ReNum, PreYoso, YSort, XSort, ElemSort.
   void tidyForSave();
 

@@ -104,7 +104,7 @@ void View::Disp() {
   for (int e = 1; e <= net_.NE; ++e) {
     if (net_.KN[e] < 0) continue;
     const CornerRow& k = net_.KI[e];
-    const int corners = (k[4] == 0 || k[4] == k[3]) ? 3 : 4;
+    const int corners = net_.cornerCount(e);
     double sx = 0.0, sy = 0.0;
     for (int c = 1; c <= corners; ++c) {
       const NodeRecord& a = net_.Node[k[c]];

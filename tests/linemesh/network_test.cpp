@@ -352,6 +352,26 @@ TEST(Formation, SortNumRotatesToTheSmallestCorner) {
   EXPECT_EQ((std::array<int, 4>{a, b, c, d}), (std::array<int, 4>{4, 5, 9, 9}));
 }
 
+TEST(Formation, CornerCountReadsPlaceFourAndTheCornerCode) {
+  struct Case {
+    CornerRow corners;
+    int kn, expected;
+  };
+  const Case cases[] = {
+      {{0, 1, 2, 3, 0, 0, 0}, 3, 3},  // place 4 empty
+      {{0, 1, 2, 3, 3, 0, 0}, 3, 3},  // place 4 repeats place 3
+      {{0, 1, 2, 3, 4, 0, 0}, 4, 4},
+      {{0, 1, 2, 3, 4, 5, 0}, -1, 5},
+  };
+  LineNetwork net;
+  for (const Case& c : cases) {
+    net.NE = 1;
+    net.KI[1] = c.corners;
+    net.KN[1] = c.kn;
+    EXPECT_EQ(net.cornerCount(1), c.expected) << "KN " << c.kn << ", place 4 " << c.corners[4];
+  }
+}
+
 TEST(Formation, CalcDegIsTheClockwiseAngleFromTheFirstRay) {
   LineNetwork net;
   setNodes(net, {{1, 0}, {0, 0}, {0, 1}});
