@@ -49,10 +49,7 @@ int View::boxWidth() const { return boxW_ >= 0 ? boxW_ : canvas_.width(); }
 int View::boxHeight() const { return boxH_ >= 0 ? boxH_ : canvas_.height(); }
 
 void View::reset() {
-  gxmin = net_.xmin;
-  gxmax = net_.xmax;
-  gymin = net_.ymin;
-  gymax = net_.ymax;
+  zoomAll();
   centre();
   cx = std::floor(canvas_.width() / 2);
   cy = std::floor(canvas_.height() / 2);
@@ -163,18 +160,17 @@ void View::gTextOut(double x, double y, double /*h*/, const std::string& s, int 
   canvas_.textOut(toPixelX(x), toPixelY(y), s);
 }
 
-void View::zoomIn() {
-  gxmin = xmed + 0.75 * (gxmin - xmed);
-  gxmax = xmed + 0.75 * (gxmax - xmed);
-  gymin = ymed + 0.75 * (gymin - ymed);
-  gymax = ymed + 0.75 * (gymax - ymed);
+void View::scaleWindow(double factor) {
+  gxmin = xmed + factor * (gxmin - xmed);
+  gxmax = xmed + factor * (gxmax - xmed);
+  gymin = ymed + factor * (gymin - ymed);
+  gymax = ymed + factor * (gymax - ymed);
 }
 
+void View::zoomIn() { scaleWindow(0.75); }
+
 void View::zoomOut() {
-  gxmin = xmed + 1.2 * (gxmin - xmed);
-  gxmax = xmed + 1.2 * (gxmax - xmed);
-  gymin = ymed + 1.2 * (gymin - ymed);
-  gymax = ymed + 1.2 * (gymax - ymed);
+  scaleWindow(1.2);
   if (gxmin < net_.xmin) gxmin = net_.xmin;
   if (gxmax > net_.xmax) gxmax = net_.xmax;
   if (gymin < net_.ymin) gymin = net_.ymin;

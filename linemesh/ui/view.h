@@ -82,6 +82,9 @@ class View {
   void fitExtents();
 
  private:
+  /// Scales the window about its centre (xmed, ymed).
+  void scaleWindow(double factor);
+
   LineNetwork& net_;
   Canvas& canvas_;
   int boxW_ = -1, boxH_ = -1;
