@@ -17,16 +17,6 @@ class ViewTest : public ::testing::Test {
 
   void SetUp() override { view.reset(); }
 
-  int addNode(double x, double y) {
-    ++net.NUMNP;
-    net.Node[net.NUMNP] = NodeRecord{0, x, y, 0};
-    return net.NUMNP;
-  }
-  int addLine(int a, int b) {
-    ++net.NUMEL;
-    net.Elem[net.NUMEL] = LineRecord{0, a, b, 0};
-    return net.NUMEL;
-  }
   void expectWindow(double x0, double x1, double y0, double y1) {
     EXPECT_DOUBLE_EQ(view.gxmin, x0);
     EXPECT_DOUBLE_EQ(view.gxmax, x1);
@@ -206,9 +196,9 @@ TEST_F(ViewTest, NegativeColourChangesNothing) {
 }
 
 TEST_F(ViewTest, DispDrawsLiveNodesThenLines) {
-  const int a = addNode(0, 0), b = addNode(10, 0), c = addNode(10, 10);
-  addLine(a, b);
-  addLine(b, c);
+  const int a = net.appendNode(0, 0), b = net.appendNode(10, 0), c = net.appendNode(10, 10);
+  net.appendLine(a, b);
+  net.appendLine(b, c);
   net.Elem[2].Flag = -1;
   net.Node[c].Flag = -1;
   view.Disp();
@@ -239,9 +229,9 @@ TEST_F(ViewTest, DispDrawsLiveNodesThenLines) {
 
 TEST_F(ViewTest, DispShowsElementsWithNumbersAndFaultyCellsInThickRed) {
   for (auto [x, y] : {std::pair{0, 0}, {10, 0}, {10, 10}, {0, 10}, {20, 0}, {30, 5}}) {
-    addNode(x, y);
+    net.appendNode(x, y);
   }
-  addLine(1, 2);  // must not be drawn when elements are shown
+  net.appendLine(1, 2);  // must not be drawn when elements are shown
   net.NE = 3;
   net.KI[1] = CornerRow{0, 1, 2, 3, 4, 0, 0};
   net.KN[1] = 4;
