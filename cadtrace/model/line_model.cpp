@@ -17,13 +17,6 @@ constexpr double kCellSize = 8 * kLookupTolerance;
 constexpr double kRegisterReach = 2 * kRegisterTolerance;
 constexpr double kLookupReach = 1.001 * kLookupTolerance;
 
-/// Distance from a node to a point, as every lookup measures it.
-double distanceTo(const Point& node, double x, double y) {
-  double dx = node.x - x;
-  double dy = node.y - y;
-  return std::sqrt(dx * dx + dy * dy);
-}
-
 std::string coordinates(double x, double y) {
   return "(" + common::formatGeneral(x) + ", " + common::formatGeneral(y) + ")";
 }
@@ -41,7 +34,7 @@ LineModel::LineModel() : NODES(1), LINES(1), nodeGrid_(kCellSize) {}
 bool LineModel::toroku(double x, double y) {
   bool found = false;
   nodeGrid_.forEachCellNear(x, y, kRegisterReach, [&](int32_t node) {
-    found = found || distanceTo(NODES[node], x, y) < kRegisterTolerance;
+    found = found || LineLength(x, y, NODES[node].x, NODES[node].y) < kRegisterTolerance;
     return !found;
   });
   if (found) return false;
@@ -61,7 +54,7 @@ int LineModel::searchnode(double X, double Y) const {
   nodeGrid_.forEachCellNear(X, Y, kLookupReach, [&](int32_t node) {
     // Each cell lists its nodes in ascending order: its first hit is its lowest.
     if (best != -1 && node >= best) return false;
-    if (distanceTo(NODES[node], X, Y) < kLookupTolerance) {
+    if (LineLength(X, Y, NODES[node].x, NODES[node].y) < kLookupTolerance) {
       best = node;
       return false;
     }
