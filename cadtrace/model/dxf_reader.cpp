@@ -47,6 +47,8 @@ class EntityReader {
 
  private:
   [[noreturn]] void fail(long line, const std::string& what) const;
+  /// A value the converter uses that is not a number.
+  [[noreturn]] void wrongText(const Group& g) const;
   std::vector<Group> scanGroups(const std::vector<std::string_view>& lines);
   double real(const Group& g) const;
   int32_t integer(const Group& g) const;
@@ -70,16 +72,19 @@ void EntityReader::fail(long line, const std::string& what) const {
   throw common::ConversionError(common::located({file_, line, 0}, what));
 }
 
-double EntityReader::real(const Group& g) const {
-  if (auto v = common::parseReal(g.value)) return *v;
+void EntityReader::wrongText(const Group& g) const {
   throw common::ConversionError(file_ + ": " + std::to_string(g.line) + "行: 文字が違います: \"" +
                                 common::decodeCp932(g.value) + "\"");
 }
 
+double EntityReader::real(const Group& g) const {
+  if (auto v = common::parseReal(g.value)) return *v;
+  wrongText(g);
+}
+
 int32_t EntityReader::integer(const Group& g) const {
   if (auto v = common::parseInt(g.value)) return *v;
-  throw common::ConversionError(file_ + ": " + std::to_string(g.line) + "行: 文字が違います: \"" +
-                                common::decodeCp932(g.value) + "\"");
+  wrongText(g);
 }
 
 std::vector<Group> EntityReader::scanGroups(const std::vector<std::string_view>& lines) {
@@ -89,19 +94,17 @@ std::vector<Group> EntityReader::scanGroups(const std::vector<std::string_view>&
     throw common::MissingError(file_ + ": no ENTITIES section (no line \"ENTITIES\")");
   std::vector<Group> groups;
   groups.reserve((lines.size() - start) / 2);
+  auto noEndsec = [&] {
+    return common::MissingError(file_ + ": the ENTITIES section from line " +
+                                std::to_string(start + 1) + " has no ENDSEC");
+  };
   for (size_t at = start + 1;; at += 2) {
-    if (at + 1 >= lines.size()) {
-      // Either the file ended where a group code belongs, or a last code has no value.
-      if (at < lines.size() && !common::parseInt(trim(lines[at])))
-        fail(static_cast<long>(at + 1),
-             "group code \"" + common::decodeCp932(trim(lines[at])) + "\" is not an integer");
-      throw common::MissingError(file_ + ": the ENTITIES section from line " +
-                                 std::to_string(start + 1) + " has no ENDSEC");
-    }
+    if (at >= lines.size()) throw noEndsec();
     std::optional<int32_t> code = common::parseInt(trim(lines[at]));
     if (!code)
       fail(static_cast<long>(at + 1),
            "group code \"" + common::decodeCp932(trim(lines[at])) + "\" is not an integer");
+    if (at + 1 == lines.size()) throw noEndsec();  // a last code without its value
     std::string_view value = trim(lines[at + 1]);
     if (*code == 0 && value == "ENDSEC") break;
     groups.push_back({*code, value, static_cast<long>(at + 2)});
