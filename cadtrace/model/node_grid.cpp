@@ -1,5 +1,7 @@
 #include "cadtrace/model/node_grid.h"
 
+#include "cadtrace/model/hash_mix.h"
+
 namespace cadtrace {
 namespace {
 
@@ -24,13 +26,7 @@ int64_t NodeGrid::cellNumber(double v) const {
 }
 
 uint64_t NodeGrid::hash(int64_t cx, int64_t cy) {
-  uint64_t v = static_cast<uint64_t>(cx) * 0x9e3779b97f4a7c15ULL ^ static_cast<uint64_t>(cy);
-  v ^= v >> 33;
-  v *= 0xff51afd7ed558ccdULL;
-  v ^= v >> 33;
-  v *= 0xc4ceb9fe1a85ec53ULL;
-  v ^= v >> 33;
-  return v;
+  return mixBits(static_cast<uint64_t>(cx) * 0x9e3779b97f4a7c15ULL ^ static_cast<uint64_t>(cy));
 }
 
 const NodeGrid::Slot* NodeGrid::find(int64_t cx, int64_t cy) const {

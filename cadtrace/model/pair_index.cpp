@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "cadtrace/model/hash_mix.h"
 #include "cadtrace/model/line_model.h"
 
 namespace cadtrace {
@@ -13,18 +14,9 @@ uint64_t PairIndex::key(int32_t p1, int32_t p2) {
   return static_cast<uint64_t>(static_cast<uint32_t>(p1)) << 32 | static_cast<uint32_t>(p2);
 }
 
-uint64_t PairIndex::hash(uint64_t v) {
-  v ^= v >> 33;
-  v *= 0xff51afd7ed558ccdULL;
-  v ^= v >> 33;
-  v *= 0xc4ceb9fe1a85ec53ULL;
-  v ^= v >> 33;
-  return v;
-}
-
 const PairIndex::Slot* PairIndex::find(uint64_t k) const {
   size_t mask = slots_.size() - 1;
-  for (size_t i = hash(k) & mask;; i = (i + 1) & mask) {
+  for (size_t i = mixBits(k) & mask;; i = (i + 1) & mask) {
     if (slots_[i].key == k) return &slots_[i];
     if (slots_[i].key == 0) return nullptr;
   }
@@ -42,13 +34,13 @@ PairIndex::Slot& PairIndex::findOrAdd(uint64_t k) {
     size_t mask = slots_.size() - 1;
     for (const Slot& s : old) {
       if (s.key == 0) continue;
-      size_t i = hash(s.key) & mask;
+      size_t i = mixBits(s.key) & mask;
       while (slots_[i].key != 0) i = (i + 1) & mask;
       slots_[i] = s;
     }
   }
   size_t mask = slots_.size() - 1;
-  for (size_t i = hash(k) & mask;; i = (i + 1) & mask) {
+  for (size_t i = mixBits(k) & mask;; i = (i + 1) & mask) {
     Slot& s = slots_[i];
     if (s.key == k) return s;
     if (s.key == 0) {

@@ -30,7 +30,6 @@ class PairIndex {
     int32_t lowest = 0;
   };
   static uint64_t key(int32_t p1, int32_t p2);
-  static uint64_t hash(uint64_t key);
   Slot* find(uint64_t key);
   const Slot* find(uint64_t key) const;
   Slot& findOrAdd(uint64_t key);
