@@ -155,8 +155,10 @@ std::string encodeCp932(std::string_view utf8) {
 }
 
 std::vector<std::string> decodeLines(std::string_view bytes) {
+  std::vector<std::string_view> split = splitLines(bytes);
   std::vector<std::string> lines;
-  for (std::string_view line : splitLines(bytes)) lines.push_back(decodeCp932(line));
+  lines.reserve(split.size());
+  for (std::string_view line : split) lines.push_back(decodeCp932(line));
   return lines;
 }
 

@@ -41,6 +41,13 @@ TEST(Cp932, InvalidBytesBecomePlaceholders) {
   EXPECT_FALSE(common::hasInvalidBytes(common::decodeCp932("\x90\xDF")));
 }
 
+TEST(Cp932, FileImageDecodesLineByLine) {
+  const std::string bad(common::kInvalidByte);
+  EXPECT_EQ(common::decodeLines(""), std::vector<std::string>{});
+  EXPECT_EQ(common::decodeLines("\xEF\xBB\xBF\x90\xDF\x93\x5F\r\n1\x80\n\n\x81"),
+            (std::vector<std::string>{"節点", "1" + bad, "", bad}));
+}
+
 TEST(Cp932, UnencodableTextIsAnErrorNamingIt) {
   try {
     common::encodeCp932("a€b");
