@@ -9,8 +9,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  for (std::string_view line : common::splitLines(bytes)) {
-    std::string decoded = common::decodeCp932(line);
+  for (const std::string& decoded : common::decodeLines(bytes)) {
     for (const std::string& field : common::splitFields(decoded)) {
       common::parseInt(field);
       if (auto v = common::parseReal(field)) {
