@@ -1,32 +1,17 @@
 // The whole conversion (read, register, cut, write) of random LINE drawings,
 // indexed and, at sizes where it finishes, done the plain way.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
-#include <filesystem>
+#include <cmath>
 
 #include "bench/cadtrace/dxf_generator.h"
 #include "cadtrace/model/conversion.h"
 #include "cadtrace/model/writers.h"
 #include "common/text_file.h"
 #include "tests/cadtrace/literal_conversion.h"
+#include "tests/cadtrace/test_support.h"
 
 namespace {
-
-namespace fs = std::filesystem;
-
-/// A folder of its own for the files of one benchmark.
-class Scratch {
- public:
-  Scratch() : dir_(fs::temp_directory_path() / ("cadtrace_bench_" + std::to_string(getpid()))) {
-    fs::create_directories(dir_);
-  }
-  ~Scratch() { fs::remove_all(dir_); }
-  std::string path(const std::string& name) const { return (dir_ / name).string(); }
-
- private:
-  fs::path dir_;
-};
 
 /// Random lines of the given count, the density of 30000 in 10000 x 10000.
 cadtrace::bench::RandomLines spec(int count) {
@@ -37,7 +22,7 @@ cadtrace::bench::RandomLines spec(int count) {
 }
 
 void BM_ConvertIndexed(benchmark::State& state) {
-  Scratch scratch;
+  cadtrace::testing::ScratchFolder scratch("cadtrace_bench");
   std::string dxf = scratch.path("random.dxf");
   common::writeFileBytes(dxf, cadtrace::bench::randomLinesDxf(spec(state.range(0))));
   cadtrace::LineModel m;
@@ -51,7 +36,7 @@ void BM_ConvertIndexed(benchmark::State& state) {
 BENCHMARK(BM_ConvertIndexed)->Arg(1000)->Arg(3000)->Arg(30000)->Unit(benchmark::kMillisecond);
 
 void BM_ConvertLiteral(benchmark::State& state) {
-  Scratch scratch;
+  cadtrace::testing::ScratchFolder scratch("cadtrace_bench");
   std::string dxf = scratch.path("random.dxf");
   common::writeFileBytes(dxf, cadtrace::bench::randomLinesDxf(spec(state.range(0))));
   cadtrace::literal::Tables t;

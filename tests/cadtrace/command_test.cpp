@@ -1,13 +1,11 @@
 // seepbatch cadtrace: arguments, output names, messages and exit codes.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
 
 #include "common/text_file.h"
 #include "seepbatch/commands.h"
 #include "tests/cadtrace/dxf_text.h"
+#include "tests/cadtrace/test_support.h"
 
 namespace {
 
@@ -16,15 +14,10 @@ using ::testing::HasSubstr;
 class CadtraceCommand : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ =
-        std::filesystem::temp_directory_path() / ("cadtrace_command_" + std::to_string(::getpid()));
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
     common::writeFileBytes(path("sec.dxf"), cadtrace::testing::entitiesFile(
                                                 cadtrace::testing::line("7", "12", "9", "12")));
   }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-  std::string path(const std::string& name) const { return (dir_ / name).string(); }
+  std::string path(const std::string& name) const { return scratch_.path(name); }
 
   int run(const std::vector<std::string>& args) {
     ::testing::internal::CaptureStdout();
@@ -35,7 +28,7 @@ class CadtraceCommand : public ::testing::Test {
     return code;
   }
 
-  std::filesystem::path dir_;
+  cadtrace::testing::ScratchFolder scratch_{"cadtrace_command"};
   std::string out_, err_;
 };
 
@@ -91,10 +84,7 @@ TEST_F(CadtraceCommand, ErrorsWriteNothing) {
     EXPECT_EQ(out_, "");
     EXPECT_THAT(err_, ::testing::StartsWith(c.message));
   }
-  std::vector<std::string> names;
-  for (const auto& e : std::filesystem::directory_iterator(dir_))
-    names.push_back(e.path().filename().string());
-  EXPECT_EQ(names, std::vector<std::string>{"sec.dxf"});
+  EXPECT_EQ(scratch_.names(), std::vector<std::string>{"sec.dxf"});
 }
 
 }  // namespace

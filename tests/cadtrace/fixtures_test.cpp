@@ -1,16 +1,15 @@
 // Public drawings from real CAD programs (tests/fixtures/cadtrace, see its
 // MANIFEST.md) and the bundled sample: each converts, and its files read back.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
-#include <filesystem>
 
 #include "cadtrace/model/conversion.h"
 #include "cadtrace/model/writers.h"
 #include "common/fields.h"
 #include "common/numbers.h"
 #include "common/text_file.h"
+#include "tests/cadtrace/test_support.h"
 
 namespace cadtrace {
 namespace {
@@ -73,22 +72,19 @@ TEST(Fixtures, EachConvertsAndReadsBack) {
       {"cadtrace/cc_dxflib.dxf", 0, 0},             // only a 3-D polyline, skipped
       {"cadtrace/VP4.dxf", 22, 21},                 // bulges as chords, widths ignored
   };
-  std::filesystem::path dir =
-      std::filesystem::temp_directory_path() / ("cadtrace_fixtures_" + std::to_string(::getpid()));
-  std::filesystem::create_directories(dir);
+  testing::ScratchFolder scratch("cadtrace_fixtures");
   for (const Case& c : cases) {
     SCOPED_TRACE(c.file);
     LineModel m = convertDxfFile(std::string(SEEP_FIXTURE_DIR) + "/" + c.file, {});
     EXPECT_EQ(m.NNODE, c.nodes);
     EXPECT_EQ(m.NLINE, c.lines);
     expectSane(m);
-    std::string m3w = (dir / "out.M3W").string();
-    EXPECT_EQ(writeOutputs(m, m3w), (dir / "out.TXT").string());
+    std::string m3w = scratch.path("out.M3W");
+    EXPECT_EQ(writeOutputs(m, m3w), scratch.path("out.TXT"));
     expectReadsBack(m3w, m);
-    EXPECT_EQ(common::readTextLines((dir / "out.TXT").string()).size(),
+    EXPECT_EQ(common::readTextLines(scratch.path("out.TXT")).size(),
               static_cast<size_t>(2 + m.NNODE + m.NLINE));
   }
-  std::filesystem::remove_all(dir);
 }
 
 TEST(Fixtures, SampleSectionHasClosedCells) {

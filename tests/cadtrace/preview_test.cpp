@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/cadtrace/test_support.h"
+
 namespace cadtrace {
 namespace {
 
@@ -22,14 +24,7 @@ class RecordingCanvas : public PreviewCanvas {
   std::vector<std::string> calls;
 };
 
-LineModel model(const std::vector<Point>& nodes, const std::vector<LinePair>& lines) {
-  LineModel m;
-  m.NNODE = static_cast<int>(nodes.size());
-  m.NODES.insert(m.NODES.end(), nodes.begin(), nodes.end());
-  m.NLINE = static_cast<int>(lines.size());
-  m.LINES.insert(m.LINES.end(), lines.begin(), lines.end());
-  return m;
-}
+using testing::model;
 
 TEST(DispXY, NodesThenLinesCentredAndFitted) {
   // Extents 0..100 x 0..10 on 200 x 100 pixels: s = min(2, 10) * 0.95 = 1.9.

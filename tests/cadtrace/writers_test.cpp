@@ -2,27 +2,19 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <algorithm>
 #include <filesystem>
 
 #include "common/errors.h"
 #include "common/text_file.h"
+#include "tests/cadtrace/test_support.h"
 
 namespace cadtrace {
 namespace {
 
 using ::testing::HasSubstr;
 
-LineModel model(const std::vector<Point>& nodes, const std::vector<LinePair>& lines) {
-  LineModel m;
-  m.NNODE = static_cast<int>(nodes.size());
-  m.NODES.insert(m.NODES.end(), nodes.begin(), nodes.end());
-  m.NLINE = static_cast<int>(lines.size());
-  m.LINES.insert(m.LINES.end(), lines.begin(), lines.end());
-  return m;
-}
+using testing::model;
 
 TEST(MakeM2W, ThreeNodesTwoLines) {
   LineModel m = model({{0, 0}, {10, 0}, {10, -5.5}}, {{1, 2}, {2, 3}});
@@ -97,22 +89,9 @@ TEST(Names, WithoutTheLastFourCharacters) {
 
 class WriteOutputs : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ =
-        std::filesystem::temp_directory_path() / ("cadtrace_writers_" + std::to_string(::getpid()));
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-  std::string path(const std::string& name) const { return (dir_ / name).string(); }
-  std::vector<std::string> listing() const {
-    std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(dir_))
-      names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-  std::filesystem::path dir_;
+  std::string path(const std::string& name) const { return scratch_.path(name); }
+  std::vector<std::string> listing() const { return scratch_.names(); }
+  testing::ScratchFolder scratch_{"cadtrace_writers"};
 };
 
 TEST_F(WriteOutputs, BothFilesCrLf) {
