@@ -113,6 +113,17 @@ bool LineModel::isCross(int p1, int p2, int p3, int p4, double& xx, double& yy) 
   return true;
 }
 
+NodeExtent LineModel::extent() const {
+  NodeExtent e{INFINITY, -INFINITY, INFINITY, -INFINITY};
+  for (int n = 1; n <= NNODE; ++n) {
+    e.xmin = std::min(e.xmin, NODES[n].x);
+    e.xmax = std::max(e.xmax, NODES[n].x);
+    e.ymin = std::min(e.ymin, NODES[n].y);
+    e.ymax = std::max(e.ymax, NODES[n].y);
+  }
+  return e;
+}
+
 void LineModel::shiftAndScale(double refH, double scaleH, double refV, double scaleV) {
   for (int n = 1; n <= NNODE; ++n) {
     Point& p = NODES[n];

@@ -37,6 +37,12 @@ struct LinePair {
   int32_t p2 = 0;
 };
 
+/// The least and greatest node coordinates; with no nodes each least is
+/// +infinity and each greatest -infinity.
+struct NodeExtent {
+  double xmin, xmax, ymin, ymax;
+};
+
 /// Euclidean distance, sqrt(dx * dx + dy * dy).
 double LineLength(double x1, double y1, double x2, double y2);
 
@@ -70,6 +76,9 @@ class LineModel {
   /// Whether segments p1-p2 and p3-p4 meet (ends included); the meeting point
   /// goes to (xx, yy). Segments whose bounding boxes do not touch never meet.
   bool isCross(int p1, int p2, int p3, int p4, double& xx, double& yy) const;
+
+  /// The extent of nodes 1..NNODE.
+  NodeExtent extent() const;
 
   /// x = (x - refH) * scaleH, y = (y - refV) * scaleV for every node. A
   /// coordinate that is no longer finite throws RangeError naming the node.

@@ -18,13 +18,7 @@ int toPixel(double v) {
 PreviewMapping::PreviewMapping(const LineModel& model, int width, int height)
     : width_(width), height_(height) {
   if (model.NNODE < 1) return;
-  double xmax = -INFINITY, xmin = INFINITY, ymax = -INFINITY, ymin = INFINITY;
-  for (int n = 1; n <= model.NNODE; ++n) {
-    xmax = std::max(xmax, model.NODES[n].x);
-    xmin = std::min(xmin, model.NODES[n].x);
-    ymax = std::max(ymax, model.NODES[n].y);
-    ymin = std::min(ymin, model.NODES[n].y);
-  }
+  const auto [xmin, xmax, ymin, ymax] = model.extent();
   xc_ = (xmax + xmin) / 2;
   yc_ = (ymax + ymin) / 2;
   // A side without extent does not limit the scale; with neither, 1 pixel per unit.

@@ -55,13 +55,7 @@ class LineGrid {
 };
 
 LineGrid::LineGrid(const LineModel& model) : m_(&model) {
-  double xmin = INFINITY, xmax = -INFINITY, ymin = INFINITY, ymax = -INFINITY;
-  for (int n = 1; n <= m_->NNODE; ++n) {
-    xmin = std::min(xmin, m_->NODES[n].x);
-    xmax = std::max(xmax, m_->NODES[n].x);
-    ymin = std::min(ymin, m_->NODES[n].y);
-    ymax = std::max(ymax, m_->NODES[n].y);
-  }
+  const auto [xmin, xmax, ymin, ymax] = m_->extent();
   double extentX = xmax - xmin;
   double extentY = ymax - ymin;
   double meanSide = 0;
