@@ -318,25 +318,17 @@ double LineNetwork::CalcDeg(int p1, int p2, int p3) const {
 }
 
 void LineNetwork::sortNum(int& p1, int& p2, int& p3, int& p4) {
-  if (p3 == p4) {
-    const int seq[6] = {p1, p2, p3, p1, p2, p3};
-    int m = 0;
-    for (int i = 1; i < 6; ++i)
-      if (seq[i] < seq[m]) m = i;
-    p1 = seq[m];
-    p2 = seq[m + 1];
-    p3 = seq[m + 2];
-    p4 = seq[m + 2];
-  } else {
-    const int seq[8] = {p1, p2, p3, p4, p1, p2, p3, p4};
-    int m = 0;
-    for (int i = 1; i < 8; ++i)
-      if (seq[i] < seq[m]) m = i;
-    p1 = seq[m];
-    p2 = seq[m + 1];
-    p3 = seq[m + 2];
-    p4 = seq[m + 3];
-  }
+  // A triangle (p4 repeating p3) rotates its three corners and repeats the
+  // last one; the first smallest corner comes first.
+  const int n = p3 == p4 ? 3 : 4;
+  const int c[4] = {p1, p2, p3, p4};
+  int m = 0;
+  for (int i = 1; i < n; ++i)
+    if (c[i] < c[m]) m = i;
+  p1 = c[m];
+  p2 = c[(m + 1) % n];
+  p3 = c[(m + 2) % n];
+  p4 = c[(m + n - 1) % n];
 }
 
 namespace {
