@@ -464,24 +464,22 @@ void LineEditor::setScrollBars() {
   VertScrollBarChange(view_.vertPosition());
 }
 
-void LineEditor::HorzScrollBarChange(int position) {
+void LineEditor::scrollBarChange(int& bar, int position, void (View::*scrolled)(int)) {
   position = std::clamp(position, 0, 100);
-  if (position == horzBar) return;
-  horzBar = position;
+  if (position == bar) return;
+  bar = position;
   const Band band = saveBand(true);
-  view_.horzScrolled(position);
+  (view_.*scrolled)(position);
   redraw();
   restoreBand(band);
 }
 
+void LineEditor::HorzScrollBarChange(int position) {
+  scrollBarChange(horzBar, position, &View::horzScrolled);
+}
+
 void LineEditor::VertScrollBarChange(int position) {
-  position = std::clamp(position, 0, 100);
-  if (position == vertBar) return;
-  vertBar = position;
-  const Band band = saveBand(true);
-  view_.vertScrolled(position);
-  redraw();
-  restoreBand(band);
+  scrollBarChange(vertBar, position, &View::vertScrolled);
 }
 
 void LineEditor::btnZoomInClick() { viewCommand(&View::zoomIn, false); }

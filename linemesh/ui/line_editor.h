@@ -103,6 +103,8 @@ class LineEditor {
   Band saveBand(bool snap);
   void restoreBand(const Band& band);
   void viewCommand(void (View::*change)(), bool snap);
+  /// A scroll bar (`bar`) moved to `position`: the window follows, keeping the band.
+  void scrollBarChange(int& bar, int position, void (View::*scrolled)(int));
   void setScrollBars();
   void setMode(int newStage, int newCursor);
 
