@@ -85,6 +85,9 @@ class LineNetwork {
   void YSort();
   void XSort();
   void ElemSort();
+  /// Walks the closed cells from every node in turn and records them as
+  /// elements. Its steps (GetElemNum, getNext, getElem, searchElem) go through
+  /// an index of the lines at each node and a set of the corner lists formed.
   void reFrame();
   void ReStruct();
   /// The model part of "要素の成形": PreYoso, YSort, XSort, ElemSort, reFrame, ReStruct.
