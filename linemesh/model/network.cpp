@@ -393,9 +393,9 @@ void LineNetwork::reFrame() {
   const LinesAtNodes lines(*this);
   std::unordered_set<CornerKey, CornerKeyHash> formed;  // getElem over rows 1..NE
 
-  // getNext: every live line at p2 competes, so that a cell is never walked
-  // through a side already used by two elements; such a side stops the walk.
-  auto next = [&](int p1, int p2) {
+  // Every live line at p2 competes, so that a cell is never walked through a
+  // side already used by two elements; such a side stops the walk.
+  auto getNext = [&](int p1, int p2) {
     double best = 99999.0;
     int result = -1, side = 0;
     for (auto* e = lines.begin(p2); e != lines.end(p2); ++e) {
@@ -437,9 +437,9 @@ void LineNetwork::reFrame() {
     for (auto* e = lines.begin(c1); e != lines.end(c1); ++e)
       if (Elem[e->line].Flag < 2) starts.push_back(e->other);
     for (int c2 : starts) {
-      int c3 = next(c1, c2);
+      int c3 = getNext(c1, c2);
       if (c3 < 0) continue;
-      int c4 = next(c2, c3);
+      int c4 = getNext(c2, c3);
       if (c4 < 0) continue;
       if (c4 == c1) {
         if (closes(c3, c1, c2) && !formed.count(comparisonForm(c1, c2, c3, c3))) {
@@ -448,7 +448,7 @@ void LineNetwork::reFrame() {
         }
         continue;
       }
-      int c5 = next(c3, c4);
+      int c5 = getNext(c3, c4);
       if (c5 < 0) continue;
       if (c5 == c1) {
         if (closes(c4, c1, c2) && !formed.count(comparisonForm(c1, c2, c3, c4))) {
@@ -457,7 +457,7 @@ void LineNetwork::reFrame() {
         }
         continue;
       }
-      int c6 = next(c4, c5);
+      int c6 = getNext(c4, c5);
       if (c6 == c1 && closes(c5, c1, c2)) record({c1, c2, c3, c4, c5}, -1);
     }
   }
