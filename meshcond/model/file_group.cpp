@@ -19,6 +19,9 @@ void writeFileGroup(const std::vector<GroupFile>& files) {
     staged.emplace_back(file.path);
     staged.back().write(file.bytes);
   }
+  // Every file is flushed and closed before the first rename, so that a
+  // full disk cannot fail the group half way through its renames.
+  for (common::StagedFile& file : staged) file.finish();
   for (common::StagedFile& file : staged) file.commit();
 }
 
