@@ -1,5 +1,5 @@
 // Loading a mesh over a model with conditions (carry-over searches), and
-// ZEP.DAT written and read at the model's capacities.
+// ZEP.DAT written and read and D2.DAT put together at the model's capacities.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "meshcond/model/analysis_model.h"
+#include "meshcond/model/d2_file.h"
 #include "meshcond/model/mesh_file.h"
 #include "meshcond/model/zep_file.h"
 
@@ -109,6 +110,14 @@ void BM_ZepDatRead(benchmark::State& state) {
   std::remove(path.c_str());
 }
 BENCHMARK(BM_ZepDatRead)->Unit(benchmark::kMillisecond);
+
+void BM_D2DatLines(benchmark::State& state) {
+  AnalysisModel m = conditionedModel();
+  for (int e = 1; e <= m.NUMEL; ++e) m.MAT[e] = 1 + e % 40;  // D2.DAT holds 40 materials
+  m.deriveNUMMAT();
+  for (auto _ : state) benchmark::DoNotOptimize(d2DatLines(m));
+}
+BENCHMARK(BM_D2DatLines)->Unit(benchmark::kMillisecond);
 
 void BM_GetPoint(benchmark::State& state) {
   AnalysisModel m = conditionedModel();

@@ -73,14 +73,14 @@ std::vector<std::string> d2DatLines(const AnalysisModel& m) {
   for (int e = 1; e <= m.NUMEL; ++e) {
     w.begin(kFixed);
     w.i(e, 5, "element number");
-    for (int c = 1; c <= 4; ++c) w.i(m.KI[e][c], 5, "element " + num(e) + " corner " + num(c));
+    for (int c = 1; c <= 4; ++c) w.i(m.KI[e][c], 5, {"element ", e, " corner ", c, ""});
     w.end();
   }
   for (int n = 1; n <= m.NUMNP; ++n) {
     w.begin(kFixed);
     w.i(n, 5, "node number");
-    w.f(m.X[n], 10, 3, "node " + num(n) + " X");
-    w.f(m.Y[n], 10, 3, "node " + num(n) + " Y");
+    w.f(m.X[n], 10, 3, {"node ", n, " X"});
+    w.f(m.Y[n], 10, 3, {"node ", n, " Y"});
     w.end();
   }
   w.line("");
@@ -112,7 +112,7 @@ std::vector<std::string> d2DatLines(const AnalysisModel& m) {
   w.i(m.NOUT, 5, "NOUT");
   w.end();
   w.list(m.NOUT, 6, kFixed, [&](int k) {
-    w.f(m.TOUT[k], 15, 3, "output time " + num(k));
+    w.f(m.TOUT[k], 15, 3, {"output time ", k, ""});
     w.text(" 10");
   });
   w.line("      1.0000e+0   20    3");
@@ -155,7 +155,7 @@ std::vector<std::string> d2DatLines(const AnalysisModel& m) {
     w.begin(kFixed);
     w.i(e, 5, "element number");
     w.i(e, 5, "element number");
-    w.i(m.MAT[e], 5, "element " + num(e) + " material");
+    w.i(m.MAT[e], 5, {"element ", e, " material"});
     w.end();
   }
   w.line("");
@@ -204,7 +204,7 @@ std::vector<std::string> d2DatLines(const AnalysisModel& m) {
     if (m.IFIXG[n] <= 0) continue;
     w.begin(kFixed);
     w.text("    1");
-    w.f(m.H[n], 10, 3, "node " + num(n) + " fixed level");
+    w.f(m.H[n], 10, 3, {"node ", n, " fixed level"});
     w.end();
     w.begin(kFixed);
     w.i(n, 5, "fixed-level node");
@@ -222,11 +222,12 @@ std::vector<std::string> d2DatLines(const AnalysisModel& m) {
     w.i(m.NFN[b], 5, item + " NFN");
     w.i(m.NFT[b], 5, item + " NFT");
     w.end();
-    w.list(m.NFN[b], 20, kFixed,
-           [&](int k) { w.i(loadAt(m.FLN[b], k), 5, item + " node " + num(k)); });
+    w.list(m.NFN[b], 20, kFixed, [&](int k) {
+      w.i(loadAt(m.FLN[b], k), 5, {"fluctuating boundary ", b, " node ", k, ""});
+    });
     w.list(m.NFT[b], 5, kFixed, [&](int k) {
-      w.f(loadAt(m.FTIME[b], k), 10, 3, item + " time " + num(k));
-      w.f(loadAt(m.FLEV[b], k), 10, 3, item + " level " + num(k));
+      w.f(loadAt(m.FTIME[b], k), 10, 3, {"fluctuating boundary ", b, " time ", k, ""});
+      w.f(loadAt(m.FLEV[b], k), 10, 3, {"fluctuating boundary ", b, " level ", k, ""});
     });
   }
   w.line("");
@@ -246,13 +247,13 @@ std::vector<std::string> d2DatLines(const AnalysisModel& m) {
   w.begin(kFixed);
   w.i(m.NRAIN, 5, "NRAIN");
   w.end();
-  w.list(m.NRAIN, 20, kFixed, [&](int k) { w.i(m.RAINN[k], 5, "rainfall node " + num(k)); });
+  w.list(m.NRAIN, 20, kFixed, [&](int k) { w.i(m.RAINN[k], 5, {"rainfall node ", k, ""}); });
   w.begin(kFixed);
   w.i(m.NRTIME, 5, "NRTIME");
   w.end();
   w.list(m.NRTIME, 5, kFixed, [&](int k) {
-    w.f(m.RTIME[k], 10, 3, "rainfall time " + num(k));
-    w.f(m.RAIN[k] * 1000.0, 10, 3, "rainfall intensity " + num(k) + " in mm/h");
+    w.f(m.RTIME[k], 10, 3, {"rainfall time ", k, ""});
+    w.f(m.RAIN[k] * 1000.0, 10, 3, {"rainfall intensity ", k, " in mm/h"});
   });
   return w.take();
 }

@@ -39,8 +39,9 @@ void FieldWriter::line(std::string text) {
 std::string Item::str() const {
   if (text_ != nullptr) return *text_;
   std::string text = before_;
-  if (hasNumber_) text += std::to_string(number_) + after_;
-  return text;
+  if (numbers_ >= 1) text += std::to_string(number_);
+  if (numbers_ == 2) text += middle_ + std::to_string(second_);
+  return text + after_;
 }
 
 bool FieldWriter::fits(const std::string& text, int width) const {

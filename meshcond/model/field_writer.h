@@ -15,7 +15,16 @@ class Item {
   Item(const char* text) : before_(text) {}        // NOLINT
   /// before + number + after, e.g. {"node ", 12, " X"}.
   Item(const char* before, long long number, const char* after)
-      : before_(before), number_(number), after_(after), hasNumber_(true) {}
+      : before_(before), number_(number), after_(after), numbers_(1) {}
+  /// before + number + middle + second + after, e.g. {"element ", 7, " corner ", 2, ""}.
+  Item(const char* before, long long number, const char* middle, long long second,
+       const char* after)
+      : before_(before),
+        number_(number),
+        middle_(middle),
+        second_(second),
+        after_(after),
+        numbers_(2) {}
 
   std::string str() const;
 
@@ -23,8 +32,10 @@ class Item {
   const std::string* text_ = nullptr;
   const char* before_ = "";
   long long number_ = 0;
+  const char* middle_ = "";
+  long long second_ = 0;
   const char* after_ = "";
-  bool hasNumber_ = false;
+  int numbers_ = 0;
 };
 
 class FieldWriter {

@@ -380,17 +380,15 @@ std::vector<std::string> zepDatLines(const AnalysisModel& m) {
   w.list(2 * m.NUMMAT, 14, kSplit, [&](int k) {
     int mat = (k + 1) / 2;
     if (k % 2 == 1)
-      w.i(m.NKR[mat], 5, "NKR of material " + num(mat));
+      w.i(m.NKR[mat], 5, {"NKR of material ", mat, ""});
     else
-      w.i(m.NPSI[mat], 5, "NPSI of material " + num(mat));
+      w.i(m.NPSI[mat], 5, {"NPSI of material ", mat, ""});
   });
 
-  static const char* const kCornerNames[] = {"", " corner 1", " corner 2", " corner 3",
-                                             " corner 4"};
   for (int e = 1; e <= m.NUMEL; ++e) {
     w.begin(kFixed);
     w.i(e, 5, {"element ", e, " number"});
-    for (int c = 1; c <= 4; ++c) w.i(m.KI[e][c], 5, {"element ", e, kCornerNames[c]});
+    for (int c = 1; c <= 4; ++c) w.i(m.KI[e][c], 5, {"element ", e, " corner ", c, ""});
     w.i(m.MAT[e], 5, {"element ", e, " material"});
     w.text(kZeroField);
     w.end();
@@ -401,8 +399,9 @@ std::vector<std::string> zepDatLines(const AnalysisModel& m) {
     w.i(m.NSEEPN[f], 5, "NSEEPN of seepage face " + num(f));
     w.text(kZeroField);
     w.end();
-    w.list(m.NSEEPN[f], 14, kFixed,
-           [&](int k) { w.i(m.SEEPN[f][k], 5, "seepage face " + num(f) + " node " + num(k)); });
+    w.list(m.NSEEPN[f], 14, kFixed, [&](int k) {
+      w.i(m.SEEPN[f][k], 5, {"seepage face ", f, " node ", k, ""});
+    });
   }
 
   if (m.NRAIN > 0) {
@@ -410,11 +409,11 @@ std::vector<std::string> zepDatLines(const AnalysisModel& m) {
     w.e(m.RMAX, 10, 3, "RMAX");
     w.e(m.RPAR2, 10, 3, "rainfall value 2");
     w.end();
-    w.list(m.NRAIN, 14, kFixed, [&](int k) { w.i(m.RAINN[k], 5, "rainfall node " + num(k)); });
+    w.list(m.NRAIN, 14, kFixed, [&](int k) { w.i(m.RAINN[k], 5, {"rainfall node ", k, ""}); });
   }
   w.list(m.NRTIME, 3, kFixed, [&](int k) {
-    w.f(m.RTIME[k], 10, 3, "rainfall time " + num(k));
-    w.e(m.RAIN[k], 10, 3, "rainfall intensity " + num(k));
+    w.f(m.RTIME[k], 10, 3, {"rainfall time ", k, ""});
+    w.e(m.RAIN[k], 10, 3, {"rainfall intensity ", k, ""});
   });
 
   if (m.NFLUCT > 0) {
@@ -423,16 +422,16 @@ std::vector<std::string> zepDatLines(const AnalysisModel& m) {
       w.i(m.NFN[b], 5, "NFN of fluctuating boundary " + num(b));
       w.end();
       w.list(m.NFN[b], 14, kFixed, [&](int k) {
-        w.i(loadAt(m.FLN[b], k), 5, "fluctuating boundary " + num(b) + " node " + num(k));
+        w.i(loadAt(m.FLN[b], k), 5, {"fluctuating boundary ", b, " node ", k, ""});
       });
     }
-    w.list(m.NFLUCT, 14, kFixed,
-           [&](int b) { w.i(m.NFT[b], 5, "NFT of fluctuating boundary " + num(b)); });
+    w.list(m.NFLUCT, 14, kFixed, [&](int b) {
+      w.i(m.NFT[b], 5, {"NFT of fluctuating boundary ", b, ""});
+    });
     for (int b = 1; b <= m.NFLUCT; ++b) {
       w.list(m.NFT[b], 3, kFixed, [&](int k) {
-        std::string item = "boundary " + num(b) + " level series point " + num(k);
-        w.f(loadAt(m.FTIME[b], k), 10, 3, item + " time");
-        w.f(loadAt(m.FLEV[b], k), 10, 3, item + " level");
+        w.f(loadAt(m.FTIME[b], k), 10, 3, {"boundary ", b, " level series point ", k, " time"});
+        w.f(loadAt(m.FLEV[b], k), 10, 3, {"boundary ", b, " level series point ", k, " level"});
       });
     }
   }
@@ -443,15 +442,14 @@ std::vector<std::string> zepDatLines(const AnalysisModel& m) {
       w.i(m.NQN[b], 5, "NQN of flux boundary " + num(b));
       w.end();
       w.list(m.NQN[b], 14, kFixed, [&](int k) {
-        w.i(loadAt(m.QN[b], k), 5, "flux boundary " + num(b) + " node " + num(k));
+        w.i(loadAt(m.QN[b], k), 5, {"flux boundary ", b, " node ", k, ""});
       });
     }
-    w.list(m.NFLUX, 14, kSplit, [&](int b) { w.i(m.NQT[b], 5, "NQT of flux boundary " + num(b)); });
+    w.list(m.NFLUX, 14, kSplit, [&](int b) { w.i(m.NQT[b], 5, {"NQT of flux boundary ", b, ""}); });
     for (int b = 1; b <= m.NFLUX; ++b) {
       w.list(m.NQT[b], 3, kSplit, [&](int k) {
-        std::string item = "flux boundary " + num(b) + " series point " + num(k);
-        w.f(m.QTIME[b][k], 10, 3, item + " time");
-        w.f(m.QVAL[b][k], 10, 3, item + " value");
+        w.f(m.QTIME[b][k], 10, 3, {"flux boundary ", b, " series point ", k, " time"});
+        w.f(m.QVAL[b][k], 10, 3, {"flux boundary ", b, " series point ", k, " value"});
       });
     }
   }
@@ -459,9 +457,9 @@ std::vector<std::string> zepDatLines(const AnalysisModel& m) {
   if (m.NWL1 > 0) {
     w.list(m.NWL1 + m.NWL2, 14, kSplit, [&](int k) {
       if (k <= m.NWL1)
-        w.i(m.WL1[k], 5, "well list 1 node " + num(k));
+        w.i(m.WL1[k], 5, {"well list 1 node ", k, ""});
       else
-        w.i(m.WL2[k - m.NWL1], 5, "well list 2 node " + num(k - m.NWL1));
+        w.i(m.WL2[k - m.NWL1], 5, {"well list 2 node ", k - m.NWL1, ""});
     });
     w.begin(kSplit);
     w.f(m.WPAR1, 10, 3, "well value 1");
@@ -481,7 +479,7 @@ std::vector<std::string> zepDatLines(const AnalysisModel& m) {
   w.i(m.ITMAX, 5, "ITMAX");
   w.end();
 
-  w.list(m.NOUT, 7, kSplit, [&](int k) { w.f(m.TOUT[k], 10, 3, "output time " + num(k)); });
+  w.list(m.NOUT, 7, kSplit, [&](int k) { w.f(m.TOUT[k], 10, 3, {"output time ", k, ""}); });
 
   for (int k = 1; k <= m.NUMMAT; ++k) {
     std::string item = "material " + num(k);
@@ -496,14 +494,13 @@ std::vector<std::string> zepDatLines(const AnalysisModel& m) {
   }
 
   for (int k = 1; k <= m.NUMMAT; ++k) {
-    std::string item = "material " + num(k);
     w.list(m.NKR[k], 3, kSplit, [&](int p) {
-      w.f(m.THKR[k][p], 10, 3, item + " permeability curve point " + num(p) + " water content");
-      w.f(m.KR[k][p], 10, 3, item + " permeability curve point " + num(p) + " value");
+      w.f(m.THKR[k][p], 10, 3, {"material ", k, " permeability curve point ", p, " water content"});
+      w.f(m.KR[k][p], 10, 3, {"material ", k, " permeability curve point ", p, " value"});
     });
     w.list(m.NPSI[k], 3, kSplit, [&](int p) {
-      w.f(m.THPSI[k][p], 10, 3, item + " suction curve point " + num(p) + " water content");
-      w.f(m.PSI[k][p], 10, 3, item + " suction curve point " + num(p) + " suction");
+      w.f(m.THPSI[k][p], 10, 3, {"material ", k, " suction curve point ", p, " water content"});
+      w.f(m.PSI[k][p], 10, 3, {"material ", k, " suction curve point ", p, " suction"});
     });
   }
 

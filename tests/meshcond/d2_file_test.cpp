@@ -174,5 +174,44 @@ TEST(D2Dat, CoordinateBeyondItsFieldIsRefused) {
   EXPECT_THROW(d2DatLines(m), common::RangeError);
 }
 
+TEST(D2Dat, RefusalsNameTheValueAndItsLine) {
+  struct Case {
+    const char* name;
+    void (*change)(AnalysisModel&);
+    const char* message;
+  };
+  const Case cases[] = {
+      {"x", [](AnalysisModel& m) { m.X[2] = 1234567.0; }, "D2.DAT line 10: node 2 X = 1234567"},
+      {"corner", [](AnalysisModel& m) { m.KI[1][3] = 100000; },
+       "D2.DAT line 8: element 1 corner 3 = 100000"},
+      {"material", [](AnalysisModel& m) { m.MAT[1] = -10000; }, "element 1 material = -10000"},
+      {"level series",
+       [](AnalysisModel& m) {
+         m.NFLUCT = 1;
+         m.NFT[1] = 2;
+         storeAt(m.FTIME[1], 2, 1.0);
+         storeAt(m.FLEV[1], 2, 12345678.0);
+       },
+       "fluctuating boundary 1 level 2 = 12345678"},
+      {"rainfall",
+       [](AnalysisModel& m) {
+         m.NRTIME = 1;
+         m.RAIN[1] = 1e4;
+       },
+       "rainfall intensity 1 in mm/h = 1e+07"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    AnalysisModel m = oneElementModel();
+    c.change(m);
+    try {
+      d2DatLines(m);
+      ADD_FAILURE() << "not refused";
+    } catch (const common::RangeError& e) {
+      EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+    }
+  }
+}
+
 }  // namespace
 }  // namespace meshcond

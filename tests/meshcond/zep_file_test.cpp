@@ -198,6 +198,18 @@ TEST(ZepDat, ValuesThatWouldNotReadBackAreRefused) {
          m.NFT[21] = 1;
        },
        "fluctuating boundary 21"},
+      {"corner 100000", [](AnalysisModel& m) { m.KI[1][2] = 100000; },
+       "element 1 corner 2 = 100000"},
+      {"level series time",
+       [](AnalysisModel& m) {
+         m.NFLUCT = 1;
+         m.NFT[1] = 2;
+         storeAt(m.FTIME[1], 2, 12345678.0);
+         storeAt(m.FLEV[1], 2, 1.0);
+       },
+       "boundary 1 level series point 2 time = 12345678"},
+      {"suction curve", [](AnalysisModel& m) { m.PSI[1][3] = 12345678.0; },
+       "material 1 suction curve point 3 suction = 12345678"},
       {"title not in CP932", [](AnalysisModel& m) { m.TITLE = "\xF0\x9F\x98\x80"; }, ""},
   };
   std::string path = ::testing::TempDir() + "refused_zep.dat";
