@@ -264,6 +264,14 @@ void AnalysisModel::Initial() {
   rebuildFixedLevelGroups();
 }
 
+void AnalysisModel::initialAfterLoad(const std::string& file) {
+  try {
+    Initial();
+  } catch (const common::Error& e) {
+    throw common::RangeError(file + ": " + e.what());
+  }
+}
+
 int AnalysisModel::getPoint(double x, double y) const {
   // One query: a scan is as fast as building an index (Convert builds one).
   int best = 0;

@@ -227,6 +227,8 @@ class AnalysisModel {
   /// The initialisation after every load: centroids and fixed-level groups.
   /// (The view part is the window's: see xmaxxmin.)
   void Initial();
+  /// Initial after loading `file`: a refusal names the file ("FILE: ...").
+  void initialAfterLoad(const std::string& file);
 
   /// The number of the node nearest to (x, y) when it lies closer than
   /// 0.0001, else -1; the lowest number wins among equally near nodes.

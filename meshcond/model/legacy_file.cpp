@@ -248,11 +248,7 @@ void importLegacyLines(AnalysisModel& model, const std::vector<std::string>& lin
   changeAllOrNothing(model, [&](AnalysisModel& next) {
     readInto(next, lines, file);
     next.applyLegacyImportAssignments();
-    try {
-      next.Initial();
-    } catch (const common::Error& e) {
-      throw common::RangeError(file + ": " + e.what());
-    }
+    next.initialAfterLoad(file);
   });
 }
 

@@ -203,11 +203,7 @@ ConvertReport loadMeshLines(AnalysisModel& model, const std::vector<std::string>
     readMesh(next, lines, file);
     ConvertReport report;
     if (!first) report = Convert(next);
-    try {
-      next.Initial();
-    } catch (const common::Error& e) {
-      throw common::RangeError(file + ": " + e.what());
-    }
+    next.initialAfterLoad(file);
     return report;
   });
 }

@@ -539,11 +539,7 @@ void openZepDat(AnalysisModel& model, const std::string& path) {
   changeAllOrNothing(model, [&](AnalysisModel& next) {
     readInto(next, lines, path);
     next.DirName = common::folderOf(path);
-    try {
-      next.Initial();
-    } catch (const common::Error& e) {
-      throw common::RangeError(path + ": " + e.what());
-    }
+    next.initialAfterLoad(path);
   });
 }
 
