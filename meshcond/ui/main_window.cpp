@@ -202,56 +202,32 @@ void MainWindow::createPanel(QWidget* panel) {
   auto connectButton = [this](QAbstractButton* button, std::function<void()> action) {
     connect(button, &QAbstractButton::clicked, this, [action] { action(); });
   };
-  connectButton(glyphButton(panel, "spdExp", QStringLiteral("＋"), QStringLiteral("拡大"), 20),
-                [this] {
-                  editor_.view.zoomIn();
-                  afterViewChange(true);
-                });
-  connectButton(glyphButton(panel, "spdRed", QStringLiteral("－"), QStringLiteral("縮小"), 56),
-                [this] {
-                  editor_.view.zoomOut();
-                  afterViewChange(true);
-                });
-  connectButton(glyphButton(panel, "spdLeft", QStringLiteral("←"), QStringLiteral("左へ"), 104),
-                [this] {
-                  editor_.view.panLeft();
-                  afterViewChange(true);
-                });
-  connectButton(glyphButton(panel, "spdUp", QStringLiteral("↑"), QStringLiteral("上へ"), 134),
-                [this] {
-                  editor_.view.panUp();
-                  afterViewChange(true);
-                });
-  connectButton(glyphButton(panel, "spdDown", QStringLiteral("↓"), QStringLiteral("下へ"), 164),
-                [this] {
-                  editor_.view.panDown();
-                  afterViewChange(true);
-                });
-  connectButton(glyphButton(panel, "spdRifht", QStringLiteral("→"), QStringLiteral("右へ"), 194),
-                [this] {
-                  editor_.view.panRight();
-                  afterViewChange(true);
-                });
+  // A view button changes the view; the redraw then shows it, scroll bars included.
+  auto viewButton = [this, panel, connectButton](const char* name, const QString& glyph,
+                                                 const QString& tip, int x,
+                                                 void (View::*change)()) {
+    connectButton(glyphButton(panel, name, glyph, tip, x), [this, change] {
+      (editor_.view.*change)();
+      redraw();
+    });
+  };
+  viewButton("spdExp", QStringLiteral("＋"), QStringLiteral("拡大"), 20, &View::zoomIn);
+  viewButton("spdRed", QStringLiteral("－"), QStringLiteral("縮小"), 56, &View::zoomOut);
+  viewButton("spdLeft", QStringLiteral("←"), QStringLiteral("左へ"), 104, &View::panLeft);
+  viewButton("spdUp", QStringLiteral("↑"), QStringLiteral("上へ"), 134, &View::panUp);
+  viewButton("spdDown", QStringLiteral("↓"), QStringLiteral("下へ"), 164, &View::panDown);
+  viewButton("spdRifht", QStringLiteral("→"), QStringLiteral("右へ"), 194, &View::panRight);
   connectButton(
       glyphButton(panel, "btnExp2", QStringLiteral("□"), QStringLiteral("範囲を拡大"), 248),
       [this] { chooseTool(kToolZoomWindow); });
-  connectButton(
-      glyphButton(panel, "btnRed2", QStringLiteral("◇"), QStringLiteral("全体（余白付き）"), 284),
-      [this] {
-        editor_.view.showExtentWithMargin();
-        afterViewChange(false);
-      });
+  viewButton("btnRed2", QStringLiteral("◇"), QStringLiteral("全体（余白付き）"), 284,
+             &View::showExtentWithMargin);
   chkElem_ = new QCheckBox(QStringLiteral("要素番号表示"), panel);
   chkElem_->setObjectName(QStringLiteral("chkElem"));
   chkElem_->setChecked(true);
   chkElem_->setGeometry(322, 12, 100, 17);
   connect(chkElem_, &QCheckBox::toggled, this, [this](bool on) { editor_.chkElem = on; });
-  connectButton(
-      glyphButton(panel, "btnAreaSelect", QStringLiteral("全"), QStringLiteral("全体"), 425),
-      [this] {
-        editor_.view.showExtent();
-        afterViewChange(false);
-      });
+  viewButton("btnAreaSelect", QStringLiteral("全"), QStringLiteral("全体"), 425, &View::showExtent);
   connectButton(glyphButton(panel, "btnPen", QStringLiteral("ペ"), QStringLiteral("ペン"), 461),
                 [this] { chooseTool(kToolPen); });
   connectButton(glyphButton(panel, "btnArea", QStringLiteral("エ"), QStringLiteral("エリア"), 496),
@@ -380,11 +356,6 @@ void MainWindow::redraw() {
   });
   syncFromEditor();
   image1_->update();
-}
-
-void MainWindow::afterViewChange(bool scrollBars) {
-  if (scrollBars) syncScrollBars();
-  redraw();
 }
 
 void MainWindow::syncScrollBars() {

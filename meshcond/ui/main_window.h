@@ -51,7 +51,6 @@ class MainWindow : public QMainWindow {
   void layoutDrawingArea();
   void syncFromEditor();
   void syncScrollBars();
-  void afterViewChange(bool scrollBars);
   void chooseTool(int stage);
   void chooseMode(int state);
   void openDataDialog(QAction* item, ConditionDialog& dialog);
