@@ -33,6 +33,11 @@ QTableWidgetItem* GridTable::itemAt(int column, int row) {
   return cell;
 }
 
+void GridTable::setColumnWidths(std::initializer_list<int> widths) {
+  int column = 0;
+  for (int width : widths) setColumnWidth(column++, width);
+}
+
 void GridTable::setText(int column, int row, const std::string& text) {
   itemAt(column, row)->setText(toQString(text));
 }

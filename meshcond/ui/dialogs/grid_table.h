@@ -5,6 +5,7 @@
 
 #include <QTableWidget>
 #include <functional>
+#include <initializer_list>
 #include <string>
 
 #include "meshcond/ui/cell_grid.h"
@@ -19,6 +20,8 @@ class GridTable : public QTableWidget {
   void load(const CellGrid& grid);
   /// The texts shown.
   CellGrid texts() const;
+  /// Widths of columns 0, 1, ... in pixels.
+  void setColumnWidths(std::initializer_list<int> widths);
   void setText(int column, int row, const std::string& text);
   std::string text(int column, int row) const;
 

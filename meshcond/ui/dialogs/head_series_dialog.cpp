@@ -8,15 +8,6 @@
 
 namespace meshcond::ui {
 
-namespace {
-
-void setWidths(GridTable* grid) {
-  const int widths[] = {35, 91, 91};
-  for (int column = 0; column < 3; ++column) grid->setColumnWidth(column, widths[column]);
-}
-
-}  // namespace
-
 HeadSeriesDialog::HeadSeriesDialog(AnalysisModel& model, SharedChoices& shared,
                                    UserDialogs& dialogs, QWidget* parent)
     : ConditionDialog("水頭掲示変化入力", 387, 300, TitleBar::CloseBox, model, shared, dialogs,
@@ -28,7 +19,7 @@ HeadSeriesDialog::HeadSeriesDialog(AnalysisModel& model, SharedChoices& shared,
   StringGrid1 = new GridTable(this, 1);
   StringGrid1->setGeometry(8, 38, 256, 254);
   StringGrid1->load(makeLevelGrid());
-  setWidths(StringGrid1);
+  StringGrid1->setColumnWidths({35, 91, 91});
   StringGrid1->onLeave = [this](int column, int row) {
     std::string text = StringGrid1->text(column, row);
     if ((column == 1 || column == 2) && !trimmed(text).empty())
@@ -54,7 +45,7 @@ void HeadSeriesDialog::activate() {
   CellGrid grid = StringGrid1->texts();
   activateLevelForm(model_, shared_.CurFluctNo, grid);
   StringGrid1->load(grid);
-  setWidths(StringGrid1);
+  StringGrid1->setColumnWidths({35, 91, 91});
 }
 
 void HeadSeriesDialog::importFile() {

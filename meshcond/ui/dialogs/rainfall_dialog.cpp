@@ -15,8 +15,7 @@ RainfallDialog::RainfallDialog(AnalysisModel& model, SharedChoices& shared, User
   StringGrid1 = new GridTable(this, 1);
   StringGrid1->setGeometry(8, 8, 239, 240);
   StringGrid1->load(makeRainGrid());
-  const int widths[] = {35, 75, 75};
-  for (int column = 0; column < 3; ++column) StringGrid1->setColumnWidth(column, widths[column]);
+  StringGrid1->setColumnWidths({35, 75, 75});
   StringGrid1->onLeave = [this](int column, int row) {
     std::string text = StringGrid1->text(column, row);
     if (trimmed(text).empty()) return;
@@ -39,8 +38,7 @@ void RainfallDialog::activate() {
   CellGrid grid = StringGrid1->texts();
   activateRainForm(model_, grid);
   StringGrid1->load(grid);
-  const int widths[] = {35, 75, 75};
-  for (int column = 0; column < 3; ++column) StringGrid1->setColumnWidth(column, widths[column]);
+  StringGrid1->setColumnWidths({35, 75, 75});
 }
 
 void RainfallDialog::importFile() {
