@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/errors.h"
 #include "common/text_file.h"
 #include "meshcond/model/analysis_model.h"
 #include "meshcond/model/mesh_file.h"
@@ -48,6 +49,21 @@ inline const AnalysisModel& baseModel() {
 /// Stops the run when a refused load changed the model.
 inline void requireUnchanged(const AnalysisModel& model) {
   if (!(model == baseModel())) std::abort();
+}
+
+/// Runs load(model) on a copy of the base model. A refused load must leave
+/// the copy as it was; gives the loaded model, or null when it was refused.
+template <class Load>
+AnalysisModel* loadOverBase(Load load) {
+  static AnalysisModel model;
+  model = baseModel();  // copy assignment reuses the storage
+  try {
+    load(model);
+  } catch (const common::Error&) {
+    requireUnchanged(model);
+    return nullptr;
+  }
+  return &model;
 }
 
 }  // namespace meshcond::fuzzing

@@ -8,19 +8,14 @@ using namespace meshcond;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<std::string> lines = fuzzing::decodedLines(data, size);
-  static AnalysisModel model;
-  model = fuzzing::baseModel();  // copy assignment reuses the storage
-  try {
-    readZepDatLines(model, lines, "fuzz");
-  } catch (const common::Error&) {
-    fuzzing::requireUnchanged(model);
-    return 0;
-  }
+  AnalysisModel* model =
+      fuzzing::loadOverBase([&](AnalysisModel& m) { readZepDatLines(m, lines, "fuzz"); });
+  if (!model) return 0;
   std::vector<std::string> written;
   try {
-    model.Initial();
-    prepareZepDat(model);
-    written = zepDatLines(model);
+    model->Initial();
+    prepareZepDat(*model);
+    written = zepDatLines(*model);
     common::encodeLines(written);
   } catch (const common::Error&) {
     return 0;  // refused before anything would be written
