@@ -7,27 +7,15 @@
 #include <cmath>
 
 #include "common/errors.h"
+#include "tests/meshcond/test_support.h"
 
 namespace meshcond {
 namespace {
 
-AnalysisModel fourNodes() {
-  AnalysisModel m;
-  m.NUMNP = 4;
-  double xs[] = {0, 10, 10, 0}, ys[] = {0, 0, 10, 10};
-  for (int n = 1; n <= 4; ++n) {
-    m.X[n] = xs[n - 1];
-    m.Y[n] = ys[n - 1];
-  }
-  m.NUMEL = 1;
-  m.KI[1] = Corners{0, 1, 2, 3, 4};
-  m.KN[1] = 4;
-  m.MAT[1] = 1;
-  return m;
-}
+using testing::squareElementModel;
 
 TEST(AnalysisModel, DerivesNummatFromTheLargestMaterial) {
-  AnalysisModel m = fourNodes();
+  AnalysisModel m = squareElementModel();
   m.NUMEL = 0;
   m.deriveNUMMAT();
   EXPECT_EQ(m.NUMMAT, 0);
@@ -43,7 +31,7 @@ TEST(AnalysisModel, DerivesNummatFromTheLargestMaterial) {
 }
 
 TEST(AnalysisModel, DerivesRmaxOnlyWithRainfallNodes) {
-  AnalysisModel m = fourNodes();
+  AnalysisModel m = squareElementModel();
   m.RMAX = 7.0;
   m.NRTIME = 2;
   m.RAIN[1] = -1.0;
@@ -60,7 +48,7 @@ TEST(AnalysisModel, DerivesRmaxOnlyWithRainfallNodes) {
 }
 
 TEST(AnalysisModel, NodeCodesFollowLevelsBoundariesAndRainfall) {
-  AnalysisModel m = fourNodes();
+  AnalysisModel m = squareElementModel();
   m.NFIXWL = 1;
   m.FIXWL[1] = 5.0;
   m.IFIXG[1] = 1;
@@ -87,7 +75,7 @@ TEST(AnalysisModel, NodeCodesFollowLevelsBoundariesAndRainfall) {
 }
 
 TEST(AnalysisModel, NodeCodesRefuseListNodesOutsideTheMesh) {
-  AnalysisModel m = fourNodes();
+  AnalysisModel m = squareElementModel();
   m.NRAIN = 1;
   m.RAINN[1] = 5;
   m.KODE[1] = 1;
@@ -97,7 +85,7 @@ TEST(AnalysisModel, NodeCodesRefuseListNodesOutsideTheMesh) {
 }
 
 TEST(AnalysisModel, FixedLevelGroupsCompareHeadsExactly) {
-  AnalysisModel m = fourNodes();
+  AnalysisModel m = squareElementModel();
   for (int n = 1; n <= 4; ++n) m.KODE[n] = 1;
   m.H[1] = 1.0;
   m.H[2] = std::nextafter(1.0, 2.0);
@@ -192,7 +180,7 @@ TEST(View, ExtentNeverFails) {
   Extent single = xmaxxmin(m, 800, 600);
   EXPECT_LT(single.xmin, 3.0);
   EXPECT_GT(single.xmax, 3.0);
-  m = fourNodes();
+  m = squareElementModel();
   Extent box = xmaxxmin(m, 800, 400);  // wider area: x widened around the centre
   EXPECT_DOUBLE_EQ(box.ymin, 0.0);
   EXPECT_DOUBLE_EQ(box.ymax, 10.0);

@@ -42,11 +42,10 @@ inline std::vector<std::string> linesOf(const std::string& text) {
   return lines;
 }
 
-/// The one-element analysis: title "TEST", 4 nodes, one material of soil
-/// type "G", steady, two output times, node 1 held at 5.0.
-inline AnalysisModel oneElementModel() {
+/// One square element 10 x 10 on nodes 1..4 (counter-clockwise from the
+/// origin), material 1, and nothing else.
+inline AnalysisModel squareElementModel() {
   AnalysisModel m;
-  m.TITLE = "TEST";
   m.NUMNP = 4;
   double xs[] = {0, 10, 10, 0}, ys[] = {0, 0, 10, 10};
   for (int n = 1; n <= 4; ++n) {
@@ -57,6 +56,14 @@ inline AnalysisModel oneElementModel() {
   m.KI[1] = Corners{0, 1, 2, 3, 4};
   m.KN[1] = 4;
   m.MAT[1] = 1;
+  return m;
+}
+
+/// The one-element analysis: title "TEST", 4 nodes, one material of soil
+/// type "G", steady, two output times, node 1 held at 5.0.
+inline AnalysisModel oneElementModel() {
+  AnalysisModel m = squareElementModel();
+  m.TITLE = "TEST";
   m.NUMMAT = 1;
   m.IANAL = 2;
   m.IPAR3 = 1;
