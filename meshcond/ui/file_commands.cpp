@@ -37,40 +37,34 @@ std::string carryOverMessage(const ConvertReport& report) {
          "\nリストから外した節点: " + std::to_string(report.droppedEntries);
 }
 
-void FileCommands::afterLoad() {
+template <class Load>
+bool FileCommands::openAndLoad(Load&& load) {
+  std::optional<std::string> path = dialogs_.openFile(openDialog);
+  if (!path) return false;
+  openDialog.fileName = *path;
+  if (!guarded([&] { load(*path); })) return false;
   editor_.modified = true;
   editor_.resetViewToModel();
   redraw_();
+  return true;
 }
 
 void FileCommands::Mesh1Click() {
   openDialog.filter = "メッシュ(*.DAT)|*.DAT";
-  std::optional<std::string> path = dialogs_.openFile(openDialog);
-  if (!path) return;
-  openDialog.fileName = *path;
   ConvertReport report;
-  if (!guarded([&] { report = loadMesh(model_, *path); })) return;
-  afterLoad();
-  if (report.converted) dialogs_.message(carryOverMessage(report));
+  bool loaded = openAndLoad([&](const std::string& path) { report = loadMesh(model_, path); });
+  if (loaded && report.converted) dialogs_.message(carryOverMessage(report));
 }
 
 void FileCommands::ZEPDAT2Click() {
   openDialog.filter = "ZEPANデータ(*.DAT)|*.DAT";
-  std::optional<std::string> path = dialogs_.openFile(openDialog);
-  if (!path) return;
-  openDialog.fileName = *path;
-  if (!guarded([&] { openZepDat(model_, *path); })) return;
-  afterLoad();
+  openAndLoad([&](const std::string& path) { openZepDat(model_, path); });
 }
 
 void FileCommands::ZEPDAT1Click() {
   openDialog.filter = "ZEP.DAT(*.DAT)|*.DAT";
   openDialog.fileName = "ZEP.DAT";
-  std::optional<std::string> path = dialogs_.openFile(openDialog);
-  if (!path) return;
-  openDialog.fileName = *path;
-  if (!guarded([&] { importLegacy(model_, *path); })) return;
-  afterLoad();
+  openAndLoad([&](const std::string& path) { importLegacy(model_, path); });
 }
 
 bool FileCommands::Save1Click() {

@@ -63,7 +63,10 @@ class FileCommands {
   /// Runs an operation; an error goes into a message box. True when it ran through.
   template <class Operation>
   bool guarded(Operation&& operation);
-  void afterLoad();
+  /// The open dialog, then load(path); after a load the view shows the
+  /// whole model. True when a file was loaded.
+  template <class Load>
+  bool openAndLoad(Load&& load);
 
   ConditionEditor& editor_;
   AnalysisModel& model_;
