@@ -144,6 +144,10 @@ void AnalysisModel::deriveNUMMAT() {
   NUMMAT = largest;
 }
 
+void AnalysisModel::deriveKN() {
+  for (int e = 1; e <= NUMEL; ++e) KN[e] = KI[e][4] == 0 ? 3 : 4;
+}
+
 void AnalysisModel::deriveMaxCounts() {
   MAXSEEP = 0;
   for (int f = 1; f <= NSEEP; ++f) MAXSEEP = std::max(MAXSEEP, static_cast<int>(NSEEPN[f]));

@@ -212,6 +212,8 @@ class AnalysisModel {
   // Derived values.
   /// NUMMAT := max(0, MAT[1..NUMEL]).
   void deriveNUMMAT();
+  /// KN of elements 1..NUMEL: 3 when corner 4 is 0, else 4.
+  void deriveKN();
   /// MAXSEEP, MAXFN, MAXFT: the largest NSEEPN, NFN, NFT in use (0 when none).
   void deriveMaxCounts();
   /// RMAX := max(0, RAIN[1..NRTIME]); only when NRAIN > 0.

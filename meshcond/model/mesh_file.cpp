@@ -224,8 +224,8 @@ std::vector<std::string> meshLines(AnalysisModel& m) {
     common::appendWidened(line, common::formatFixed(m.Y[i], 10, 3));
     lines.push_back(std::move(line));
   }
+  m.deriveKN();
   for (int e = 1; e <= m.NUMEL; ++e) {
-    m.KN[e] = m.KI[e][4] == 0 ? 3 : 4;
     std::string line = common::formatInt(e, 8);
     for (int c = 1; c <= 4; ++c) common::appendWidened(line, common::formatInt(m.KI[e][c], 8));
     common::appendWidened(line, common::formatInt(m.KN[e], 5));

@@ -83,7 +83,7 @@ void FileCommands::MESH2Click() {
   saveDialog.fileName = "MESH.DAT";
   saveDialog.filter = "メッシュデータ(*.DAT)|*.DAT";
   // The corner counts are stored whether or not the file is written.
-  guarded([&] { meshLines(model_); });
+  model_.deriveKN();
   std::optional<std::string> path = dialogs_.saveFile(saveDialog);
   if (!path) return;
   saveDialog.fileName = *path;

@@ -122,6 +122,14 @@ TEST_F(FileCommandsTest, MeshSaveWritesWhatTheModelWrites) {
   EXPECT_EQ(common::readFileBytes(path("out.DAT")), common::readFileBytes(kSection));
 }
 
+TEST_F(FileCommandsTest, MeshSaveStoresTheCornerCountsEvenWhenCancelled) {
+  loadMesh(m, kSection);
+  m.KN[1] = 7;         // stale
+  files.MESH2Click();  // no path: cancelled
+  EXPECT_EQ(m.KN[1], m.KI[1][4] == 0 ? 3 : 4);
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
 TEST_F(FileCommandsTest, ErrorsOfFileOperationsGoIntoAMessage) {
   loadMesh(m, kSection);
   dialogs.paths.push_back((dir / "missing" / "MESH.DAT").string());
