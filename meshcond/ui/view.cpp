@@ -72,10 +72,7 @@ void View::setExtent(double newXmin, double newXmax, double newYmin, double newY
 }
 
 void View::resetToExtent() {
-  gxmax = xmax;
-  gxmin = xmin;
-  gymax = ymax;
-  gymin = ymin;
+  showExtent();
   hScroll = {0, kScrollRange};
   vScroll = {0, kScrollRange};
   eps = (xmax - xmin) * 0.01;
