@@ -44,11 +44,12 @@ void ensureSlot(std::vector<int32_t>& counts, int g) {
   if (static_cast<int>(counts.size()) <= g) counts.resize(static_cast<size_t>(g) + 1, 0);
 }
 
-/// Before a list number above the count comes into use, the lists between
-/// are emptied: they were not in use, whatever their tables still hold.
+/// Before a list number above the count comes into use, the lists above the
+/// count up to it, itself included, are emptied: they were not in use,
+/// whatever their tables still hold.
 void openUpTo(std::vector<int32_t>& counts, int inUse, int g) {
   ensureSlot(counts, g);
-  for (int f = inUse + 1; f < g; ++f) counts[f] = 0;
+  for (int f = inUse + 1; f <= g; ++f) counts[f] = 0;
 }
 
 int highestInUse(const std::vector<int32_t>& counts, int limit) {

@@ -273,6 +273,28 @@ TEST_F(EditorTest, StaleListsBeyondTheCountDoNotComeBack) {
   EXPECT_EQ(m.NFN[3], 0);
 }
 
+TEST_F(EditorTest, AStaleListTakenIntoUseStartsEmpty) {
+  // Left from an earlier file beyond the counts: face 2 with nodes 1 and 5,
+  // boundary 2 with node 1.
+  m.NSEEPN[2] = 2;
+  m.SEEPN[2][1] = 1;
+  m.SEEPN[2][2] = 5;
+  m.NFN.resize(3, 0);
+  m.NFN[2] = 1;
+  storeAt(m.FLN[2], 1, 1);
+  for (int state : {kModeSeepage, kModeFluctuating}) {
+    editor.setMode(state);
+    editor.EditMat = "2";
+    click(m.X[3], m.Y[3]);
+  }
+  EXPECT_EQ(m.NSEEP, 2);
+  EXPECT_EQ(m.NSEEPN[2], 1);
+  EXPECT_EQ(m.SEEPN[2][1], 3);
+  EXPECT_EQ(m.NFLUCT, 2);
+  EXPECT_EQ(m.NFN[2], 1);
+  EXPECT_EQ(loadAt(m.FLN[2], 1), 3);
+}
+
 TEST_F(EditorTest, EditButtonPerMode) {
   struct Case {
     int state;
