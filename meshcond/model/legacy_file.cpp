@@ -7,6 +7,7 @@
 #include "common/numbers.h"
 #include "common/text_file.h"
 #include "meshcond/model/all_or_nothing.h"
+#include "meshcond/model/line_reader.h"
 
 namespace meshcond {
 
@@ -37,17 +38,11 @@ class TokenReader {
   }
 
   int count(int capacity, const std::string& what) {
-    int value = integer(what);
-    if (value < 0 || value > capacity)
-      fail(what + " " + num(value) + " is outside 0.." + num(capacity));
-    return value;
+    return checkedCount(*this, integer(what), capacity, what);
   }
 
   int number(int low, int high, const std::string& what) {
-    int value = integer(what);
-    if (value < low || value > high)
-      fail(what + " " + num(value) + " is outside " + num(low) + ".." + num(high));
-    return value;
+    return checkedNumber(*this, integer(what), low, high, what);
   }
 
   void skipRestOfLine() {

@@ -130,17 +130,4 @@ std::vector<double> LineReader::realList(int count, Layout layout, const std::st
       });
 }
 
-int checkedCount(const LineReader& reader, int value, int capacity, const std::string& what) {
-  if (value < 0 || value > capacity)
-    reader.fail(what + " " + std::to_string(value) + " is outside 0.." + std::to_string(capacity));
-  return value;
-}
-
-int checkedNumber(const LineReader& reader, int value, int low, int high, const std::string& what) {
-  if (value < low || value > high)
-    reader.fail(what + " " + std::to_string(value) + " is outside " + std::to_string(low) + ".." +
-                std::to_string(high));
-  return value;
-}
-
 }  // namespace meshcond

@@ -60,10 +60,21 @@ class LineReader {
   long next_ = 0;  // lines taken so far = number of the current line
 };
 
-/// Checks 0 <= value <= capacity, else throws RangeError at the reader's line.
-int checkedCount(const LineReader& reader, int value, int capacity, const std::string& what);
+/// Checks low <= value <= high for a node or slot number, else the reader
+/// fails (RangeError at its line): "what N is outside low..high". Any reader
+/// with a fail(message) serves.
+template <class Reader>
+int checkedNumber(const Reader& reader, int value, int low, int high, const std::string& what) {
+  if (value < low || value > high)
+    reader.fail(what + " " + std::to_string(value) + " is outside " + std::to_string(low) + ".." +
+                std::to_string(high));
+  return value;
+}
 
-/// Checks low <= value <= high for a node or slot number.
-int checkedNumber(const LineReader& reader, int value, int low, int high, const std::string& what);
+/// Checks 0 <= value <= capacity, as checkedNumber.
+template <class Reader>
+int checkedCount(const Reader& reader, int value, int capacity, const std::string& what) {
+  return checkedNumber(reader, value, 0, capacity, what);
+}
 
 }  // namespace meshcond
