@@ -36,12 +36,14 @@ void setZeroCurves(AnalysisModel& model, int m) {
   }
 }
 
-}  // namespace
-
-MaterialForm::MaterialForm() : grid(kMaterialColumns, 1) {
+void headers(CellGrid& grid) {
   for (int column = 0; column < kMaterialColumns; ++column)
     grid.setCell(column, 0, materialHeader(column));
 }
+
+}  // namespace
+
+MaterialForm::MaterialForm() : grid(kMaterialColumns, 1) { headers(grid); }
 
 const char* materialHeader(int column) {
   static constexpr std::array<const char*, kMaterialColumns> kHeaders = {
@@ -67,8 +69,7 @@ void activateMaterialForm(AnalysisModel& model, MaterialForm& form) {
   model.NUMMAT = largest;
   form.cmPerSec = false;
   form.grid.setRowCount(model.NUMMAT + 1);
-  for (int column = 0; column < kMaterialColumns; ++column)
-    form.grid.setCell(column, 0, materialHeader(column));
+  headers(form.grid);
   for (int m = 1; m <= model.NUMMAT; ++m) {
     form.grid.setCell(kMatNo, m, std::to_string(m));
     form.grid.setCell(kMatKH, m, permeabilityText((model.KH.at(m) + 1e-20) / kSecondsPerHour));

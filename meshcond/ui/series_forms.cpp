@@ -47,6 +47,18 @@ void prepareImport(CellGrid& grid, size_t lineCount) {
   numberRows(grid);
 }
 
+/// The header rows of the rainfall and level grids.
+void rainHeaders(CellGrid& grid) {
+  grid.setCell(1, 0, " 時間");
+  grid.setCell(2, 0, "降雨(mm)");
+}
+
+void levelHeaders(CellGrid& grid) {
+  grid.setCell(0, 0, "No");
+  grid.setCell(1, 0, "時間");
+  grid.setCell(2, 0, "水位(m)");
+}
+
 /// Node n's slot of a node table; RangeError when n lies outside it.
 template <class T>
 T& nodeSlot(std::vector<T>& table, int n, const char* what) {
@@ -60,14 +72,12 @@ T& nodeSlot(std::vector<T>& table, int n, const char* what) {
 
 CellGrid makeRainGrid() {
   CellGrid grid(3, kSeriesGridDesignRows);
-  grid.setCell(1, 0, " 時間");
-  grid.setCell(2, 0, "降雨(mm)");
+  rainHeaders(grid);
   return grid;
 }
 
 void activateRainForm(const AnalysisModel& model, CellGrid& grid) {
-  grid.setCell(1, 0, " 時間");
-  grid.setCell(2, 0, "降雨(mm)");
+  rainHeaders(grid);
   ensureRows(grid, model.NRTIME);
   numberRows(grid);
   for (int r = 1; r <= model.NRTIME; ++r) {
@@ -118,16 +128,12 @@ void storeRainForm(const CellGrid& grid, AnalysisModel& model) {
 
 CellGrid makeLevelGrid() {
   CellGrid grid(3, kSeriesGridDesignRows);
-  grid.setCell(0, 0, "No");
-  grid.setCell(1, 0, "時間");
-  grid.setCell(2, 0, "水位(m)");
+  levelHeaders(grid);
   return grid;
 }
 
 void activateLevelForm(const AnalysisModel& model, int boundary, CellGrid& grid) {
-  grid.setCell(0, 0, "No");
-  grid.setCell(1, 0, "時間");
-  grid.setCell(2, 0, "水位(m)");
+  levelHeaders(grid);
   bool hasSeries = boundary >= 1 && boundary <= kFluctSeriesBoundaries;
   int points = hasSeries ? loadAt(model.NFT, boundary) : 0;
   ensureRows(grid, std::max(model.MAXFT, points));
