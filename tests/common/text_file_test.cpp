@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "common/errors.h"
+#include "tests/support/test_scratch_folder.h"
 
 namespace {
 
@@ -59,19 +60,12 @@ TEST(Cp932, UnencodableTextIsAnErrorNamingIt) {
 
 class TempFolder : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("seep_text_" + std::to_string(getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override {
-    fs::permissions(dir_, fs::perms::owner_all);
-    fs::remove_all(dir_);
-  }
-  std::string path(const std::string& name) const { return (dir_ / name).string(); }
-  fs::path dir_;
+  // A test may leave the folder read-only.
+  void TearDown() override { fs::permissions(dir_, fs::perms::owner_all); }
+  std::string path(const std::string& name) const { return scratch_.path(name); }
+
+  common::testing::TestScratchFolder scratch_{"seep_text"};
+  const fs::path& dir_ = scratch_.dir();
 };
 
 TEST_F(TempFolder, WritesCp932WithCrLfAndReadsBack) {

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "common/text_file.h"
+#include "tests/support/test_scratch_folder.h"
 
 namespace {
 
@@ -18,15 +19,9 @@ struct Outcome {
 class Batch : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("linemesh_batch_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
     std::filesystem::copy_file(std::string(SEEP_FIXTURE_DIR) + "/linemesh/grid2x1.M3W",
                                dir_ / "grid.M3W");
   }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
 
   Outcome run(const std::string& args) const {
     std::string command =
@@ -44,7 +39,8 @@ class Batch : public ::testing::Test {
   }
   bool exists(const std::string& name) const { return std::filesystem::exists(dir_ / name); }
 
-  std::filesystem::path dir_;
+  common::testing::TestScratchFolder scratch_{"linemesh_batch"};
+  const std::filesystem::path& dir_ = scratch_.dir();
 };
 
 TEST_F(Batch, TheDemoCommandWritesEveryFile) {

@@ -13,6 +13,7 @@
 #include "linemesh/files/plots.h"
 #include "linemesh/files/voka_file.h"
 #include "test_networks.h"
+#include "tests/support/test_scratch_folder.h"
 
 namespace linemesh::files {
 namespace {
@@ -24,22 +25,14 @@ using testing::tablesOf;
 
 class TempDir : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("linemesh_files_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-
-  std::string path(const std::string& name) const { return (dir_ / name).string(); }
+  std::string path(const std::string& name) const { return scratch_.path(name); }
   std::string bytesOf(const std::string& name) const { return common::readFileBytes(path(name)); }
   void put(const std::string& name, const std::string& bytes) const {
     std::ofstream(path(name), std::ios::binary) << bytes;
   }
 
-  std::filesystem::path dir_;
+  common::testing::TestScratchFolder scratch_{"linemesh_files"};
+  const std::filesystem::path& dir_ = scratch_.dir();
 };
 
 std::string crlf(const Lines& lines) {

@@ -21,6 +21,7 @@
 
 #include "common/text_file.h"
 #include "linemesh/ui/qt_dialogs.h"
+#include "tests/support/test_scratch_folder.h"
 
 namespace linemesh::ui {
 namespace {
@@ -67,16 +68,10 @@ class WindowTest : public ::testing::Test {
     window->resize(1000, 700);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    dir = fs::temp_directory_path() /
-          ("linemesh_window_" + std::to_string(::getpid()) + "_" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
   }
   void TearDown() override {
     window->editor().modified = false;
     window.reset();
-    fs::remove_all(dir);
   }
 
   QAction* action(const char* name) { return window->findChild<QAction*>(name); }
@@ -106,7 +101,8 @@ class WindowTest : public ::testing::Test {
 
   FakeDialogs* dialogs = nullptr;
   std::unique_ptr<MainWindow> window;
-  fs::path dir;
+  common::testing::TestScratchFolder scratch{"linemesh_window"};
+  const fs::path& dir = scratch.dir();
 };
 
 TEST_F(WindowTest, CaptionsMenusAndToolBar) {

@@ -9,6 +9,7 @@
 #include "common/text_file.h"
 #include "fake_dialogs.h"
 #include "meshcond/model/mesh_file.h"
+#include "tests/support/test_scratch_folder.h"
 
 namespace meshcond::ui {
 namespace {
@@ -20,18 +21,11 @@ const std::string kSection = SEEP_FIXTURE_DIR "/meshcond/section_MESH.DAT";
 
 class FileCommandsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("meshcond_files_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-           "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    editor.view.setSize(1000, 500);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-  std::string path(const char* name) const { return (dir / name).string(); }
+  void SetUp() override { editor.view.setSize(1000, 500); }
+  std::string path(const char* name) const { return scratch.path(name); }
 
-  fs::path dir;
+  common::testing::TestScratchFolder scratch{"meshcond_files"};
+  const fs::path& dir = scratch.dir();
   std::unique_ptr<AnalysisModel> owner = std::make_unique<AnalysisModel>();
   AnalysisModel& m = *owner;
   ConditionEditor editor{m};

@@ -23,6 +23,7 @@
 #include "meshcond/ui/image_canvas.h"
 #include "meshcond/ui/main_window.h"
 #include "meshcond/ui/qt_dialogs.h"
+#include "tests/support/scratch_folder.h"
 
 namespace meshcond::ui {
 namespace {
@@ -268,8 +269,8 @@ TEST_F(WindowTest, ClosingAsksOnlyAfterChanges) {
 }
 
 TEST_F(WindowTest, SavedZepDatIsWhatTheBatchToolWritesForTheSameModel) {
-  fs::path dir = fs::temp_directory_path() / "meshcond_window_save";
-  fs::remove_all(dir);
+  common::testing::ScratchFolder scratch("meshcond_window_save");
+  const fs::path& dir = scratch.dir();
   fs::create_directories(dir / "batch");
   auto batch = [](const std::string& actions) {
     std::string command =
@@ -306,7 +307,6 @@ TEST_F(WindowTest, SavedZepDatIsWhatTheBatchToolWritesForTheSameModel) {
 
   EXPECT_TRUE(window.close());  // saved: no question
   EXPECT_TRUE(dialogs.questions.empty());
-  fs::remove_all(dir);
 }
 
 }  // namespace
