@@ -470,11 +470,3 @@ TEST(ConditionWindow, OpensEachDialogFromTheMenuAndClosesItWithTheCloseButton) {
 
 }  // namespace
 }  // namespace meshcond::ui
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

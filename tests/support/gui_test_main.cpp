@@ -1,4 +1,4 @@
-// Test main for the window tests: a QApplication, headless by default.
+// The main of every window test: one QApplication, headless unless a display is given.
 #include <gtest/gtest.h>
 
 #include <QApplication>
