@@ -151,9 +151,13 @@ void LineNetwork::XCheck(int pp1, int pp2) {
     throw common::Error("no line joins nodes " + std::to_string(pp1) + " and " +
                         std::to_string(pp2));
   const int a = pp2, b = pp1;
+  // A meeting point on a live node (within 0.01) cuts at that node: the
+  // crossed line unless the node is one of its ends, the new line unless the
+  // node is one of its ends. Elsewhere a fresh node cuts both.
   struct Crossing {
     int node, line;
-    double x, y, dist;
+    double dist;
+    bool cutLine, cutNew;
   };
   std::vector<Crossing> crossings;
   const int oldNodes = NUMNP;
@@ -162,35 +166,52 @@ void LineNetwork::XCheck(int pp1, int pp2) {
   // A few crossings are looked up by scanning; a line with many gets an index.
   std::optional<detail::PointGrid> grid;
   int scans = 0;
-  auto onLiveNode = [&](double x, double y) {
-    if (!grid && ++scans <= 8) return searchnode(x, y) >= 0;
+  auto liveNodeAt = [&](double x, double y) {
+    if (!grid && ++scans <= 8) return searchnode(x, y);
     if (!grid) {
       grid.emplace(kOnNode);
       for (int k = 1; k <= NUMNP; ++k) grid->add(k, Node[k].X, Node[k].Y);
     }
-    return grid->first(x, y, [this](int k) { return Node[k].Flag >= 0; }) >= 0;
+    return grid->first(x, y, [this](int k) { return Node[k].Flag >= 0; });
   };
 
   for (int j = 1; j <= oldLines; ++j) {
     if (j == e0 || Elem[j].Flag < 0) continue;
     double xx = 0, yy = 0;
     if (!isCross(a, b, Elem[j].N2, Elem[j].N1, xx, yy)) continue;
-    if (onLiveNode(xx, yy)) continue;
+    int m = liveNodeAt(xx, yy);
+    if (m >= 0) {
+      const bool cutLine = m != Elem[j].N1 && m != Elem[j].N2;
+      const bool cutNew = m != pp1 && m != pp2;
+      if (cutLine || cutNew)
+        crossings.push_back(
+            {m, j, distance(Node[a].X, Node[a].Y, Node[m].X, Node[m].Y), cutLine, cutNew});
+      continue;
+    }
     if (NUMNP >= kNodeCapacity) {
       NUMNP = oldNodes;
       refuse("node", kNodeCapacity);
     }
-    int m = appendNode(xx, yy);
+    m = appendNode(xx, yy);
     Node[m].Flag = 1;
     if (grid) grid->add(m, xx, yy);
-    crossings.push_back({m, j, xx, yy, distance(Node[a].X, Node[a].Y, xx, yy)});
+    crossings.push_back({m, j, distance(Node[a].X, Node[a].Y, xx, yy), true, true});
   }
-  // Each crossing adds a piece of the crossed line and a piece of the new one.
-  if (static_cast<long>(oldLines) + 2L * static_cast<long>(crossings.size()) > kLineCapacity) {
+
+  // The new line is cut once at each node, at the node's first crossing.
+  std::vector<const Crossing*> cuts;
+  std::unordered_set<int> cutNodes;
+  long linePieces = 0;
+  for (const Crossing& c : crossings) {
+    if (c.cutLine) ++linePieces;
+    if (c.cutNew && cutNodes.insert(c.node).second) cuts.push_back(&c);
+  }
+  if (static_cast<long>(oldLines) + linePieces + static_cast<long>(cuts.size()) > kLineCapacity) {
     NUMNP = oldNodes;
     refuse("line", kLineCapacity);
   }
   for (const Crossing& c : crossings) {
+    if (!c.cutLine) continue;
     int old = Elem[c.line].N2;
     Elem[c.line].N2 = c.node;
     int piece = appendLine(c.node, old);
@@ -198,11 +219,11 @@ void LineNetwork::XCheck(int pp1, int pp2) {
   }
   // Farthest from pp2 first, ties as an exchange sort leaves them.
   std::vector<double> keys;
-  for (const Crossing& c : crossings) keys.push_back(-c.dist);
+  for (const Crossing* c : cuts) keys.push_back(-c->dist);
   int last = pp1;
   int cur = e0;
   for (int index : detail::exchangeSortOrder(keys)) {
-    const Crossing& c = crossings[index];
+    const Crossing& c = *cuts[index];
     Elem[cur].N1 = c.node;
     Elem[cur].N2 = last;
     last = c.node;

@@ -71,8 +71,10 @@ class LineNetwork {
   int itorokuElem(int p1, int p2);
   int dtoroku(double x1, double y1, double x2, double y2);
   bool isCross(int p1, int p2, int p3, int p4, double& xx, double& yy);
-  /// Splits the line pp1-pp2 and every line it crosses. Refused as a whole
-  /// (counts unchanged, no record rewritten) when a table would overflow.
+  /// Splits the line pp1-pp2 and every line it meets, at fresh nodes where
+  /// they cross and at the live node where they meet within 0.01 of one (a
+  /// T-junction, a line through a node). Refused as a whole (counts
+  /// unchanged, no record rewritten) when a table would overflow.
   void XCheck(int pp1, int pp2);
   void ReNum();
   /// A typed line (決定): each end snapped to a node with dgetpoint, dtoroku,

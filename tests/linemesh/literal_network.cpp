@@ -61,6 +61,7 @@ void LiteralNetwork::XCheck(int pp1, int pp2) {
   struct Crossing {
     int node, line;
     double x, y, dist;
+    bool cutLine, cutNew;
   };
   std::vector<Crossing> crossings;
   const int oldNodes = NUMNP;
@@ -69,33 +70,50 @@ void LiteralNetwork::XCheck(int pp1, int pp2) {
     if (j == e0 || Elem[j].Flag < 0) continue;
     double xx = 0, yy = 0;
     if (!isCross(a, b, Elem[j].N2, Elem[j].N1, xx, yy)) continue;
-    if (searchnode(xx, yy) >= 0) continue;
-    if (NUMNP >= kNodeCapacity) {
-      NUMNP = oldNodes;
-      refuse("node", kNodeCapacity);
+    int m = searchnode(xx, yy);
+    if (m < 0) {
+      if (NUMNP >= kNodeCapacity) {
+        NUMNP = oldNodes;
+        refuse("node", kNodeCapacity);
+      }
+      m = appendNode(xx, yy);
+      Node[m].Flag = 1;
+      crossings.push_back({m, j, xx, yy, distance(Node[a].X, Node[a].Y, xx, yy), true, true});
+      continue;
     }
-    int m = appendNode(xx, yy);
-    Node[m].Flag = 1;
-    crossings.push_back({m, j, xx, yy, distance(Node[a].X, Node[a].Y, xx, yy)});
+    const bool cutLine = m != Elem[j].N1 && m != Elem[j].N2;
+    const bool cutNew = m != pp1 && m != pp2;
+    if (cutLine || cutNew)
+      crossings.push_back({m, j, Node[m].X, Node[m].Y,
+                           distance(Node[a].X, Node[a].Y, Node[m].X, Node[m].Y), cutLine, cutNew});
   }
-  // Each crossing adds a piece of the crossed line and a piece of the new one.
-  if (static_cast<long>(oldLines) + 2L * static_cast<long>(crossings.size()) > kLineCapacity) {
+  std::vector<Crossing> cuts;
+  for (const Crossing& c : crossings) {
+    if (!c.cutNew) continue;
+    bool seen = false;
+    for (const Crossing& d : cuts) seen = seen || d.node == c.node;
+    if (!seen) cuts.push_back(c);
+  }
+  long linePieces = 0;
+  for (const Crossing& c : crossings) linePieces += c.cutLine ? 1 : 0;
+  if (static_cast<long>(oldLines) + linePieces + static_cast<long>(cuts.size()) > kLineCapacity) {
     NUMNP = oldNodes;
     refuse("line", kLineCapacity);
   }
   for (const Crossing& c : crossings) {
+    if (!c.cutLine) continue;
     int old = Elem[c.line].N2;
     Elem[c.line].N2 = c.node;
     int piece = appendLine(c.node, old);
     Elem[piece].Flag = 1;
   }
-  const size_t count = crossings.size();
+  const size_t count = cuts.size();
   for (size_t i = 0; i + 1 < count; ++i)
     for (size_t k = i + 1; k < count; ++k)
-      if (crossings[i].dist < crossings[k].dist) std::swap(crossings[i], crossings[k]);
+      if (cuts[i].dist < cuts[k].dist) std::swap(cuts[i], cuts[k]);
   int last = pp1;
   int cur = e0;
-  for (const Crossing& c : crossings) {
+  for (const Crossing& c : cuts) {
     Elem[cur].N1 = c.node;
     Elem[cur].N2 = last;
     last = c.node;

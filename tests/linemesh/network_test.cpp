@@ -140,23 +140,51 @@ TEST(XCheck, SplitsTheNewLineAndEveryLineItCrosses) {
   EXPECT_EQ(flags, (std::vector<int>{0, 0, 0, 1, 1, 0, 0}));
 }
 
-TEST(XCheck, SplitsNothingWhereTheCrossingIsOnANode) {
+TEST(XCheck, AMeetingPointOnANodeCutsAtThatNode) {
+  using Lines = std::vector<std::pair<int, int>>;
   struct Case {
     const char* name;
     std::vector<Segment> lines;
-    int nodes, lines_;
+    int nodes;
+    Lines expected;
   };
   const Case cases[] = {
-      {"T-junction", {{0, 0, 10, 0}, {5, 0, 5, 5}}, 4, 2},
-      {"through a node", {{5, -1, 5, 0}, {5, 0, 5, 1}, {0, 0, 10, 0}}, 5, 3},
-      {"collinear overlap", {{0, 0, 10, 0}, {5, 0, 15, 0}}, 4, 2},
-      {"within 0.01 of a node", {{0, 0, 10, 0}, {5, 0.005, 5, 5}}, 4, 2},
+      // The new line ends on the middle of the old one: the old one is cut.
+      {"T-junction, new line ends on an old one",
+       {{0, 0, 10, 0}, {5, 0, 5, 5}},
+       4,
+       {{2, 3}, {4, 3}, {3, 1}}},
+      // An old line ends on the middle of the new one: the new one is cut.
+      {"T-junction, new line passes an old end",
+       {{5, 0, 5, 5}, {0, 0, 10, 0}},
+       4,
+       {{2, 1}, {1, 3}, {4, 1}}},
+      {"through a node",
+       {{5, -1, 5, 0}, {5, 0, 5, 1}, {0, 0, 10, 0}},
+       5,
+       {{2, 1}, {3, 2}, {2, 4}, {5, 2}}},
+      {"within 0.01 of a node",
+       {{5, -1, 5, 0}, {5, 0, 5, 1}, {0, 0.005, 10, 0.005}},
+       5,
+       {{2, 1}, {3, 2}, {2, 4}, {5, 2}}},
+      // The third line through a crossing is cut at the node the second made.
+      {"three lines through a point",
+       {{0, 0, 10, 0}, {5, -5, 5, 5}, {0, -5, 10, 5}},
+       7,
+       {{2, 5}, {5, 3}, {5, 1}, {4, 5}, {5, 6}, {7, 5}}},
+      // Two crossings 0.005 apart: the second line is cut at the first one's node.
+      {"two crossings within 0.01",
+       {{5, -1, 5, 1}, {5.005, -1, 5.005, 1}, {0, 0, 10, 0}},
+       7,
+       {{2, 7}, {4, 7}, {7, 5}, {7, 1}, {7, 3}, {6, 7}}},
+      {"collinear overlap", {{0, 0, 10, 0}, {5, 0, 15, 0}}, 4, {{2, 1}, {4, 3}}},
+      {"a shared end", {{0, 0, 10, 0}, {10, 0, 10, 5}}, 3, {{2, 1}, {3, 2}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     LineNetwork net = networkOf(c.lines);
     EXPECT_EQ(net.NUMNP, c.nodes);
-    EXPECT_EQ(net.NUMEL, c.lines_);
+    EXPECT_EQ(linesOf(net), c.expected);
   }
 }
 
