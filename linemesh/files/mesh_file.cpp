@@ -5,6 +5,7 @@
 
 #include "common/numbers.h"
 #include "common/text_file.h"
+#include "linemesh/files/mesh_checks.h"
 #include "linemesh/files/reading.h"
 
 namespace linemesh::files {
@@ -46,6 +47,7 @@ class EdgeList {
 
 std::vector<std::string> meshLines(const LineNetwork& net) {
   using common::formatInt;
+  refuseFiveCornerCells(net, "メッシュデータ");
   std::vector<std::string> lines;
   lines.reserve(1 + net.NUMNP + net.NE);
   lines.push_back(formatInt(net.NUMNP, 12) + formatInt(net.NE, 12));

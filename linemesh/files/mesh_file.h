@@ -9,6 +9,7 @@
 namespace linemesh::files {
 
 /// The file's lines: nodes 1..NUMNP, elements 1..NE with KI places 1-4 and KN as held.
+/// Refused while a five-corner cell is among the elements.
 std::vector<std::string> meshLines(const LineNetwork& net);
 
 /// Writes meshLines atomically.

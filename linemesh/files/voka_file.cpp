@@ -3,6 +3,7 @@
 #include "common/errors.h"
 #include "common/numbers.h"
 #include "common/text_file.h"
+#include "linemesh/files/mesh_checks.h"
 
 namespace linemesh::files {
 namespace {
@@ -20,6 +21,7 @@ std::string coordinate(double value, int node, const char* name) {
 
 std::vector<std::string> vokaLines(const LineNetwork& net) {
   using common::formatInt;
+  refuseFiveCornerCells(net, "VOKAデータ");
   std::vector<std::string> lines;
   lines.reserve(net.NUMNP + net.NE + 12);
   lines.push_back("TITLE");

@@ -9,7 +9,8 @@
 namespace linemesh::files {
 
 /// The file's lines. VOKA reads by columns: a coordinate whose text does not
-/// fit its ten columns throws RangeError naming the node.
+/// fit its ten columns throws RangeError naming the node; refused while a
+/// five-corner cell is among the elements.
 std::vector<std::string> vokaLines(const LineNetwork& net);
 
 /// Writes vokaLines atomically; nothing is written when a value does not fit.

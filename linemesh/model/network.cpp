@@ -1,7 +1,9 @@
 #include "linemesh/model/network.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
+#include <set>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -548,6 +550,20 @@ int LineNetwork::cornerCount(int e) const {
   if (KN[e] < 0) return 5;
   const CornerRow& r = KI[e];
   return r[4] == 0 || r[4] == r[3] ? 3 : 4;
+}
+
+std::vector<std::array<int, 5>> LineNetwork::fiveCornerCells() const {
+  std::vector<std::array<int, 5>> cells;
+  std::set<std::array<int, 5>> seen;
+  for (int e = 1; e <= NE; ++e) {
+    if (KN[e] >= 0) continue;
+    const std::array<int, 5> c = {KI[e][1], KI[e][2], KI[e][3], KI[e][4], KI[e][5]};
+    // The same cell walked from another corner is a rotation of it.
+    std::array<int, 5> key = c;
+    std::rotate(key.begin(), std::min_element(key.begin(), key.end()), key.end());
+    if (seen.insert(key).second) cells.push_back(c);
+  }
+  return cells;
 }
 
 }  // namespace linemesh

@@ -98,6 +98,9 @@ class LineNetwork {
   /// The corners of element e: 5 for a five-corner cell, 3 when place 4 is
   /// empty or repeats place 3, else 4.
   int cornerCount(int e) const;
+  /// The distinct five-corner cells among the elements, each once, with the
+  /// corners of its first row (formation records one row per starting corner).
+  std::vector<std::array<int, 5>> fiveCornerCells() const;
   /// The tidying before an M3W file is written: ReNum, PreYoso, YSort, XSort, ElemSort.
   void tidyForSave();
 

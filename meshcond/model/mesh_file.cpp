@@ -16,6 +16,17 @@ namespace {
 
 std::string num(int value) { return std::to_string(value); }
 
+/// An integer field (optional sign, decimal digits) whose value is below 0.
+bool isNegativeInteger(const std::string& field) {
+  if (field.size() < 2 || field[0] != '-') return false;
+  bool nonZero = false;
+  for (size_t i = 1; i < field.size(); ++i) {
+    if (field[i] < '0' || field[i] > '9') return false;
+    nonZero = nonZero || field[i] != '0';
+  }
+  return nonZero;
+}
+
 void checkListCount(int count, int capacity, const std::string& what) {
   if (count < 0 || count > capacity)
     throw common::RangeError(what + ": count " + num(count) + " is outside 0.." + num(capacity));
@@ -92,6 +103,11 @@ void readMesh(AnalysisModel& m, const std::vector<std::string>& lines, const std
       std::string what = "corner " + num(c);
       corners[c] = checkedNumber(in, in.fieldInt(f, c, what), c == 4 ? 0 : 1, numnp, what);
     }
+    // The corner count is not read, but a negative one marks a five-corner
+    // cell, which would be taken for a quadrilateral.
+    if (f.size() > 5 && isNegativeInteger(f[5]))
+      in.fail("要素 " + num(e) + ": 角数 " + f[5] +
+              " は五角形のセルです。メッシュ作成で線を引いて三角形か四角形に分割してください");
     m.KI[e] = corners;
     m.KN[e] = corners[4] == 0 ? 3 : 4;
     m.MAT[e] = 1;

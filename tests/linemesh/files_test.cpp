@@ -322,6 +322,44 @@ TEST_F(TempDir, VokaRefusesACoordinateWiderThanItsColumnsAndWritesNothing) {
   EXPECT_EQ(bytesOf("VOKA.DAT"), "old");
 }
 
+TEST_F(TempDir, FiveCornerCellsAreRefusedByTheAnalysisFilesOnly) {
+  // A pentagon beside a square: formation records the pentagon once per corner.
+  auto sides = polygon({{0, 0}, {2, 0}, {2.5, 1}, {1, 2}, {-0.5, 1}});
+  for (const auto& s : polygon({{2, 0}, {4, 0}, {4, 1}, {2.5, 1}})) sides.push_back(s);
+  LineNetwork net = networkOf(sides);
+  net.formElements();
+  ASSERT_EQ(net.fiveCornerCells().size(), 1u);
+  const auto cell = net.fiveCornerCells()[0];
+  const std::string where = "節点 " + std::to_string(cell[0]) + " の座標";
+
+  struct Writer {
+    const char* file;
+    const char* kind;
+    void (*write)(const LineNetwork&, const std::string&);
+  };
+  for (const Writer& w : {Writer{"MESH.DAT", "メッシュデータ", writeMesh},
+                          Writer{"VOKA.DAT", "VOKAデータ", writeVoka}}) {
+    SCOPED_TRACE(w.file);
+    put(w.file, "old");
+    try {
+      w.write(net, path(w.file));
+      ADD_FAILURE() << "no error";
+    } catch (const common::Error& e) {
+      const std::string text = e.what();
+      EXPECT_EQ(text.rfind(w.kind, 0), 0u) << text;
+      EXPECT_NE(text.find("五角形のセルが 1 個"), std::string::npos) << text;
+      EXPECT_NE(text.find(where), std::string::npos) << text;
+      EXPECT_NE(text.find("分割"), std::string::npos) << text;
+    }
+    EXPECT_EQ(bytesOf(w.file), "old");
+  }
+  // The line files and the element plot are still written.
+  writeM3W(net, path("a.M3W"));
+  writeM2W(net, path("a.M2W"));
+  writeElementPlot(net, path("a.DXF"));
+  EXPECT_NE(bytesOf("a.DXF").find("LINE"), std::string::npos);
+}
+
 TEST(Dxf, LineEntityAndEmptyDrawing) {
   DxfWriter dxf;
   dxf.dxfLayer("MESH");

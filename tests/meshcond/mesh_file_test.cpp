@@ -92,6 +92,8 @@ TEST(MeshFile, MalformedFilesLeaveTheModelUnchanged) {
       {"element line with four fields", "3 1\n1 0 0\n2 1 0\n3 0 1\n1 1 2 3\n", "too few fields"},
       {"empty element line", "3 1\n1 0 0\n2 1 0\n3 0 1\n\n", "line 5: too few fields"},
       {"missing element line", "3 1\n1 0 0\n2 1 0\n3 0 1\n", "line 5: the file ends here"},
+      {"five-corner row", "3 2\n1 0 0\n2 1 0\n3 0 1\n1 1 2 3 0 3\n2 1 2 3 3 -1\n",
+       "m.DAT: line 6: 要素 2: 角数 -1 は五角形のセル"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -108,6 +110,16 @@ TEST(MeshFile, MalformedFilesLeaveTheModelUnchanged) {
       EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
     }
     EXPECT_TRUE(m == before);
+  }
+}
+
+TEST(MeshFile, ASixthFieldThatIsNoNegativeIntegerIsNotRead) {
+  for (const char* sixth : {"-0", "-1.0", "-x", "4", "abc"}) {
+    SCOPED_TRACE(sixth);
+    AnalysisModel m;
+    loadMeshLines(m, linesOf(std::string("3 1\n1 0 0\n2 1 0\n3 0 1\n1 1 2 3 0 ") + sixth + "\n"),
+                  "m");
+    EXPECT_EQ(m.KN[1], 3);
   }
 }
 
