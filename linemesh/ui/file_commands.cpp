@@ -23,7 +23,21 @@ std::optional<std::string> FileCommands::askSave() {
   return path;
 }
 
+bool FileCommands::settleUnsavedChanges() {
+  if (!editor_.modified) return true;
+  switch (dialogs_.askSaveChanges(kUnsavedQuestion)) {
+    case Dialogs::Answer::Save:
+      return Save1Click();
+    case Dialogs::Answer::Discard:
+      return true;
+    case Dialogs::Answer::Cancel:
+      break;
+  }
+  return false;
+}
+
 void FileCommands::Load1Click() {
+  if (!settleUnsavedChanges()) return;
   openDialog.filter = "メッシュ(*.M3W)|*.M3W|DXF(*.DXF)|*.DXF";
   const auto path = askOpen();
   if (!path) return;
@@ -33,6 +47,7 @@ void FileCommands::Load1Click() {
 }
 
 void FileCommands::MESHDAT1Click() {
+  if (!settleUnsavedChanges()) return;
   openDialog.fileName = "MESH.DAT";
   openDialog.filter = "メッシュデータ(*.DAT)|*.DAT";
   const auto path = askOpen();

@@ -10,6 +10,8 @@
 
 namespace linemesh::ui {
 
+inline constexpr const char* kUnsavedQuestion = "変更が保存されていません。保存しますか？";
+
 class FileCommands {
  public:
   FileCommands(LineNetwork& net, LineEditor& editor, Dialogs& dialogs);
@@ -30,6 +32,11 @@ class FileCommands {
   void Mesh1Click();
   /// "DAT保存" - "VOKA".
   void VOKA1Click();
+
+  /// With unsaved changes, asks whether to save them (保存, 破棄, キャンセル):
+  /// true when the network may be replaced (saved, discarded or unchanged).
+  /// Closing and both opens ask it first.
+  bool settleUnsavedChanges();
 
   /// The file last chosen in "読み込み(&L)", proposed when saving.
   std::string MeshName;

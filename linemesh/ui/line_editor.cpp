@@ -580,7 +580,7 @@ void LineEditor::networkLoaded() {
   }
   SelNode = 0;
   SelLine = 0;
-  modified = true;
+  modified = false;  // what was just read is in its file
   redraw();
   setScrollBars();
 }

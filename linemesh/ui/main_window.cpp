@@ -323,27 +323,12 @@ void MainWindow::sync() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!editor_.modified) {
+  bool mayClose = false;
+  run([&] { mayClose = files_.settleUnsavedChanges(); });
+  if (mayClose) {
     event->accept();
-    return;
-  }
-  switch (dialogs_->askSaveChanges("変更が保存されていません。保存しますか？")) {
-    case Dialogs::Answer::Save: {
-      bool saved = false;
-      run([&] { saved = files_.Save1Click(); });
-      if (saved) {
-        event->accept();
-      } else {
-        event->ignore();
-      }
-      break;
-    }
-    case Dialogs::Answer::Discard:
-      event->accept();
-      break;
-    case Dialogs::Answer::Cancel:
-      event->ignore();
-      break;
+  } else {
+    event->ignore();
   }
 }
 

@@ -39,11 +39,13 @@ std::string carryOverMessage(const ConvertReport& report) {
 
 template <class Load>
 bool FileCommands::openAndLoad(Load&& load) {
+  if (!settleUnsavedChanges()) return false;
   std::optional<std::string> path = dialogs_.openFile(openDialog);
   if (!path) return false;
   openDialog.fileName = *path;
   if (!guarded([&] { load(*path); })) return false;
-  editor_.modified = true;
+  // What was just read is in its file: nothing is unsaved.
+  editor_.modified = false;
   editor_.resetViewToModel();
   redraw_();
   return true;
@@ -53,7 +55,10 @@ void FileCommands::Mesh1Click() {
   openDialog.filter = "メッシュ(*.DAT)|*.DAT";
   ConvertReport report;
   bool loaded = openAndLoad([&](const std::string& path) { report = loadMesh(model_, path); });
-  if (loaded && report.converted) dialogs_.message(carryOverMessage(report));
+  if (!loaded || !report.converted) return;
+  // The conditions carried over onto the new mesh are in no file yet.
+  editor_.modified = true;
+  dialogs_.message(carryOverMessage(report));
 }
 
 void FileCommands::ZEPDAT2Click() {
@@ -107,7 +112,9 @@ void FileCommands::Kouu1Click() {
   guarded([&] { exportRain(model_); });
 }
 
-bool FileCommands::mayClose() {
+bool FileCommands::mayClose() { return settleUnsavedChanges(); }
+
+bool FileCommands::settleUnsavedChanges() {
   if (!editor_.modified) return true;
   switch (dialogs_.askUnsaved(kUnsavedQuestion)) {
     case UnsavedAnswer::Save:

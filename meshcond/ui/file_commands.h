@@ -55,6 +55,10 @@ class FileCommands {
   /// Before the window closes: true when it may close (asks first when the
   /// model has changes that were not saved).
   bool mayClose();
+  /// With unsaved changes, asks whether to save them (保存, 破棄, キャンセル):
+  /// true when the model may be replaced (saved, discarded or unchanged).
+  /// Closing and every open ask it first.
+  bool settleUnsavedChanges();
 
   FileDialogSettings openDialog;
   FileDialogSettings saveDialog;
@@ -63,8 +67,8 @@ class FileCommands {
   /// Runs an operation; an error goes into a message box. True when it ran through.
   template <class Operation>
   bool guarded(Operation&& operation);
-  /// The open dialog, then load(path); after a load the view shows the
-  /// whole model. True when a file was loaded.
+  /// The unsaved-changes question, the open dialog, then load(path); after a
+  /// load the view shows the whole model. True when a file was loaded.
   template <class Load>
   bool openAndLoad(Load&& load);
 

@@ -349,6 +349,47 @@ TEST_F(WindowTest, ClosingWithUnsavedChangesAsks) {
   EXPECT_TRUE(window->close());
 }
 
+TEST_F(WindowTest, OpeningOverUnsavedChangesAsksFirst) {
+  common::writeTextLines(
+      file("two.M3W"),
+      {"       3       2", "       1     0.000     0.000", "       2    10.000     5.000",
+       "       3    10.000     0.000", "       1       1       2", "       2       2       3"});
+  common::writeTextLines(file("MESH.DAT"), {"3 1", "1 0 0", "2 4 0", "3 0 4", "1 1 2 3 0 3"});
+  const QPoint c = pixelOf(0, 0);
+  drawLine(c, c + QPoint(50, 0));
+  ASSERT_EQ(window->network().NUMEL, 1);
+
+  // キャンセル: no open dialog, nothing changed.
+  for (const char* open : {"Load1", "MESHDAT1"}) {
+    SCOPED_TRACE(open);
+    dialogs->answers = {Dialogs::Answer::Cancel};
+    action(open)->trigger();
+    EXPECT_TRUE(dialogs->asked.empty());
+    EXPECT_EQ(window->network().NUMEL, 1);
+    EXPECT_TRUE(window->editor().modified);
+  }
+  // 破棄: the file replaces the drawing; a file just read is not unsaved.
+  dialogs->answers = {Dialogs::Answer::Discard};
+  dialogs->paths = {file("two.M3W")};
+  action("Load1")->trigger();
+  EXPECT_EQ(window->network().NUMEL, 2);
+  EXPECT_FALSE(window->editor().modified);
+  EXPECT_EQ(dialogs->questions, 3);
+  dialogs->paths = {std::nullopt};
+  action("MESHDAT1")->trigger();
+  EXPECT_EQ(dialogs->questions, 3);
+
+  // 保存: the drawing is saved first, then the mesh is read.
+  drawLine(c, c + QPoint(0, 50));
+  dialogs->answers = {Dialogs::Answer::Save};
+  dialogs->paths = {file("kept.M3W"), file("MESH.DAT")};
+  action("MESHDAT1")->trigger();
+  EXPECT_TRUE(fs::exists(file("kept.M3W")));
+  EXPECT_EQ(window->network().NUMEL, 3);
+  EXPECT_EQ(dialogs->questions, 4);
+  EXPECT_TRUE(dialogs->messages.empty());
+}
+
 TEST(NameFiltersTest, CaptionsKeepTheirTextAndMatchEitherCase) {
   EXPECT_EQ(nameFilters("メッシュ(*.M3W)|*.M3W|DXF(*.DXF)|*.DXF"),
             (QStringList{"メッシュ(*.M3W *.m3w)", "DXF(*.DXF *.dxf)"}));

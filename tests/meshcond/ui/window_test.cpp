@@ -260,6 +260,12 @@ TEST_F(WindowTest, ClosingAsksOnlyAfterChanges) {
 
   window.show();
   openSection();
+  EXPECT_TRUE(window.close());  // a file just opened holds nothing unsaved
+  EXPECT_TRUE(dialogs.questions.empty());
+
+  window.show();
+  child<QLineEdit>("EditMat")->setText(QStringLiteral("3"));
+  clickAt(m.Gx[1], m.Gy[1]);
   dialogs.unsavedAnswer = UnsavedAnswer::Cancel;
   EXPECT_FALSE(window.close());
   EXPECT_TRUE(window.isVisible());
