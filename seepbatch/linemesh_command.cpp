@@ -2,6 +2,7 @@
 #include <functional>
 #include <iostream>
 #include <map>
+#include <optional>
 
 #include "common/errors.h"
 #include "common/numbers.h"
@@ -9,7 +10,9 @@
 #include "linemesh/files/m3w_file.h"
 #include "linemesh/files/mesh_file.h"
 #include "linemesh/files/plots.h"
+#include "linemesh/files/report_file.h"
 #include "linemesh/files/voka_file.h"
+#include "linemesh/model/formation_report.h"
 #include "linemesh/model/network.h"
 #include "seepbatch/commands.h"
 
@@ -17,8 +20,8 @@ namespace seepbatch {
 
 const char* const kLinemeshUsage =
     "  seepbatch linemesh [--snap-eps E] ACTION...\n      --load F  --load-mesh F  --line X1 Y1 X2 "
-    "Y2  --form  --save F  --save-mesh F\n      --save-m2w F  --save-voka F  --plot-lines F  "
-    "--plot-elements F\n";
+    "Y2  --form  --report F  --save F\n      --save-mesh F  --save-m2w F  --save-voka F  "
+    "--plot-lines F  --plot-elements F\n";
 
 namespace {
 
@@ -33,7 +36,7 @@ const std::map<std::string, size_t>& actionArity() {
   static const std::map<std::string, size_t> arity = {
       {"--load", 1},       {"--load-mesh", 1},    {"--line", 4},     {"--form", 0},
       {"--save", 1},       {"--save-mesh", 1},    {"--save-m2w", 1}, {"--save-voka", 1},
-      {"--plot-lines", 1}, {"--plot-elements", 1}};
+      {"--plot-lines", 1}, {"--plot-elements", 1}, {"--report", 1}};
   return arity;
 }
 
@@ -59,8 +62,16 @@ std::string formationSummary(const LineNetwork& net) {
          " five-corner cells)";
 }
 
-/// One action on the network; returns its summary line.
-std::string runAction(LineNetwork& net, const Action& a) {
+/// The network and what the last formation made of it.
+struct Session {
+  LineNetwork net;
+  std::optional<linemesh::FormationReport> report;
+};
+
+/// One action; returns its summary line (and, after a formation, a line for
+/// each kind of fault).
+std::string runAction(Session& session, const Action& a) {
+  LineNetwork& net = session.net;
   namespace files = linemesh::files;
   const std::string& file = a.args.empty() ? std::string() : a.args[0];
   if (a.name == "--load") {
@@ -79,7 +90,16 @@ std::string runAction(LineNetwork& net, const Action& a) {
   }
   if (a.name == "--form") {
     net.formElements();
-    return "form: " + formationSummary(net);
+    session.report = linemesh::reportFormation(net);
+    std::string text = "form: " + formationSummary(net);
+    for (const std::string& line : linemesh::faultLines(*session.report, net, 1))
+      text += "\n  " + line;
+    return text;
+  }
+  if (a.name == "--report") {
+    if (!session.report) throw common::Error("要素の成形（--form）がまだ行われていません");
+    linemesh::files::writeReportJson(*session.report, file);
+    return "report " + file + ": " + std::to_string(session.report->elements) + " elements";
   }
   if (a.name == "--save") {
     net.tidyForSave();
@@ -114,7 +134,8 @@ int usageError(const std::string& message) {
 }  // namespace
 
 int runLinemesh(const std::vector<std::string>& args) {
-  LineNetwork net;
+  Session session;
+  LineNetwork& net = session.net;
   net.eps = 0.001;
   std::vector<Action> actions;
   size_t i = 0;
@@ -139,7 +160,7 @@ int runLinemesh(const std::vector<std::string>& args) {
   }
   for (const Action& a : actions) {
     try {
-      std::cout << runAction(net, a) << std::endl;
+      std::cout << runAction(session, a) << std::endl;
     } catch (const std::exception& e) {
       std::cerr << "linemesh " << a.name << ": " << e.what() << "\n";
       return 1;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <unordered_set>
 
 namespace linemesh {
@@ -25,7 +26,49 @@ struct KeyHash {
   }
 };
 
+std::string nodeList(const int* first, const int* last) {
+  std::string text = "節点 ";
+  for (const int* k = first; k != last; ++k) text += (k == first ? "" : "-") + std::to_string(*k);
+  return text;
+}
+
+std::string at(const LineNetwork& net, int k) {
+  char text[80];
+  std::snprintf(text, sizeof text, " (%.3f, %.3f)", net.Node[k].X, net.Node[k].Y);
+  return text;
+}
+
+/// "<caption> N 個: place; place; ..." for the first `listed` items.
+template <class Items, class Describe>
+void addFaultLine(std::vector<std::string>& lines, const char* caption, const Items& items,
+                  int listed, Describe describe) {
+  if (items.empty()) return;
+  std::string line = std::string(caption) + " " + std::to_string(items.size()) + " 個: ";
+  const size_t shown = std::min<size_t>(items.size(), std::max(listed, 1));
+  for (size_t i = 0; i < shown; ++i) line += (i ? "; " : "") + describe(items[i]);
+  if (shown < items.size()) line += "; ...";
+  lines.push_back(std::move(line));
+}
+
 }  // namespace
+
+std::vector<std::string> faultLines(const FormationReport& report, const LineNetwork& net,
+                                    int listed) {
+  std::vector<std::string> lines;
+  addFaultLine(lines, "五角形のセル（線で分割してください）", report.fiveCornerCells, listed,
+               [&](const std::array<int, 5>& c) {
+                 return nodeList(c.data(), c.data() + 5) + at(net, c[0]);
+               });
+  addFaultLine(lines, "要素のないセル", report.cellsWithoutElement, listed, [&](const Face& f) {
+    char area[40];
+    std::snprintf(area, sizeof area, " 面積 %.3f", f.area);
+    return nodeList(f.corners.data(), f.corners.data() + f.corners.size()) +
+           at(net, f.corners[0]) + area;
+  });
+  addFaultLine(lines, "要素のない節点", report.nodesWithoutElement, listed,
+               [&](int k) { return nodeList(&k, &k + 1) + at(net, k); });
+  return lines;
+}
 
 ElementAngles elementAngles(const LineNetwork& net, int e) {
   const int n = net.cornerCount(e);

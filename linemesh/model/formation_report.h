@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <vector>
 
 #include "linemesh/model/faces.h"
@@ -46,6 +47,12 @@ struct FormationReport {
 
 /// The report of the formation whose result the tables hold.
 FormationReport reportFormation(const LineNetwork& net);
+
+/// One line for each kind of fault the report holds (five-corner cells,
+/// cells without element, nodes without element), in Japanese: the count and
+/// the first `listed` places, each with its nodes and one corner's coordinates.
+std::vector<std::string> faultLines(const FormationReport& report, const LineNetwork& net,
+                                    int listed);
 
 /// The interior angles of element e (a triangle or quadrilateral, corners
 /// counter-clockwise).

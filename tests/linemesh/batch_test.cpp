@@ -80,6 +80,31 @@ TEST_F(Batch, TypedLinesSnapAndSplit) {
       << r.out;
 }
 
+TEST_F(Batch, FormationNamesItsFaultsAndWritesItsReport) {
+  // A square whose bottom side has a node in its middle, beside a pentagon.
+  Outcome r = run(
+      "--line 0 0 1 0 --line 1 0 2 0 --line 2 0 2 2 --line 2 2 0 2 --line 0 2 0 0 "
+      "--line 10 0 12 0 --line 12 0 12.6 1.9 --line 12.6 1.9 11 3 --line 11 3 9.4 1.9 "
+      "--line 9.4 1.9 10 0 --form --report r.json");
+  ASSERT_EQ(r.code, 0) << r.out;
+  EXPECT_NE(r.out.find("\n  五角形のセル（線で分割してください） 1 個: 節点 "), std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("\n  要素のないセル 1 個: 節点 1-"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("\n  要素のない節点 10 個: 節点 1 (0.000, 0.000); ...\n"), std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("report r.json: 0 elements\n"), std::string::npos) << r.out;
+  const std::string json = bytesOf("r.json");
+  EXPECT_NE(json.find("\"nodes_without_element\": [\n    1,"), std::string::npos) << json;
+
+  // A faultless formation adds no line; a report before any formation is refused.
+  r = run("--load grid.M3W --form");
+  EXPECT_EQ(r.out.find("\n  "), std::string::npos) << r.out;
+  r = run("--load grid.M3W --report r2.json");
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.out.find("--report: 要素の成形"), std::string::npos) << r.out;
+  EXPECT_FALSE(exists("r2.json"));
+}
+
 TEST_F(Batch, UsageErrorsRunNothing) {
   for (const char* args :
        {"--save x.M3W --bogus", "--save x.M3W --line 1 2 3", "--save x.M3W --snap-eps 1",
