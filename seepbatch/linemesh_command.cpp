@@ -34,8 +34,8 @@ struct Action {
 
 const std::map<std::string, size_t>& actionArity() {
   static const std::map<std::string, size_t> arity = {
-      {"--load", 1},       {"--load-mesh", 1},    {"--line", 4},     {"--form", 0},
-      {"--save", 1},       {"--save-mesh", 1},    {"--save-m2w", 1}, {"--save-voka", 1},
+      {"--load", 1},       {"--load-mesh", 1},     {"--line", 4},     {"--form", 0},
+      {"--save", 1},       {"--save-mesh", 1},     {"--save-m2w", 1}, {"--save-voka", 1},
       {"--plot-lines", 1}, {"--plot-elements", 1}, {"--report", 1}};
   return arity;
 }

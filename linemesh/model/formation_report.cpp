@@ -62,8 +62,8 @@ std::vector<std::string> faultLines(const FormationReport& report, const LineNet
   addFaultLine(lines, "要素のないセル", report.cellsWithoutElement, listed, [&](const Face& f) {
     char area[40];
     std::snprintf(area, sizeof area, " 面積 %.3f", f.area);
-    return nodeList(f.corners.data(), f.corners.data() + f.corners.size()) +
-           at(net, f.corners[0]) + area;
+    return nodeList(f.corners.data(), f.corners.data() + f.corners.size()) + at(net, f.corners[0]) +
+           area;
   });
   addFaultLine(lines, "要素のない節点", report.nodesWithoutElement, listed,
                [&](int k) { return nodeList(&k, &k + 1) + at(net, k); });

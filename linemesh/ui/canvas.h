@@ -3,8 +3,10 @@
 // on an off-screen image; tests record the commands.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace linemesh::ui {
 
@@ -44,6 +46,9 @@ class Canvas {
   /// The outline of a rectangle with corners (x1, y1) and (x2, y2), filled
   /// unless the fill style is clear.
   virtual void rectangle(int x1, int y1, int x2, int y2) = 0;
+  /// Fills the region inside the closed rings with the fill colour, no
+  /// outline; a ring inside another is left out (even-odd), so holes stay.
+  virtual void fillRings(const std::vector<std::vector<std::array<int, 2>>>& rings) = 0;
   /// UTF-8 text with its top left corner at (x, y), in black.
   virtual void textOut(int x, int y, const std::string& text) = 0;
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "common/errors.h"
 #include "common/numbers.h"
@@ -18,6 +19,30 @@ std::string trimmed(const std::string& s) {
   if (first == std::string::npos) return {};
   const auto last = s.find_last_not_of(" \t");
   return s.substr(first, last - first + 1);
+}
+
+/// The message after a formation that left something out: the counts, a line
+/// for each kind of fault with its first places, and the element angles.
+std::string describeFormation(const LineNetwork& net, const FormationReport& r) {
+  constexpr int kListed = 5;
+  char text[160];
+  std::snprintf(text, sizeof text, "要素：%d（三角形 %d、四角形 %d）\n", r.elements, r.triangles,
+                r.quadrilaterals);
+  std::string message = text;
+  for (const std::string& line : faultLines(r, net, kListed)) message += line + "\n";
+  if (r.elements > 0) {
+    std::snprintf(text, sizeof text, "内角: 最小 %.1f°、最大 %.1f°", r.minAngle, r.maxAngle);
+    message += text;
+    if (!r.worstElements.empty()) {
+      const ElementAngles& w = r.worstElements.front();
+      std::snprintf(text, sizeof text, "（最も歪んだ要素 %d: %.1f°〜%.1f°）", w.element, w.minAngle,
+                    w.maxAngle);
+      message += text;
+    }
+    message += "\n";
+  }
+  message += "要素のないセルは要素図に黄色で、どの要素にも属さない線は灰色で示します。";
+  return message;
 }
 
 }  // namespace
@@ -131,6 +156,7 @@ void LineEditor::redraw() {
   view_.Disp();
   bandShown_ = false;
   panel.nodes = view_.nodeCaption();
+  panel.elements = view_.elementCaption();
 }
 
 // ---- modes -----------------------------------------------------------------
@@ -564,12 +590,18 @@ void LineEditor::Yoso1Click() {
   pressedMode = 0;
   DrawFlag = false;
   view_.frame = true;
+  formationMessage.clear();
   net_.formElements();
+  const FormationReport report = reportFormation(net_);
+  view_.marks = FormationMarks::of(net_, report);
+  formationMessage = report.faultless() ? std::string() : describeFormation(net_, report);
   modified = true;
   redraw();
 }
 
 void LineEditor::networkLoaded() {
+  view_.marks = {};
+  formationMessage.clear();
   view_.fitExtents();
   view_.zoomAll();
   view_.centre();

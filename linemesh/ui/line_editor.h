@@ -22,7 +22,8 @@ struct Panel {
   std::string connect = "自由";  // lblConnect
   std::string det;               // Label5: determinant of the last crossing test
   std::string editXo, editYo, editX1, editY1;
-  std::string nodes = "節点：0";  // LabelNode
+  std::string nodes = "節点：0";     // LabelNode
+  std::string elements = "要素：0";  // LabelElement
 };
 
 class LineEditor {
@@ -51,6 +52,8 @@ class LineEditor {
   int horzBar = 0, vertBar = 0;
   /// Set by every change of the network; cleared by the window after saving.
   bool modified = false;
+  /// After 要素の成形: what it left out, for a message box; empty when nothing was.
+  std::string formationMessage;
 
   /// Start-up state of the model, the view and the modes; draws.
   void start();

@@ -139,7 +139,11 @@ void MainWindow::buildMenus() {
   addAction(file, "M2W1", QStringLiteral("M2Wの保存"), [this] { files_.M2W1Click(); });
   addAction(file, "M3WPlot1", QStringLiteral("M3Wのプロット"), [this] { files_.M3WPlot1Click(); });
   file->addSeparator();
-  addAction(file, "Yoso1", QStringLiteral("要素の成形"), [this] { editor_.Yoso1Click(); });
+  addAction(file, "Yoso1", QStringLiteral("要素の成形"), [this] {
+    editor_.Yoso1Click();
+    sync();  // the elements are seen behind the message
+    if (!editor_.formationMessage.empty()) dialogs_->message(editor_.formationMessage);
+  });
   addAction(file, "Plot1", QStringLiteral("要素図プロット"), [this] { files_.Plot1Click(); });
   QMenu* dat = file->addMenu(QStringLiteral("DAT保存"));
   dat->setObjectName("DAT1");
@@ -242,7 +246,7 @@ QWidget* MainWindow::buildPanel() {
           [this] { run([&] { editor_.btnLine2Click(); }); });
   row->addWidget(btnLine2_);
   labelNode_ = label("LabelNode", QStringLiteral("節点：0"), 80);
-  label("LabelElement", QStringLiteral("LabelElement"), 0);
+  labelElement_ = label("LabelElement", QStringLiteral("要素：0"), 0);
   row->addStretch(1);
   setTabOrder(editXo_, editYo_);
   setTabOrder(editYo_, editX1_);
@@ -299,6 +303,7 @@ void MainWindow::sync() {
   text(lblConnect_, ed.panel.connect);
   text(label5_, ed.panel.det);
   text(labelNode_, ed.panel.nodes);
+  text(labelElement_, ed.panel.elements);
   auto box = [](QLineEdit* e, const std::string& s) {
     const QString q = QString::fromStdString(s);
     if (e && e->text() != q) e->setText(q);

@@ -87,7 +87,7 @@ class MainWindow : public QMainWindow {
   QScrollBar* horzBar_ = nullptr;
   QScrollBar* vertBar_ = nullptr;
   QLabel *lblXPos_ = nullptr, *lblYPos_ = nullptr, *lblSnap_ = nullptr, *lblConnect_ = nullptr;
-  QLabel *label5_ = nullptr, *labelNode_ = nullptr;
+  QLabel *label5_ = nullptr, *labelNode_ = nullptr, *labelElement_ = nullptr;
   QLineEdit *editXo_ = nullptr, *editYo_ = nullptr, *editX1_ = nullptr, *editY1_ = nullptr;
   QPushButton* btnLine2_ = nullptr;
   int shownCursor_ = 0;

@@ -1,5 +1,6 @@
 #include "linemesh/ui/qt_canvas.h"
 
+#include <QPainterPath>
 #include <algorithm>
 
 namespace linemesh::ui {
@@ -80,6 +81,20 @@ void QtCanvas::rectangle(int x1, int y1, int x2, int y2) {
   applyPen(p);
   applyFill(p);
   p.drawRect(QRect(x1, y1, x2 - x1, y2 - y1));
+}
+
+void QtCanvas::fillRings(const std::vector<std::vector<std::array<int, 2>>>& rings) {
+  QPainterPath path;
+  path.setFillRule(Qt::OddEvenFill);
+  for (const auto& ring : rings) {
+    QPolygon polygon;
+    for (const auto& [x, y] : ring) polygon << QPoint(x, y);
+    path.addPolygon(polygon);
+    path.closeSubpath();
+  }
+  QPainter& p = painter();
+  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  p.fillPath(path, toQColor(tools().fillColor));
 }
 
 void QtCanvas::textOut(int x, int y, const std::string& text) {

@@ -27,6 +27,7 @@ class QtCanvas : public Canvas {
   void line(int x1, int y1, int x2, int y2) override;
   void ellipse(int x1, int y1, int x2, int y2) override;
   void rectangle(int x1, int y1, int x2, int y2) override;
+  void fillRings(const std::vector<std::vector<std::array<int, 2>>>& rings) override;
   void textOut(int x, int y, const std::string& text) override;
 
  private:

@@ -85,6 +85,7 @@ void View::Disp() {
   canvas_.setPenWidth(1);
   cr = 2.2 / gscale;
   gCls();
+  if (frame) drawCellMarks();
 
   for (int k = 1; k <= net_.NUMNP; ++k) {
     const NodeRecord& n = net_.Node[k];
@@ -112,6 +113,7 @@ void View::Disp() {
     }
     gTextOut(sx / corners, sy / corners, 0.0, std::to_string(e), 1);
   }
+  for (const auto& [x1, y1, x2, y2] : marks.looseLines) gLine(x1, y1, x2, y2, kLooseLineColor);
   canvas_.setPenWidth(3);
   for (int e = 1; e <= net_.NE; ++e) {
     if (net_.KN[e] >= 0) continue;
@@ -126,6 +128,48 @@ void View::Disp() {
 }
 
 std::string View::nodeCaption() const { return "節点：" + std::to_string(net_.NUMNP); }
+
+std::string View::elementCaption() const {
+  int elements = 0;
+  for (int e = 1; e <= net_.NE; ++e) elements += net_.KN[e] == 3 || net_.KN[e] == 4;
+  return "要素：" + std::to_string(elements);
+}
+
+FormationMarks FormationMarks::of(const LineNetwork& net, const FormationReport& report) {
+  FormationMarks marks;
+  auto ring = [&net](const std::vector<int>& walk) {
+    Ring r;
+    for (int k : walk) r.push_back({net.Node[k].X, net.Node[k].Y});
+    return r;
+  };
+  for (const Face& f : report.cellsWithoutElement) {
+    std::vector<Ring> rings{ring(f.corners)};
+    for (const auto& hole : f.holes) rings.push_back(ring(hole));
+    marks.cells.push_back(std::move(rings));
+  }
+  // After formation a line's flag is the number of elements it is a side of.
+  for (int j = 1; j <= net.NUMEL; ++j) {
+    const LineRecord& l = net.Elem[j];
+    if (l.Flag != 0) continue;
+    const NodeRecord &a = net.Node[l.N1], &b = net.Node[l.N2];
+    marks.looseLines.push_back({a.X, a.Y, b.X, b.Y});
+  }
+  return marks;
+}
+
+void View::drawCellMarks() {
+  if (marks.cells.empty()) return;
+  canvas_.setFillColor(kCellWarningColor);
+  canvas_.setFillStyle(FillStyle::Solid);
+  for (const auto& cell : marks.cells) {
+    std::vector<std::vector<std::array<int, 2>>> rings;
+    for (const FormationMarks::Ring& r : cell) {
+      rings.emplace_back();
+      for (const auto& [x, y] : r) rings.back().push_back({toPixelX(x), toPixelY(y)});
+    }
+    canvas_.fillRings(rings);
+  }
+}
 
 void View::gCls() {
   canvas_.setFillColor(0xFFFFFF);

@@ -5,8 +5,11 @@
 // scroll bars.
 #pragma once
 
+#include <array>
 #include <string>
+#include <vector>
 
+#include "linemesh/model/formation_report.h"
 #include "linemesh/model/network.h"
 #include "linemesh/ui/canvas.h"
 
@@ -14,6 +17,23 @@ namespace linemesh::ui {
 
 /// The colour table: index = colour modulo 14.
 Rgb tableColor(int color);
+
+/// What the element view marks after a formation that left something out:
+/// the cells without element (each an outer ring and its holes) and the lines
+/// that are no element's side, in world coordinates so that later edits of the
+/// tables cannot make them point elsewhere.
+struct FormationMarks {
+  using Ring = std::vector<std::array<double, 2>>;
+  std::vector<std::vector<Ring>> cells;
+  std::vector<std::array<double, 4>> looseLines;
+
+  /// The marks of the formation whose result the tables hold.
+  static FormationMarks of(const LineNetwork& net, const FormationReport& report);
+};
+
+/// Light warning colour of the cells without element, and grey of the loose lines.
+inline constexpr Rgb kCellWarningColor = 0xFFE08A;
+inline constexpr int kLooseLineColor = 10;
 
 class View {
  public:
@@ -26,6 +46,7 @@ class View {
   double cx = 0.0, cy = 0.0;  // centre of the surface in pixels
   double cr = 0.5;            // node marker radius in world units
   bool frame = false;         // true: the formed elements are shown instead of the lines
+  FormationMarks marks;       // drawn with the elements
 
   /// The size of the area that holds the surface (the pan steps use it).
   void setBoxSize(int w, int h);
@@ -47,6 +68,8 @@ class View {
   void Disp();
   /// "節点：" and the node count, as shown after every redraw.
   std::string nodeCaption() const;
+  /// "要素：" and the number of triangles and quadrilaterals.
+  std::string elementCaption() const;
 
   // Drawing primitives in world coordinates.
   void gCls();
@@ -82,6 +105,8 @@ class View {
   void fitExtents();
 
  private:
+  /// Fills the cells without element of marks.
+  void drawCellMarks();
   /// Scales the window about its centre (xmed, ymed).
   void scaleWindow(double factor);
 

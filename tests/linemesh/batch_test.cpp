@@ -82,10 +82,10 @@ TEST_F(Batch, TypedLinesSnapAndSplit) {
 
 TEST_F(Batch, FormationNamesItsFaultsAndWritesItsReport) {
   // A square whose bottom side has a node in its middle, beside a pentagon.
-  Outcome r = run(
-      "--line 0 0 1 0 --line 1 0 2 0 --line 2 0 2 2 --line 2 2 0 2 --line 0 2 0 0 "
-      "--line 10 0 12 0 --line 12 0 12.6 1.9 --line 12.6 1.9 11 3 --line 11 3 9.4 1.9 "
-      "--line 9.4 1.9 10 0 --form --report r.json");
+  Outcome r =
+      run("--line 0 0 1 0 --line 1 0 2 0 --line 2 0 2 2 --line 2 2 0 2 --line 0 2 0 0 "
+          "--line 10 0 12 0 --line 12 0 12.6 1.9 --line 12.6 1.9 11 3 --line 11 3 9.4 1.9 "
+          "--line 9.4 1.9 10 0 --form --report r.json");
   ASSERT_EQ(r.code, 0) << r.out;
   EXPECT_NE(r.out.find("\n  五角形のセル（線で分割してください） 1 個: 節点 "), std::string::npos)
       << r.out;

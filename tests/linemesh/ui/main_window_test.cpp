@@ -139,7 +139,7 @@ TEST_F(WindowTest, CaptionsMenusAndToolBar) {
   EXPECT_EQ(widget<QLabel>("lblSnap")->text(), QStringLiteral("ONSNAP"));
   EXPECT_EQ(widget<QLabel>("lblConnect")->text(), QStringLiteral("自由"));
   EXPECT_EQ(widget<QLabel>("LabelNode")->text(), QStringLiteral("節点：0"));
-  EXPECT_EQ(widget<QLabel>("LabelElement")->text(), QStringLiteral("LabelElement"));
+  EXPECT_EQ(widget<QLabel>("LabelElement")->text(), QStringLiteral("要素：0"));
   EXPECT_EQ(widget<QPushButton>("btnLine2")->text(), QStringLiteral("決定"));
   EXPECT_EQ(window->horzScrollBar()->maximum(), 100);
   EXPECT_EQ(window->vertScrollBar()->value(), 50);
@@ -221,6 +221,7 @@ TEST_F(WindowTest, GridFormedAndWrittenAsTheBatchToolWritesIt) {
 
   action("Yoso1")->trigger();
   EXPECT_EQ(net.NE, 4);
+  EXPECT_EQ(widget<QLabel>("LabelElement")->text(), QStringLiteral("要素：4"));
   EXPECT_EQ(window->editor().stage, 0);
   EXPECT_FALSE(action("btnLine")->isChecked());
 
@@ -260,6 +261,43 @@ TEST_F(WindowTest, GridFormedAndWrittenAsTheBatchToolWritesIt) {
     EXPECT_EQ(common::readFileBytes(file(name)), common::readFileBytes((batch / name).string()))
         << name;
   }
+}
+
+TEST_F(WindowTest, AFormationThatLeavesACellOutSaysWhereAndMarksIt) {
+  // A square beside a hexagon: one element, one cell without element.
+  LineNetwork& net = window->network();
+  const double hexagon[6][2] = {{30, 0}, {35, 8.66}, {30, 17.32}, {20, 17.32}, {15, 8.66}, {20, 0}};
+  for (int k = 0; k < 6; ++k)
+    net.drawLine(hexagon[k][0], hexagon[k][1], hexagon[(k + 1) % 6][0], hexagon[(k + 1) % 6][1]);
+  for (auto [x1, y1, x2, y2] :
+       {std::array<double, 4>{0, 0, 10, 0}, {10, 0, 10, 10}, {10, 10, 0, 10}, {0, 10, 0, 0}})
+    net.drawLine(x1, y1, x2, y2);
+  action("Yoso1")->trigger();
+  EXPECT_EQ(widget<QLabel>("LabelElement")->text(), QStringLiteral("要素：1"));
+  ASSERT_EQ(dialogs->messages.size(), 1u);
+  const std::string& m = dialogs->messages[0];
+  EXPECT_EQ(m.rfind("要素：1（三角形 0、四角形 1）\n要素のないセル 1 個: 節点 ", 0), 0u) << m;
+  EXPECT_NE(m.find("要素のない節点 6 個: "), std::string::npos) << m;
+  EXPECT_NE(m.find("内角: 最小 90.0°、最大 90.0°"), std::string::npos) << m;
+
+  // The hexagon is filled in the warning colour; the square stays white.
+  const QImage& image = window->canvas().image();
+  auto colourAt = [&](double x, double y) {
+    return image.pixel(window->view().toPixelX(x), window->view().toPixelY(y)) & 0xFFFFFF;
+  };
+  EXPECT_EQ(colourAt(25, 8), kCellWarningColor);
+  EXPECT_EQ(colourAt(5, 5), 0xFFFFFFu);
+
+  // A faultless formation says nothing.
+  dialogs->messages.clear();
+  window->editor().modified = false;
+  net.NUMNP = net.NUMEL = 0;
+  for (auto [x1, y1, x2, y2] :
+       {std::array<double, 4>{0, 0, 10, 0}, {10, 0, 10, 10}, {10, 10, 0, 10}, {0, 10, 0, 0}})
+    net.drawLine(x1, y1, x2, y2);
+  action("Yoso1")->trigger();
+  EXPECT_TRUE(dialogs->messages.empty());
+  EXPECT_EQ(colourAt(5, 5), 0xFFFFFFu);
 }
 
 TEST_F(WindowTest, ReadingAFileAndItsErrors) {

@@ -9,10 +9,11 @@
 namespace linemesh::ui::testing {
 
 struct Command {
-  std::string kind;  // "fill", "line", "ellipse", "rectangle", "text"
+  std::string kind;  // "fill", "line", "ellipse", "rectangle", "rings", "text"
   int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
   std::string text;
   DrawingTools tools;
+  std::vector<std::vector<std::array<int, 2>>> rings;
 };
 
 class RecordingCanvas : public Canvas {
@@ -24,6 +25,10 @@ class RecordingCanvas : public Canvas {
   void line(int x1, int y1, int x2, int y2) override { add("line", x1, y1, x2, y2); }
   void ellipse(int x1, int y1, int x2, int y2) override { add("ellipse", x1, y1, x2, y2); }
   void rectangle(int x1, int y1, int x2, int y2) override { add("rectangle", x1, y1, x2, y2); }
+  void fillRings(const std::vector<std::vector<std::array<int, 2>>>& rings) override {
+    add("rings", 0, 0, 0, 0);
+    commands.back().rings = rings;
+  }
   void textOut(int x, int y, const std::string& text) override {
     add("text", x, y, x, y);
     commands.back().text = text;
@@ -41,7 +46,11 @@ class RecordingCanvas : public Canvas {
 
  private:
   void add(const char* kind, int x1, int y1, int x2, int y2) {
-    commands.push_back(Command{kind, x1, y1, x2, y2, {}, tools()});
+    Command c;
+    c.kind = kind;
+    c.x1 = x1, c.y1 = y1, c.x2 = x2, c.y2 = y2;
+    c.tools = tools();
+    commands.push_back(std::move(c));
   }
   int w_, h_;
 };

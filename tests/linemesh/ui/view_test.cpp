@@ -265,5 +265,28 @@ TEST_F(ViewTest, DispShowsElementsWithNumbersAndFaultyCellsInThickRed) {
   EXPECT_EQ(canvas.tools().penWidth, 1);
 }
 
+TEST_F(ViewTest, MarksOfAFormationAreFilledFirstAndLooseLinesDrawnGrey) {
+  net.appendNode(0, 0);
+  FormationMarks::Ring outer{{0, 0}, {10, 0}, {10, 10}}, hole{{2, 1}, {8, 1}, {8, 7}};
+  view.marks.cells = {{outer, hole}};
+  view.marks.looseLines = {{0, 0, 5, 5}};
+  view.Disp();  // the line view shows no marks
+  EXPECT_TRUE(canvas.ofKind("rings").empty());
+  canvas.commands.clear();
+  view.frame = true;
+  view.Disp();
+  ASSERT_GE(canvas.commands.size(), 4u);
+  EXPECT_EQ(canvas.commands[0].kind, "fill");  // the white background
+  const testing::Command& rings = canvas.commands[1];
+  ASSERT_EQ(rings.kind, "rings");
+  EXPECT_EQ(rings.tools.fillColor, kCellWarningColor);
+  ASSERT_EQ(rings.rings.size(), 2u);
+  EXPECT_EQ(rings.rings[1][2], (std::array<int, 2>{view.toPixelX(8), view.toPixelY(7)}));
+  EXPECT_EQ(canvas.commands[2].kind, "ellipse");  // then the nodes
+  const auto lines = canvas.ofKind("line");
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].tools.penColor, tableColor(kLooseLineColor));
+}
+
 }  // namespace
 }  // namespace linemesh::ui
