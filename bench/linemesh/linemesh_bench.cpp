@@ -1,7 +1,8 @@
-// Timing of renumbering, the sorts, element formation and line splitting on
+// Timing of renumbering, the sorts, element formation, its report and line splitting on
 // networks near the tables' capacity.
 #include <benchmark/benchmark.h>
 
+#include "linemesh/model/formation_report.h"
 #include "linemesh/model/network.h"
 #include "literal_network.h"
 #include "test_networks.h"
@@ -60,6 +61,20 @@ void BM_FormElements(benchmark::State& state) {
   formed.formElements();
   state.counters["elements"] = formed.NE;
 }
+// The faces of the formed network, and formation with its report.
+void BM_FindFaces(benchmark::State& state) {
+  LineNetwork formed = capacityNetwork();
+  formed.formElements();
+  for (auto _ : state) benchmark::DoNotOptimize(linemesh::findFaces(formed).size());
+  counters(state, formed);
+  state.counters["faces"] = static_cast<double>(linemesh::findFaces(formed).size());
+}
+void BM_FormElementsAndReport(benchmark::State& state) {
+  timed<LineNetwork>(state, capacityNetwork(), [](LineNetwork& n) {
+    n.formElements();
+    benchmark::DoNotOptimize(linemesh::reportFormation(n).elements);
+  });
+}
 void BM_FormElementsSmall(benchmark::State& state) {
   timed<LineNetwork>(state, smallNetwork(), [](LineNetwork& n) { n.formElements(); });
 }
@@ -96,6 +111,8 @@ BENCHMARK(BM_ReNum)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_YSort)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_XSort)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FormElements)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindFaces)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FormElementsAndReport)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FormElementsSmall)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LiteralFormElementsSmall)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_XCheckAcross2000)->Unit(benchmark::kMillisecond);

@@ -115,23 +115,25 @@ std::vector<Face> findFaces(const LineNetwork& net) {
   std::iota(parent.begin(), parent.end(), 0);
   for (const auto& [a, b] : sides) parent[findRoot(parent, a)] = findRoot(parent, b);
 
-  // Every walk, started from its smallest directed side.
-  std::vector<int> order(count);
-  std::iota(order.begin(), order.end(), 0);
-  std::sort(order.begin(), order.end(),
-            [&](int p, int q) { return std::pair(from(p), to(p)) < std::pair(from(q), to(q)); });
+  // Every walk, started from its smallest directed side: the sides taken by
+  // first node, then by second node.
   std::vector<Walk> walks;
   std::vector<char> walked(count, 0);
-  for (int h0 : order) {
-    if (walked[h0]) continue;
-    Walk w;
-    for (int h = h0; !walked[h]; h = next(h)) {
-      walked[h] = 1;
-      w.nodes.push_back(from(h));
+  std::vector<int> leaving;
+  for (int k = 1; k <= net.NUMNP; ++k) {
+    leaving.assign(around.begin() + start[k], around.begin() + start[k + 1]);
+    std::sort(leaving.begin(), leaving.end(), [&](int p, int q) { return to(p) < to(q); });
+    for (int h0 : leaving) {
+      if (walked[h0]) continue;
+      Walk w;
+      for (int h = h0; !walked[h]; h = next(h)) {
+        walked[h] = 1;
+        w.nodes.push_back(from(h));
+      }
+      w.twiceArea = twiceSignedArea(net, w.nodes);
+      w.part = findRoot(parent, w.nodes.front());
+      walks.push_back(std::move(w));
     }
-    w.twiceArea = twiceSignedArea(net, w.nodes);
-    w.part = findRoot(parent, w.nodes.front());
-    walks.push_back(std::move(w));
   }
 
   // The walk of least signed area in each part goes round it clockwise: its
@@ -147,7 +149,7 @@ std::vector<Face> findFaces(const LineNetwork& net) {
     if (outerOf[walks[i].part] == i) continue;
     faceWalk.push_back(i);
     Face f;
-    f.corners = walks[i].nodes;
+    f.corners = std::move(walks[i].nodes);  // outer walks stay for the hole search
     f.area = walks[i].twiceArea / 2;
     faces.push_back(std::move(f));
   }
