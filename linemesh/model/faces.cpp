@@ -75,6 +75,16 @@ double twiceSignedArea(const LineNetwork& net, const std::vector<int>& walk) {
   return sum;
 }
 
+int faceContaining(const LineNetwork& net, const std::vector<Face>& faces, double x, double y) {
+  for (size_t f = 0; f < faces.size(); ++f) {
+    if (!inside(net, faces[f].corners, x, y)) continue;
+    bool inHole = false;
+    for (const auto& hole : faces[f].holes) inHole = inHole || inside(net, hole, x, y);
+    if (!inHole) return static_cast<int>(f);
+  }
+  return -1;
+}
+
 std::vector<Face> findFaces(const LineNetwork& net) {
   const std::vector<std::pair<int, int>> sides = distinctSides(net);
   // Directed sides: 2s runs from the smaller node of side s, 2s + 1 back.

@@ -34,6 +34,10 @@ struct Face {
 /// then second node) of their walk, which starts at that side.
 std::vector<Face> findFaces(const LineNetwork& net);
 
+/// The face that contains the point (inside its outer walk and inside none of
+/// its holes), or -1. A point on a line belongs to either side.
+int faceContaining(const LineNetwork& net, const std::vector<Face>& faces, double x, double y);
+
 /// Twice the signed area of a closed walk of nodes (counter-clockwise positive).
 double twiceSignedArea(const LineNetwork& net, const std::vector<int>& walk);
 

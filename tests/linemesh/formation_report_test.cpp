@@ -91,6 +91,16 @@ TEST(Faces, PartsInsideAFaceAreHolesOfTheInnermostFace) {
   ASSERT_EQ(faces[3].holes.size(), 1u);
   EXPECT_LT(twiceSignedArea(net, faces[2].holes[0]), 0.0);  // clockwise
   EXPECT_DOUBLE_EQ(twiceSignedArea(net, faces[3].holes[0]), -72.0);
+
+  // A point picks the face whose region holds it, holes excluded.
+  const std::pair<std::array<double, 2>, double> picks[] = {
+      {{5, 5}, 4.0}, {{3, 3}, 32.0}, {{1, 9}, 64.0}, {{20.5, 0.5}, 1.0}};
+  for (const auto& [point, area] : picks) {
+    const int f = faceContaining(net, faces, point[0], point[1]);
+    ASSERT_GE(f, 0);
+    EXPECT_DOUBLE_EQ(faces[f].area, area);
+  }
+  EXPECT_EQ(faceContaining(net, faces, 15, 5), -1);
 }
 
 TEST(Faces, CountAndAreasAgreeWithEulerOnAJitteredGrid) {
