@@ -20,7 +20,9 @@ namespace {
 // times faster than the default on large sections and leaves no triangle,
 // but it halves and then splits every line, so it cannot leave a line whole;
 // where one must stay whole (next to a face that is not meshed) the simple
-// recombination is used, which leaves a few triangles. One thread, so that
+// recombination is used, which leaves a few triangles; the same where lines
+// lie inside a face, which the full-quad recombination does not follow
+// cleanly. One thread, so that
 // the same input gives the same mesh.
 constexpr double kAlgorithm = 6;
 constexpr double kFullQuadRecombination = 2;
@@ -132,6 +134,14 @@ WalkParts splitWalk(const std::vector<int>& walk) {
   return parts;
 }
 
+/// Twice the signed area of a loop of directed sides.
+double loopArea(const LineNetwork& net, const std::vector<std::array<int, 2>>& loop) {
+  double sum = 0.0;
+  for (const auto& [u, v] : loop)
+    sum += net.Node[u].X * net.Node[v].Y - net.Node[v].X * net.Node[u].Y;
+  return sum;
+}
+
 /// The angle at c turned clockwise from the ray to p to the ray to q, degrees:
 /// the inner angle of a counter-clockwise walk p, c, q.
 double angleAt(std::array<double, 2> p, std::array<double, 2> c, std::array<double, 2> q) {
@@ -239,11 +249,35 @@ AutoMeshResult autoMesh(LineNetwork& net, const AutoMeshRequest& request) {
   const double estimate = work.NUMNP + meshedArea / (h * h);
   if (estimate > 2.0 * kNodeCapacity) refuseCapacity(h, static_cast<long>(estimate), -1);
 
+  // Each meshed face as the loops of a plane surface, its outer loop first,
+  // and the lines inside it.
+  std::vector<WalkParts> boundaries;
+  bool innerLines = false;
+  for (size_t f = 0; f < faces.size(); ++f) {
+    if (role[f] != Role::Mesh) continue;
+    WalkParts parts = splitWalk(faces[f].corners);
+    // A part joined to the face's boundary by a line is walked with it: its
+    // loop goes clockwise, the outer loop counter-clockwise.
+    std::stable_partition(parts.loops.begin(), parts.loops.end(),
+                          [&](const auto& loop) { return loopArea(work, loop) > 0; });
+    if (parts.loops.empty() || loopArea(work, parts.loops.front()) <= 0 ||
+        (parts.loops.size() > 1 && loopArea(work, parts.loops[1]) > 0))
+      throw common::Error("自動メッシュ: 節点 " + std::to_string(faces[f].corners.front()) +
+                          " の面の外周がひとつに定まりません");
+    for (const auto& hole : faces[f].holes) {
+      WalkParts h = splitWalk(hole);
+      parts.loops.insert(parts.loops.end(), h.loops.begin(), h.loops.end());
+      parts.inner.insert(parts.inner.end(), h.inner.begin(), h.inner.end());
+    }
+    innerLines = innerLines || !parts.inner.empty();
+    boundaries.push_back(std::move(parts));
+  }
+  bool allDivisible = true;
+  for (const auto& [side, divisible] : used) allDivisible = allDivisible && divisible;
+
   MeshedFaces meshed;
   try {
-    bool allDivisible = true;
-    for (const auto& [side, divisible] : used) allDivisible = allDivisible && divisible;
-    GmshSession session(allDivisible);
+    GmshSession session(allDivisible && !innerLines);
     namespace geo = gmsh::model::geo;
     // Lines by slot, each once: curve tag = line slot.
     std::unordered_map<Side, int, SideHash> curveOf;
@@ -268,25 +302,19 @@ AutoMeshResult autoMesh(LineNetwork& net, const AutoMeshRequest& request) {
     };
     std::vector<std::pair<int, std::vector<int>>> embedded;  // surface, curves
     std::vector<int> surfaces;
-    for (size_t f = 0; f < faces.size(); ++f) {
-      if (role[f] != Role::Mesh) continue;
+    for (const WalkParts& parts : boundaries) {
       std::vector<int> wires;
-      std::vector<int> inner;
-      auto addWalk = [&](const std::vector<int>& walk) {
-        WalkParts parts = splitWalk(walk);
-        for (const auto& loop : parts.loops) {
-          std::vector<int> curves;
-          for (const auto& [u, v] : loop) curves.push_back(signedCurve(u, v));
-          wires.push_back(geo::addCurveLoop(curves));
-        }
-        for (const Side& s : parts.inner) inner.push_back(curveOf.at(s));
-      };
-      addWalk(faces[f].corners);
-      if (wires.size() != 1) throw common::Error("自動メッシュ: 面の外周がひとつに定まりません");
-      for (const auto& hole : faces[f].holes) addWalk(hole);
+      for (const auto& loop : parts.loops) {
+        std::vector<int> curves;
+        for (const auto& [u, v] : loop) curves.push_back(signedCurve(u, v));
+        wires.push_back(geo::addCurveLoop(curves));
+      }
       const int surface = geo::addPlaneSurface(wires);
       surfaces.push_back(surface);
-      if (!inner.empty()) embedded.push_back({surface, inner});
+      if (parts.inner.empty()) continue;
+      std::vector<int> inner;
+      for (const Side& s : parts.inner) inner.push_back(curveOf.at(s));
+      embedded.push_back({surface, inner});
     }
     geo::synchronize();
     for (const auto& [surface, curves] : embedded) gmsh::model::mesh::embed(1, curves, 2, surface);

@@ -93,6 +93,11 @@ TEST(AutoMesh, EveryFaceOfTheseSectionsIsCoveredByGoodElements) {
        join({polygon({{0, 0}, {30, 0}, {30, 6}, {0, 4}}),
              polygon({{0, 4}, {30, 6}, {30, 12}, {10, 12}})}),
        1.5, 2},
+      // Lines inside a face are followed by the mesh.
+      {"a line with a free end inside",
+       join({rectangle(0, 0, 10, 10), {{0, 0, 3, 3}, {3, 3, 4, 5}}}), 1.0, 1},
+      {"a part joined to the boundary by a line",
+       join({rectangle(0, 0, 10, 10), rectangle(4, 4, 6, 6), {{0, 0, 4, 4}}}), 1.0, 2},
       {"thin wall in the ground", join({rectangle(0, 0, 40, 30), rectangle(19.7, 8, 20.3, 30)}),
        1.0, 2},
   };
