@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <string>
 
 #include "bench/meshcond/capacity_model.h"
 #include "meshcond/ui/editor.h"
@@ -44,6 +45,12 @@ void BM_PenClickSteps(benchmark::State& state) {
   }
   state.counters["steps"] = static_cast<double>(editor.history.steps());
   state.counters["history_bytes"] = static_cast<double>(bytes);
+  // The image of the whole model that a step holds while it runs.
+  common::ModelParts parts;
+  addModelParts(*model, parts);
+  std::string image;
+  for (size_t i = 0; i < parts.size(); ++i) parts[i].save(image);
+  state.counters["model_image_bytes"] = static_cast<double>(image.size());
 }
 BENCHMARK(BM_PenClickSteps)->Iterations(100)->Unit(benchmark::kMillisecond);
 

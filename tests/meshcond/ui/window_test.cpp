@@ -378,7 +378,9 @@ TEST_F(WindowTest, EscapeEndsTheAreaBand) {
   child<QLineEdit>("EditMat")->setText(QStringLiteral("5"));
   clickAt(-1, -1);
   ASSERT_TRUE(window.editor().view.DrawFlag);
-  QTest::keyClick(window.drawingArea(), Qt::Key_Escape);
+  QLineEdit* editElem = child<QLineEdit>("EditElem");
+  editElem->setFocus();  // where Enter in EditMat leaves the focus
+  QTest::keyClick(editElem, Qt::Key_Escape);
   EXPECT_FALSE(window.editor().view.DrawFlag);
   clickAt(4, 3);  // starts a new band: nothing assigned
   EXPECT_EQ(m.MAT[1], 1);
