@@ -25,29 +25,43 @@ class NullCanvas : public Canvas {
   void rectangle(Pixel, Pixel, Colour) override {}
 };
 
+/// The editor on the capacity model in an edit mode, clicking at model points.
+struct ClickBench {
+  explicit ClickBench(int mode) {
+    editor.view.setSize(1000, 500);
+    editor.resetViewToModel();
+    editor.setMode(mode);
+  }
+  void click(double x, double y) {
+    Pixel p = editor.view.toScreen(x, y);
+    editor.mousePress(p.x, p.y, MouseButton::Left, canvas);
+  }
+  void report(benchmark::State& state) const {
+    state.counters["steps"] = static_cast<double>(editor.history.steps());
+    state.counters["history_bytes"] = static_cast<double>(editor.history.bytes());
+  }
+
+  std::unique_ptr<AnalysisModel> model =
+      std::make_unique<AnalysisModel>(meshcond::bench::conditionedModel());
+  ConditionEditor editor{*model};
+  NullCanvas canvas;
+};
+
 /// A hundred pen clicks, each giving one element another material: time per
 /// click (search, change, step); the bytes the hundred steps hold.
 void BM_PenClickSteps(benchmark::State& state) {
-  auto model = std::make_unique<AnalysisModel>(meshcond::bench::conditionedModel());
-  ConditionEditor editor(*model);
-  editor.view.setSize(1000, 500);
-  editor.resetViewToModel();
-  NullCanvas canvas;
-  editor.setMode(kModeMaterial);
-  size_t bytes = 0;
+  ClickBench bench(kModeMaterial);
+  const AnalysisModel& m = *bench.model;
   int material = 1;
   for (auto _ : state) {
-    editor.EditMat = std::to_string(++material % 50 + 1);
-    int e = 1 + material * 197 % model->NUMEL;
-    Pixel p = editor.view.toScreen(model->Gx[e], model->Gy[e]);
-    editor.mousePress(p.x, p.y, MouseButton::Left, canvas);
-    bytes = editor.history.bytes();
+    bench.editor.EditMat = std::to_string(++material % 50 + 1);
+    int e = 1 + material * 197 % m.NUMEL;
+    bench.click(m.Gx[e], m.Gy[e]);
   }
-  state.counters["steps"] = static_cast<double>(editor.history.steps());
-  state.counters["history_bytes"] = static_cast<double>(bytes);
+  bench.report(state);
   // The image of the whole model that a step holds while it runs.
   common::ModelParts parts;
-  addModelParts(*model, parts);
+  addModelParts(*bench.model, parts);
   std::string image;
   for (size_t i = 0; i < parts.size(); ++i) parts[i].save(image);
   state.counters["model_image_bytes"] = static_cast<double>(image.size());
@@ -56,22 +70,13 @@ BENCHMARK(BM_PenClickSteps)->Iterations(100)->Unit(benchmark::kMillisecond);
 
 /// A hundred rainfall-node clicks, each growing the list by one node.
 void BM_RainfallClickSteps(benchmark::State& state) {
-  auto model = std::make_unique<AnalysisModel>(meshcond::bench::conditionedModel());
-  ConditionEditor editor(*model);
-  editor.view.setSize(1000, 500);
-  editor.resetViewToModel();
-  NullCanvas canvas;
-  editor.setMode(kModeRainfall);
-  size_t bytes = 0;
+  ClickBench bench(kModeRainfall);
   int n = 0;
   for (auto _ : state) {
     n += 97;
-    Pixel p = editor.view.toScreen(model->X[n], model->Y[n]);
-    editor.mousePress(p.x, p.y, MouseButton::Left, canvas);
-    bytes = editor.history.bytes();
+    bench.click(bench.model->X[n], bench.model->Y[n]);
   }
-  state.counters["steps"] = static_cast<double>(editor.history.steps());
-  state.counters["history_bytes"] = static_cast<double>(bytes);
+  bench.report(state);
 }
 BENCHMARK(BM_RainfallClickSteps)->Iterations(100)->Unit(benchmark::kMillisecond);
 

@@ -9,10 +9,6 @@ namespace meshcond {
 
 namespace {
 
-bool validNode(const AnalysisModel& model, int n) {
-  return n >= 1 && n <= model.NUMNP && static_cast<size_t>(n) < model.X.size();
-}
-
 /// The first count entries of a 1-based list.
 std::vector<int32_t> entriesOf(const std::vector<int32_t>& table, int count) {
   std::vector<int32_t> out;
@@ -101,7 +97,7 @@ int ELSelect(AnalysisModel& model, double x1, double y1, double x2, double y2, i
   for (int e = 1; e <= count; ++e) {
     for (int c = 1; c <= 4; ++c) {
       int n = model.KI[e][c];
-      if (n <= 0 || !validNode(model, n)) continue;
+      if (n <= 0 || !model.hasNode(n)) continue;
       double x = model.X[n], y = model.Y[n];
       if (x1 < x && x < x2 && y1 < y && y < y2) {
         if (setMaterial(model, e, k)) ++changed;

@@ -7,12 +7,8 @@ namespace meshcond::ui {
 
 namespace {
 
-bool validNode(const AnalysisModel& model, int n) {
-  return n >= 1 && n <= model.NUMNP && static_cast<size_t>(n) < model.X.size();
-}
-
 bool inTriangle(const AnalysisModel& model, int a, int b, int c, double x, double y) {
-  if (!validNode(model, a) || !validNode(model, b) || !validNode(model, c)) return false;
+  if (!model.hasNode(a) || !model.hasNode(b) || !model.hasNode(c)) return false;
   return pointInTriangle(model.X[a], model.Y[a], model.X[b], model.Y[b], model.X[c], model.Y[c], x,
                          y);
 }
