@@ -42,15 +42,20 @@ void ConditionEditor::step(const std::function<std::string()>& change) {
   history.commit(name);
 }
 
-void ConditionEditor::undo(Canvas& canvas) {
-  view.endBand();
-  history.undo();
-  redraw(canvas);
-}
+void ConditionEditor::undo(Canvas& canvas) { moveInHistory(&common::History::undo, canvas); }
 
-void ConditionEditor::redo(Canvas& canvas) {
+void ConditionEditor::redo(Canvas& canvas) { moveInHistory(&common::History::redo, canvas); }
+
+void ConditionEditor::moveInHistory(void (common::History::*move)(), Canvas& canvas) {
   view.endBand();
-  history.redo();
+  Extent mesh = nodeBounds(model);
+  (history.*move)();
+  // A step that changed the mesh (a load that carried conditions over)
+  // shows the whole mesh it leaves, as a load does.
+  Extent now = nodeBounds(model);
+  if (now.xmin != mesh.xmin || now.xmax != mesh.xmax || now.ymin != mesh.ymin ||
+      now.ymax != mesh.ymax)
+    resetViewToModel();
   redraw(canvas);
 }
 

@@ -70,7 +70,8 @@ class ConditionEditor {
   /// The same with the name given by what change did.
   void step(const std::function<std::string()>& change);
 
-  /// Undo and redo of the last step; a rubber band in progress ends; redraws.
+  /// Undo and redo of the last step; a rubber band in progress ends; redraws
+  /// (showing the whole mesh when the step changed the mesh's extent).
   void undo(Canvas& canvas);
   void redo(Canvas& canvas);
 
@@ -103,6 +104,7 @@ class ConditionEditor {
  private:
   void penAction(double x, double y, MouseButton button, Canvas& canvas);
   void bandPress(int X, int Y, MouseButton button, Canvas& canvas);
+  void moveInHistory(void (common::History::*move)(), Canvas& canvas);
   double nodeRadius() const { return 0.01 * (view.xmax - view.xmin); }
 };
 

@@ -9,6 +9,7 @@
 #include "common/text_file.h"
 #include "fake_dialogs.h"
 #include "meshcond/model/mesh_file.h"
+#include "recording_canvas.h"
 #include "tests/support/test_scratch_folder.h"
 
 namespace meshcond::ui {
@@ -284,6 +285,21 @@ TEST_F(FileCommandsTest, ACarriedOverMeshIsAStepAndAnOpenedFileANewHistory) {
   files.ZEPDAT2Click();
   EXPECT_FALSE(editor.history.canUndo());
   EXPECT_FALSE(editor.modified());
+}
+
+TEST_F(FileCommandsTest, UndoingACarriedOverMeshShowsTheMeshBefore) {
+  dialogs.paths.push_back(SEEP_FIXTURE_DIR "/meshcond/MESH.DAT");  // 20 x 10 m
+  files.Mesh1Click();
+  double eps = editor.view.eps;
+  dialogs.paths.push_back(kSection);  // 60 x 12 m
+  files.Mesh1Click();
+  ASSERT_EQ(editor.history.undoName(), kCarryOverStep);
+  EXPECT_NE(editor.view.eps, eps);
+  testing::RecordingCanvas canvas;
+  editor.undo(canvas);
+  EXPECT_EQ(editor.view.eps, eps);  // the picking radius of the mesh shown
+  editor.redo(canvas);
+  EXPECT_NEAR(editor.view.eps, 0.6, 1e-12);
 }
 
 }  // namespace
