@@ -107,6 +107,16 @@ class LineNetwork {
   double CalcDeg(int p1, int p2, int p3) const;
   static void sortNum(int& p1, int& p2, int& p3, int& p4);
 
+  // Editing.
+  /// Removes node n and every live line at it (flags -1; the slots stay until ReNum).
+  void deleteNode(int n);
+  /// Removes line j (flag -1; the slot stays until ReNum).
+  void deleteLine(int j);
+  /// Divides line j into `parts` equal lines: the first keeps slot j, the
+  /// new nodes and the other lines are appended from N1 towards N2. Refused
+  /// whole (common::RangeError) when a table would overflow.
+  void divideLine(int j, int parts);
+
   /// A fresh node at (x, y) appended to the table; its number.
   int appendNode(double x, double y);
   /// A fresh line (N1 = n1, N2 = n2) appended to the table; its number.
