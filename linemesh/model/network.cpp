@@ -9,6 +9,7 @@
 #include <unordered_set>
 
 #include "common/errors.h"
+#include "common/history.h"
 #include "linemesh/model/indexes.h"
 
 namespace linemesh {
@@ -553,6 +554,17 @@ void LineNetwork::divideLine(int j, int parts) {
     prev = node;
   }
   appendLine(prev, b);
+}
+
+void LineNetwork::addTo(common::ModelParts& parts) {
+  parts.add(Node);
+  parts.add(Elem);
+  parts.add(KI);
+  parts.add(KN);
+  parts.add(NUMNP);
+  parts.add(NUMEL);
+  parts.add(NE);
+  for (double* extent : {&xmin, &xmax, &ymin, &ymax}) parts.add(*extent);
 }
 
 void LineNetwork::tidyForSave() {

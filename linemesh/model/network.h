@@ -10,6 +10,10 @@
 #include <cstdint>
 #include <vector>
 
+namespace common {
+class ModelParts;
+}
+
 namespace linemesh {
 
 inline constexpr int kNodeCapacity = 30000;
@@ -116,6 +120,10 @@ class LineNetwork {
   /// new nodes and the other lines are appended from N1 towards N2. Refused
   /// whole (common::RangeError) when a table would overflow.
   void divideLine(int j, int parts);
+
+  /// Every table, count and extent, for the undo history (the snapping
+  /// settings and the last determinant are the view's, not the model's).
+  void addTo(common::ModelParts& parts);
 
   /// A fresh node at (x, y) appended to the table; its number.
   int appendNode(double x, double y);
