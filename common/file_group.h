@@ -1,12 +1,11 @@
-// Writing several files as one group: every file is staged under a
-// temporary name first, then all are renamed into place in the given order.
+// Writing several files as one group: every file is checked and staged under
+// a temporary name first, then all are renamed into place in the given order.
 #pragma once
 
 #include <string>
-#include <utility>
 #include <vector>
 
-namespace meshcond {
+namespace common {
 
 /// One file of a group: its path and its complete bytes.
 struct GroupFile {
@@ -14,9 +13,13 @@ struct GroupFile {
   std::string bytes;
 };
 
-/// Stages every file, then renames them in order. A failure before the
-/// renames (a missing or read-only folder, a target that is a folder) leaves
-/// every target untouched; a failing rename keeps those done before it.
-void writeFileGroup(const std::vector<GroupFile>& files);
+/// Stages every file, then renames them in order. Refused before anything is
+/// written (FileError): a target that is a folder, a target that is the same
+/// file as one of `inputs` (the files the action read; links followed), and
+/// two targets that are the same file. A failure while staging (a missing or
+/// read-only folder, a full disk) leaves every target untouched; a failing
+/// rename keeps those done before it.
+void writeFileGroup(const std::vector<GroupFile>& files,
+                    const std::vector<std::string>& inputs = {});
 
-}  // namespace meshcond
+}  // namespace common
