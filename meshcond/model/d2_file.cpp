@@ -3,10 +3,10 @@
 #include <string>
 
 #include "common/errors.h"
+#include "common/file_group.h"
 #include "common/text_file.h"
 #include "meshcond/model/count_checks.h"
 #include "meshcond/model/field_writer.h"
-#include "common/file_group.h"
 
 namespace meshcond {
 

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "common/errors.h"
+#include "common/file_group.h"
 #include "common/numbers.h"
 #include "common/text_file.h"
 #include "meshcond/model/all_or_nothing.h"
-#include "common/file_group.h"
 #include "meshcond/model/zep_file.h"
 
 namespace meshcond {
