@@ -186,8 +186,12 @@ void Form1::Button1Click() {
     EditDXFName->clear();
     return;
   }
-  EditDXFName->setText(*chosen);
-  EditM2WName->setText(QString::fromStdString(m3wNameFor(chosen->toStdString())));
+  setDxfFile(*chosen);
+}
+
+void Form1::setDxfFile(const QString& path) {
+  EditDXFName->setText(path);
+  EditM2WName->setText(QString::fromStdString(m3wNameFor(path.toStdString())));
 }
 
 void Form1::spdConvertClick() {
@@ -204,7 +208,7 @@ void Form1::spdConvertClick() {
       const BusyCursor busy;
       model = convertDxfFile(dxfPath, settings);
       DispXY(model);
-      txtPath = writeOutputs(model, m3wPath);
+      txtPath = writeOutputs(model, m3wPath, dxfPath);
     }
     statusLine->setText(QString("節点 %1、線 %2 を書き出しました: %3, %4")
                             .arg(model.NNODE)

@@ -272,6 +272,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
+void MainWindow::openFile(const std::string& path) {
+  run([this, &path] { files_.openPath(path); });
+}
+
 void MainWindow::run(const std::function<void()>& handler) {
   try {
     handler();
