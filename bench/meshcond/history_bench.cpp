@@ -7,6 +7,7 @@
 #include <string>
 
 #include "bench/meshcond/capacity_model.h"
+#include "meshcond/model/model_parts.h"
 #include "meshcond/ui/editor.h"
 
 namespace {

@@ -4,6 +4,7 @@
 #include "common/errors.h"
 #include "common/numbers.h"
 #include "meshcond/model/assignments.h"
+#include "meshcond/model/model_parts.h"
 #include "meshcond/ui/picking.h"
 
 namespace meshcond::ui {

@@ -1,8 +1,8 @@
 // The condition editor's main-window logic without a window: edit modes,
 // tools, the pen and area actions, the rubber band, the mouse readout and
 // the undo history. The window forwards its events here and shows the texts
-// kept here; the model's tables change only through the model library's
-// operations, each change one step of the history.
+// kept here. What the pen and the area tool change is the model library's
+// (meshcond/model/assignments.h); every change is a step of the history.
 #pragma once
 
 #include <functional>
@@ -10,7 +10,6 @@
 
 #include "common/history.h"
 #include "meshcond/model/analysis_model.h"
-#include "meshcond/model/model_parts.h"
 #include "meshcond/ui/canvas.h"
 #include "meshcond/ui/drawing.h"
 #include "meshcond/ui/view.h"
