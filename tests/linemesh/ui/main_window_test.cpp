@@ -35,6 +35,8 @@ class FakeDialogs : public Dialogs {
   std::vector<FileDialogState> asked;
   std::vector<std::string> messages;
   int questions = 0;
+  std::deque<std::optional<AutoMeshChoice>> autoMeshChoices;
+  std::vector<AutoMeshChoice> autoMeshProposals;
 
   std::optional<std::string> openFile(const FileDialogState& d) override { return next(d); }
   std::optional<std::string> saveFile(const FileDialogState& d) override { return next(d); }
@@ -46,6 +48,13 @@ class FakeDialogs : public Dialogs {
     Answer a = answers.front();
     answers.pop_front();
     return a;
+  }
+  std::optional<AutoMeshChoice> askAutoMesh(const AutoMeshChoice& proposal) override {
+    autoMeshProposals.push_back(proposal);
+    if (autoMeshChoices.empty()) return std::nullopt;
+    auto c = autoMeshChoices.front();
+    autoMeshChoices.pop_front();
+    return c;
   }
 
  private:
@@ -115,7 +124,8 @@ TEST_F(WindowTest, CaptionsMenusAndToolBar) {
     file << (a->isSeparator() ? QStringLiteral("-") : a->text());
   }
   EXPECT_EQ(file, (QStringList{"読み込み(&L)", "MESH.DAT", "保存(&S)", "M2Wの保存", "M3Wのプロット",
-                               "-", "要素の成形", "要素図プロット", "DAT保存", "-", "終了(&X)"}));
+                               "-", "要素の成形", "自動メッシュ...", "要素図プロット", "DAT保存",
+                               "-", "終了(&X)"}));
   QStringList dat;
   for (QAction* a : widget<QMenu>("DAT1")->actions()) {
     dat << (a->isSeparator() ? QStringLiteral("-") : a->text());
@@ -130,8 +140,9 @@ TEST_F(WindowTest, CaptionsMenusAndToolBar) {
   for (QAction* a : window->toolBar()->actions()) {
     tools << (a->isSeparator() ? QStringLiteral("|") : a->text());
   }
-  EXPECT_EQ(tools, (QStringList{"線", "削除", "分割", "|", "OnSnap", "直交", "|", "拡大", "縮小",
-                                "全体", "|", "部分", "拡大", "|", "左", "右", "上", "下"}));
+  EXPECT_EQ(tools, (QStringList{"線",   "削除", "分割", "|",    "自動", "|", "OnSnap",
+                                "直交", "|",    "拡大", "縮小", "全体", "|", "部分",
+                                "拡大", "|",    "左",   "右",   "上",   "下"}));
   EXPECT_EQ(action("Load1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
   EXPECT_EQ(action("Save1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
   EXPECT_EQ(action("Exit1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -298,6 +309,73 @@ TEST_F(WindowTest, AFormationThatLeavesACellOutSaysWhereAndMarksIt) {
   action("Yoso1")->trigger();
   EXPECT_TRUE(dialogs->messages.empty());
   EXPECT_EQ(colourAt(5, 5), 0xFFFFFFu);
+}
+
+TEST_F(WindowTest, AutoMeshDialogAndPickingFaces) {
+  // Two squares of 40 side by side.
+  LineNetwork& net = window->network();
+  for (auto [x1, y1, x2, y2] : {std::array<double, 4>{0, 0, 80, 0},
+                                {0, 40, 80, 40},
+                                {0, 0, 0, 40},
+                                {40, 0, 40, 40},
+                                {80, 0, 80, 40}})
+    net.drawLine(x1, y1, x2, y2);
+  const int lines = net.NUMEL;
+  auto* status = widget<QLabel>("lblStatus");
+  auto* meshPicked = widget<QPushButton>("btnMeshPicked");
+  const QImage& image = window->canvas().image();
+  auto colourAt = [&](double x, double y) {
+    return image.pixel(window->view().toPixelX(x), window->view().toPixelY(y)) & 0xFFFFFF;
+  };
+
+  // Cancelled, then a size that is no size: nothing changes.
+  dialogs->autoMeshChoices = {std::nullopt, AutoMeshChoice{"0", false}};
+  action("AutoMesh1")->trigger();
+  action("AutoMesh1")->trigger();
+  ASSERT_EQ(dialogs->messages.size(), 1u);
+  EXPECT_NE(dialogs->messages[0].find("0 より大きい数"), std::string::npos) << dialogs->messages[0];
+  EXPECT_EQ(net.NUMEL, lines);
+  EXPECT_EQ(window->editor().stage, 1);
+  ASSERT_EQ(dialogs->autoMeshProposals.size(), 2u);
+  EXPECT_EQ(dialogs->autoMeshProposals[0].size, "1.0");
+  EXPECT_FALSE(dialogs->autoMeshProposals[0].clickedFaces);
+
+  // クリックした面 from the tool button: the button stays pressed while picking.
+  dialogs->autoMeshChoices = {AutoMeshChoice{"0.5", true}};
+  clickButton("btnAutoMesh");
+  EXPECT_EQ(dialogs->autoMeshProposals[2].size, "0");  // the dialog shows what was typed last
+  EXPECT_TRUE(action("btnAutoMesh")->isChecked());
+  EXPECT_FALSE(action("btnLine")->isChecked());
+  EXPECT_TRUE(meshPicked->isVisible());
+  EXPECT_TRUE(status->text().contains(QStringLiteral("（0 面）"))) << status->text().toStdString();
+  clickAt(pixelOf(20, 20));
+  EXPECT_EQ(colourAt(10, 30), kPickedFaceColor);
+  EXPECT_EQ(colourAt(60, 30), 0xFFFFFFu);
+  EXPECT_TRUE(status->text().contains(QStringLiteral("（1 面）")));
+  clickAt(pixelOf(30, 10));  // picked again: unpicked
+  EXPECT_EQ(colourAt(10, 30), 0xFFFFFFu);
+
+  // Enter with nothing picked says so and keeps picking; Esc ends it.
+  QTest::keyClick(window->surface(), Qt::Key_Return);
+  ASSERT_EQ(dialogs->messages.size(), 2u);
+  EXPECT_NE(dialogs->messages[1].find("選ばれていません"), std::string::npos);
+  EXPECT_TRUE(window->editor().picking());
+  clickAt(pixelOf(60, 20));
+  QTest::keyClick(window->surface(), Qt::Key_Escape);
+  EXPECT_FALSE(window->editor().picking());
+  EXPECT_TRUE(action("btnLine")->isChecked());
+  EXPECT_FALSE(meshPicked->isVisible());
+  EXPECT_TRUE(status->text().isEmpty());
+  EXPECT_EQ(colourAt(60, 30), 0xFFFFFFu);
+
+  // A right click ends it too.
+  dialogs->autoMeshChoices = {AutoMeshChoice{"0.5", true}};
+  action("AutoMesh1")->trigger();
+  clickAt(pixelOf(60, 20));
+  clickAt(pixelOf(60, 20), Qt::RightButton);
+  EXPECT_FALSE(window->editor().picking());
+  EXPECT_EQ(net.NUMEL, lines);
+  EXPECT_FALSE(window->editor().modified);
 }
 
 TEST_F(WindowTest, ReadingAFileAndItsErrors) {
