@@ -12,6 +12,7 @@
 #include "linemesh/files/plots.h"
 #include "linemesh/files/report_file.h"
 #include "linemesh/files/voka_file.h"
+#include "linemesh/model/auto_mesh.h"
 #include "linemesh/model/formation_report.h"
 #include "linemesh/model/network.h"
 #include "seepbatch/commands.h"
@@ -20,8 +21,9 @@ namespace seepbatch {
 
 const char* const kLinemeshUsage =
     "  seepbatch linemesh [--snap-eps E] ACTION...\n      --load F  --load-mesh F  --line X1 Y1 X2 "
-    "Y2  --form  --report F  --save F\n      --save-mesh F  --save-m2w F  --save-voka F  "
-    "--plot-lines F  --plot-elements F\n";
+    "Y2  --auto-mesh SIZE\n      --auto-mesh-at X Y SIZE  --form  --report F  --save F  "
+    "--save-mesh F"
+    "\n      --save-m2w F  --save-voka F  --plot-lines F  --plot-elements F\n";
 
 namespace {
 
@@ -34,9 +36,10 @@ struct Action {
 
 const std::map<std::string, size_t>& actionArity() {
   static const std::map<std::string, size_t> arity = {
-      {"--load", 1},       {"--load-mesh", 1},     {"--line", 4},     {"--form", 0},
-      {"--save", 1},       {"--save-mesh", 1},     {"--save-m2w", 1}, {"--save-voka", 1},
-      {"--plot-lines", 1}, {"--plot-elements", 1}, {"--report", 1}};
+      {"--load", 1},        {"--load-mesh", 1},     {"--line", 4},     {"--form", 0},
+      {"--save", 1},        {"--save-mesh", 1},     {"--save-m2w", 1}, {"--save-voka", 1},
+      {"--plot-lines", 1},  {"--plot-elements", 1}, {"--report", 1},   {"--auto-mesh", 1},
+      {"--auto-mesh-at", 3}};
   return arity;
 }
 
@@ -87,6 +90,20 @@ std::string runAction(Session& session, const Action& a) {
     for (int i = 0; i < 4; ++i) v[i] = common::toReal(a.args[i], {"--line", 0, i + 1});
     net.drawLine(v[0], v[1], v[2], v[3]);
     return "line: " + counts(net, false);
+  }
+  if (a.name == "--auto-mesh" || a.name == "--auto-mesh-at") {
+    std::vector<double> v;
+    for (size_t i = 0; i < a.args.size(); ++i)
+      v.push_back(common::toReal(a.args[i], {a.name, 0, static_cast<int>(i) + 1}));
+    linemesh::AutoMeshRequest request{v.back(), {}};
+    if (v.size() == 3) request.at.push_back({v[0], v[1]});
+    const linemesh::AutoMeshResult r = linemesh::autoMesh(net, request);
+    std::string text = a.name.substr(2) + ": " + std::to_string(r.facesMeshed) + " faces meshed, " +
+                       std::to_string(r.facesKept) + " kept, " + std::to_string(r.nodesAdded) +
+                       " nodes and " + std::to_string(r.linesAdded) + " lines added; " +
+                       counts(net, false);
+    if (!r.warning.empty()) text += "\n  " + r.warning;
+    return text;
   }
   if (a.name == "--form") {
     net.formElements();

@@ -105,6 +105,29 @@ TEST_F(Batch, FormationNamesItsFaultsAndWritesItsReport) {
   EXPECT_FALSE(exists("r2.json"));
 }
 
+TEST_F(Batch, AutomaticMeshingOfEveryFaceOrOfThePickedOne) {
+  const std::string square = "--line 0 0 10 0 --line 10 0 10 10 --line 10 10 0 10 --line 0 10 0 0 ";
+  Outcome r = run(square + "--auto-mesh 1 --form --save-mesh m.DAT");
+  ASSERT_EQ(r.code, 0) << r.out;
+  EXPECT_NE(r.out.find("\nauto-mesh: 1 faces meshed, 0 kept, "), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find(" quadrilaterals, 0 five-corner cells)\nsave-mesh"), std::string::npos)
+      << r.out;
+  EXPECT_TRUE(exists("m.DAT"));
+  r = run(square + "--auto-mesh 1 --form --save-mesh m2.DAT");  // the same bytes every run
+  ASSERT_EQ(r.code, 0) << r.out;
+  EXPECT_EQ(bytesOf("m.DAT"), bytesOf("m2.DAT"));
+
+  r = run(square + "--auto-mesh-at 5 5 2");
+  ASSERT_EQ(r.code, 0) << r.out;
+  EXPECT_NE(r.out.find("\nauto-mesh-at: 1 faces meshed, "), std::string::npos) << r.out;
+  for (const char* args : {"--auto-mesh-at 20 20 1", "--auto-mesh 0", "--auto-mesh x"}) {
+    SCOPED_TRACE(args);
+    r = run(square + args);
+    EXPECT_EQ(r.code, 1) << r.out;
+    EXPECT_NE(r.out.find("linemesh --auto-mesh"), std::string::npos) << r.out;
+  }
+}
+
 TEST_F(Batch, UsageErrorsRunNothing) {
   for (const char* args :
        {"--save x.M3W --bogus", "--save x.M3W --line 1 2 3", "--save x.M3W --snap-eps 1",
