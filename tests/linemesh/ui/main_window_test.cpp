@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -376,6 +377,55 @@ TEST_F(WindowTest, AutoMeshDialogAndPickingFaces) {
   EXPECT_FALSE(window->editor().picking());
   EXPECT_EQ(net.NUMEL, lines);
   EXPECT_FALSE(window->editor().modified);
+
+  // メッシュ作成 meshes the picked square. Its side is divided, so the other
+  // square is a cell without element now, and the formation report says so.
+  dialogs->autoMeshChoices = {AutoMeshChoice{"5", true}};
+  action("AutoMesh1")->trigger();
+  clickAt(pixelOf(20, 20));
+  QTest::mouseClick(meshPicked, Qt::LeftButton);
+  const int elements = net.NE;
+  EXPECT_GE(elements, 64);  // sides of 5 at most on a square of 40
+  ASSERT_EQ(dialogs->messages.size(), 3u);
+  EXPECT_EQ(dialogs->messages[2].rfind(QString("要素：%1（").arg(elements).toStdString(), 0), 0u);
+  EXPECT_NE(dialogs->messages[2].find("要素のないセル 1 個"), std::string::npos);
+  EXPECT_EQ(status->text(), QString("自動メッシュ: %1 要素（1 面）").arg(elements));
+  EXPECT_EQ(widget<QLabel>("LabelElement")->text(), QString("要素：%1").arg(elements));
+  EXPECT_FALSE(window->editor().picking());
+  EXPECT_FALSE(meshPicked->isVisible());
+  EXPECT_EQ(window->editor().stage, 0);
+  EXPECT_TRUE(window->editor().modified);
+  EXPECT_EQ(colourAt(60, 30), kCellWarningColor);
+  EXPECT_NE(colourAt(11.3, 27.7), kPickedFaceColor);
+}
+
+TEST_F(WindowTest, AutoMeshOfEveryFaceIsFormedAndAFailureChangesNothing) {
+  LineNetwork& net = window->network();
+  for (auto [x1, y1, x2, y2] :
+       {std::array<double, 4>{0, 0, 10, 0}, {10, 0, 10, 10}, {10, 10, 0, 10}, {0, 10, 0, 0}})
+    net.drawLine(x1, y1, x2, y2);
+  const int nodes = net.NUMNP, lines = net.NUMEL;
+  dialogs->autoMeshChoices = {AutoMeshChoice{"0.001", false}, AutoMeshChoice{"0.5", false}};
+  action("AutoMesh1")->trigger();  // far beyond the tables
+  ASSERT_EQ(dialogs->messages.size(), 1u);
+  EXPECT_NE(dialogs->messages[0].find("容量"), std::string::npos) << dialogs->messages[0];
+  EXPECT_EQ(net.NUMNP, nodes);
+  EXPECT_EQ(net.NUMEL, lines);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  EXPECT_FALSE(window->editor().modified);
+
+  action("AutoMesh1")->trigger();
+  EXPECT_EQ(dialogs->messages.size(), 1u);  // the formation left nothing out
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  const FormationReport report = reportFormation(net);
+  EXPECT_TRUE(report.faultless());
+  EXPECT_GE(report.elements, 400);  // sides of 0.5 at most on a square of 10
+  EXPECT_EQ(report.elements, net.NE);
+  EXPECT_EQ(widget<QLabel>("lblStatus")->text(),
+            QString("自動メッシュ: %1 要素（1 面）").arg(report.elements));
+  EXPECT_EQ(window->editor().stage, 0);
+  EXPECT_TRUE(window->view().frame);
+  EXPECT_TRUE(window->editor().modified);
 }
 
 TEST_F(WindowTest, ReadingAFileAndItsErrors) {
