@@ -634,8 +634,8 @@ double meshSizeOf(const std::string& text) {
     size = 0.0;
   }
   if (!(size > 0.0) || !std::isfinite(size)) {
-    throw common::RangeError("要素の大きさは 0 より大きい数（m）で入力してください: \"" + text +
-                             "\"");
+    throw common::RangeError("要素の大きさは 0 より大きい数（m）で入力してください: 「" + text +
+                             "」");
   }
   return size;
 }
@@ -679,8 +679,7 @@ void LineEditor::showPicks() {
   view_.pickedFaces.clear();
   for (const Face& face : picker_.faces(net_)) view_.pickedFaces.push_back(ringsOf(net_, face));
   char text[200];
-  std::snprintf(text, sizeof text,
-                "自動メッシュ（%g m）: 面をクリックして選択（%zu 面）、Enter で作成、Esc で中止",
+  std::snprintf(text, sizeof text, "自動メッシュ %g m: 選んだ面 %zu、Enter で作成、Esc で中止",
                 pickingSize_, view_.pickedFaces.size());
   panel.status = text;
 }

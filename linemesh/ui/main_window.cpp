@@ -261,14 +261,16 @@ QWidget* MainWindow::buildPanel() {
   row->addWidget(btnLine2_);
   labelNode_ = label("LabelNode", QStringLiteral("節点：0"), 80);
   labelElement_ = label("LabelElement", QStringLiteral("要素：0"), 0);
-  lblStatus_ = label("lblStatus", "", 0);
   btnMeshPicked_ = new QPushButton(QStringLiteral("メッシュ作成"), panel);
   btnMeshPicked_->setObjectName("btnMeshPicked");
   btnMeshPicked_->setVisible(false);
   connect(btnMeshPicked_, &QPushButton::clicked, this,
           [this] { run([&] { autoMesh([&] { return editor_.autoMeshPicked(); }); }); });
   row->addWidget(btnMeshPicked_);
-  row->addStretch(1);
+  lblStatus_ = label("lblStatus", "", 0);
+  // A long status is cut at the window's edge; it never widens the window.
+  lblStatus_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  row->setStretchFactor(lblStatus_, 1);
   setTabOrder(editXo_, editYo_);
   setTabOrder(editYo_, editX1_);
   setTabOrder(editX1_, editY1_);
@@ -314,6 +316,7 @@ void MainWindow::showFormation() {
 }
 
 void MainWindow::autoMeshClick() {
+  sync();  // the tool button pressed only while picking, also behind the dialog
   const std::optional<AutoMeshChoice> choice = dialogs_->askAutoMesh(autoMeshChoice_);
   if (!choice) return;
   autoMeshChoice_ = *choice;

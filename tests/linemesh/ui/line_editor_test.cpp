@@ -491,13 +491,12 @@ TEST_F(FacePickingTest, ClicksPickAndUnpickFacesAndTheyAreHighlighted) {
   EXPECT_EQ(editor.pressedMode, 5);
   EXPECT_EQ(editor.cursor, 4);
   EXPECT_FALSE(view.frame);
-  EXPECT_NE(editor.panel.status.find("（0 面）"), std::string::npos) << editor.panel.status;
-  EXPECT_NE(editor.panel.status.find("0.5 m"), std::string::npos) << editor.panel.status;
+  EXPECT_EQ(editor.panel.status, "自動メッシュ 0.5 m: 選んだ面 0、Enter で作成、Esc で中止");
 
   leftAt(10, 10);
   leftAt(30, 10);
   EXPECT_EQ(pickedSpans(), (Spans{{0, 20}, {20, 40}}));
-  EXPECT_NE(editor.panel.status.find("（2 面）"), std::string::npos) << editor.panel.status;
+  EXPECT_NE(editor.panel.status.find("選んだ面 2、"), std::string::npos) << editor.panel.status;
   canvas.commands.clear();
   leftAt(5, 15);  // another point of the first face unpicks it
   EXPECT_EQ(pickedSpans(), (Spans{{20, 40}}));
@@ -542,7 +541,8 @@ TEST_F(FacePickingTest, PicksFollowNewLinesAndSurviveAnAreaSelection) {
 
   editor.startPicking(2.0);  // chosen again: the picks stay, the size changes
   EXPECT_EQ(editor.picker().points().size(), 2u);
-  EXPECT_NE(editor.panel.status.find("2 m"), std::string::npos) << editor.panel.status;
+  EXPECT_EQ(editor.panel.status.rfind("自動メッシュ 2 m: 選んだ面 2、", 0), 0u)
+      << editor.panel.status;
 }
 
 TEST_F(FacePickingTest, OtherModesFormationAndLoadingEndThePicking) {

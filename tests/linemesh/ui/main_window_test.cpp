@@ -342,17 +342,21 @@ TEST_F(WindowTest, AutoMeshDialogAndPickingFaces) {
   EXPECT_FALSE(dialogs->autoMeshProposals[0].clickedFaces);
 
   // クリックした面 from the tool button: the button stays pressed while picking.
+  const int width = window->width();
   dialogs->autoMeshChoices = {AutoMeshChoice{"0.5", true}};
   clickButton("btnAutoMesh");
+  QApplication::processEvents();
+  EXPECT_EQ(window->width(), width);  // the long status does not widen the window
   EXPECT_EQ(dialogs->autoMeshProposals[2].size, "0");  // the dialog shows what was typed last
   EXPECT_TRUE(action("btnAutoMesh")->isChecked());
   EXPECT_FALSE(action("btnLine")->isChecked());
   EXPECT_TRUE(meshPicked->isVisible());
-  EXPECT_TRUE(status->text().contains(QStringLiteral("（0 面）"))) << status->text().toStdString();
+  EXPECT_TRUE(status->text().contains(QStringLiteral("選んだ面 0、")))
+      << status->text().toStdString();
   clickAt(pixelOf(20, 20));
   EXPECT_EQ(colourAt(10, 30), kPickedFaceColor);
   EXPECT_EQ(colourAt(60, 30), 0xFFFFFFu);
-  EXPECT_TRUE(status->text().contains(QStringLiteral("（1 面）")));
+  EXPECT_TRUE(status->text().contains(QStringLiteral("選んだ面 1、")));
   clickAt(pixelOf(30, 10));  // picked again: unpicked
   EXPECT_EQ(colourAt(10, 30), 0xFFFFFFu);
 
