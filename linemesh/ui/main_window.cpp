@@ -201,6 +201,9 @@ void MainWindow::buildToolBar() {
   toolBar_->addSeparator();
   add(
       "btnAutoMesh", QStringLiteral("自動"), [this] { autoMeshClick(); }, true);
+  // Shown while picking faces.
+  add("btnMeshPicked", QStringLiteral("メッシュ作成"),
+      [this] { autoMesh([&] { return editor_.autoMeshPicked(); }); });
   toolBar_->addSeparator();
   add(
       "btnOnSnap", QStringLiteral("OnSnap"), [this] { editor_.btnOnSnapClick(); }, true);
@@ -261,12 +264,6 @@ QWidget* MainWindow::buildPanel() {
   row->addWidget(btnLine2_);
   labelNode_ = label("LabelNode", QStringLiteral("節点：0"), 80);
   labelElement_ = label("LabelElement", QStringLiteral("要素：0"), 0);
-  btnMeshPicked_ = new QPushButton(QStringLiteral("メッシュ作成"), panel);
-  btnMeshPicked_->setObjectName("btnMeshPicked");
-  btnMeshPicked_->setVisible(false);
-  connect(btnMeshPicked_, &QPushButton::clicked, this,
-          [this] { run([&] { autoMesh([&] { return editor_.autoMeshPicked(); }); }); });
-  row->addWidget(btnMeshPicked_);
   lblStatus_ = label("lblStatus", "", 0);
   // A long status is cut at the window's edge; it never widens the window.
   lblStatus_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -373,7 +370,7 @@ void MainWindow::sync() {
   text(labelNode_, ed.panel.nodes);
   text(labelElement_, ed.panel.elements);
   text(lblStatus_, ed.panel.status);
-  if (btnMeshPicked_) btnMeshPicked_->setVisible(ed.picking());
+  if (auto* a = findChild<QAction*>("btnMeshPicked")) a->setVisible(ed.picking());
   auto box = [](QLineEdit* e, const std::string& s) {
     const QString q = QString::fromStdString(s);
     if (e && e->text() != q) e->setText(q);

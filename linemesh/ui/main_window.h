@@ -98,7 +98,6 @@ class MainWindow : public QMainWindow {
   QLineEdit *editXo_ = nullptr, *editYo_ = nullptr, *editX1_ = nullptr, *editY1_ = nullptr;
   QPushButton* btnLine2_ = nullptr;
   QLabel* lblStatus_ = nullptr;
-  QPushButton* btnMeshPicked_ = nullptr;
   AutoMeshChoice autoMeshChoice_;
   int shownCursor_ = 0;
 };
