@@ -186,8 +186,12 @@ void Form1::Button1Click() {
     EditDXFName->clear();
     return;
   }
-  EditDXFName->setText(*chosen);
-  EditM2WName->setText(QString::fromStdString(m3wNameFor(chosen->toStdString())));
+  setDxfFile(*chosen);
+}
+
+void Form1::setDxfFile(const QString& path) {
+  EditDXFName->setText(path);
+  EditM2WName->setText(QString::fromStdString(m3wNameFor(path.toStdString())));
 }
 
 void Form1::spdConvertClick() {

@@ -43,6 +43,9 @@ class Form1 : public QWidget {
 
   /// "....": choose the DXF file and propose the output name.
   void Button1Click();
+  /// The DXF file and the proposed output name, as "...." sets them (a file
+  /// named on the command line).
+  void setDxfFile(const QString& path);
   /// "変換": read, cut, preview and write; stops at the first error.
   void spdConvertClick();
   /// "終了": closes the window, which ends the program.

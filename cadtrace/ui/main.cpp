@@ -18,5 +18,7 @@ int main(int argc, char* argv[]) {
 
   cadtrace::ui::Form1 form;
   form.show();
+  // A drawing named on the command line, as a file manager passes it.
+  if (QApplication::arguments().size() > 1) form.setDxfFile(QApplication::arguments()[1]);
   return QApplication::exec();
 }

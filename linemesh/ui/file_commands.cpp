@@ -1,5 +1,7 @@
 #include "linemesh/ui/file_commands.h"
 
+#include <cctype>
+
 #include "linemesh/files/m2w_file.h"
 #include "linemesh/files/m3w_file.h"
 #include "linemesh/files/mesh_file.h"
@@ -53,6 +55,19 @@ void FileCommands::MESHDAT1Click() {
   const auto path = askOpen();
   if (!path) return;
   files::readMesh(net_, *path);
+  editor_.networkLoaded();
+}
+
+void FileCommands::openPath(const std::string& path) {
+  std::string extension = path.size() >= 4 ? path.substr(path.size() - 4) : "";
+  for (char& c : extension) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  if (extension == ".DAT") {
+    files::readMesh(net_, path);
+  } else {
+    files::readM3W(net_, path);
+    MeshName = path;
+  }
+  openDialog.fileName = path;
   editor_.networkLoaded();
 }
 

@@ -33,6 +33,10 @@ class FileCommands {
   /// "DAT保存" - "VOKA".
   void VOKA1Click();
 
+  /// A file named on the command line: MESH.DAT when its name ends in .DAT
+  /// (either case), else an M3W file, read as the two open commands read them.
+  void openPath(const std::string& path);
+
   /// With unsaved changes, asks whether to save them (保存, 破棄, キャンセル):
   /// true when the network may be replaced (saved, discarded or unchanged).
   /// Closing and both opens ask it first.

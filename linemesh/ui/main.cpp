@@ -17,5 +17,9 @@ int main(int argc, char** argv) {
   }
   linemesh::ui::MainWindow window;
   window.show();
+  // A file named on the command line (an M3W file or MESH.DAT), as a file
+  // manager passes it.
+  const QStringList arguments = QApplication::arguments();
+  if (arguments.size() > 1) window.openFile(arguments[1].toStdString());
   return QApplication::exec();
 }

@@ -336,6 +336,10 @@ void MainWindow::autoMesh(const std::function<AutoMeshResult()>& mesh) {
   if (!result.warning.empty()) dialogs_->message(result.warning);
 }
 
+void MainWindow::openFile(const std::string& path) {
+  run([this, &path] { files_.openPath(path); });
+}
+
 void MainWindow::run(const std::function<void()>& handler) {
   try {
     handler();

@@ -49,6 +49,9 @@ class MainWindow : public QMainWindow {
   explicit MainWindow(std::unique_ptr<Dialogs> dialogs = nullptr);
   ~MainWindow() override;
 
+  /// Opens a file named on the command line; an error is shown as a message.
+  void openFile(const std::string& path);
+
   LineNetwork& network() { return net_; }
   View& view() { return view_; }
   LineEditor& editor() { return editor_; }

@@ -8,6 +8,7 @@
 #include "common/errors.h"
 #include "linemesh/model/faces.h"
 #include "linemesh/model/formation_report.h"
+#include "linemesh/model/mesh_insert.h"
 #include "test_networks.h"
 
 namespace linemesh {
@@ -168,7 +169,7 @@ TEST(AutoMesh, FailuresLeaveTheNetworkAsItWas) {
       {"negative size", {-1.0, {}}, "0 より大きい数"},
       {"not a number", {std::nan(""), {}}, "0 より大きい数"},
       {"a point in no face", {5.0, {{{500, 500}}}}, "(500, 500) を含む閉じた面がありません"},
-      {"far beyond the tables", {0.5, {}}, "では約 "},
+      {"far beyond the tables", {0.5, {}}, "では節点 約 "},
       {"beyond the tables once meshed", {1.0, {}}, "表の容量"},
   };
   for (const Case& c : cases) {
@@ -181,6 +182,60 @@ TEST(AutoMesh, FailuresLeaveTheNetworkAsItWas) {
     }
     EXPECT_EQ(tablesOf(net), before);
   }
+}
+
+TEST(MeshInsert, AQuadrilateralWithAFlatCornerBecomesTwoTriangles) {
+  LineNetwork net;
+  for (auto [x, y] : {std::pair{0.0, 0.0}, {4.0, 0.0}, {4.0, 2.0}, {2.0, 0.1}})
+    net.appendNode(x, y);  // node 4 makes a corner of about 174 degrees
+  net.appendNode(-1, 0);
+  FaceMesh mesh;
+  mesh.elements = {{1, 2, 3, 4}, {4, 3, 2, 1}, {1, 2, 3}};
+  mesh.newNodes = {{2, -3}};              // node 6
+  mesh.elements.push_back({1, 6, 2, 3});  // an ordinary quadrilateral
+  const auto split = splitFlatQuadrilaterals(net, mesh);
+  ASSERT_EQ(split.size(), 6u);
+  EXPECT_EQ(split[0], (std::vector<int>{4, 1, 2}));  // cut from the flat corner
+  EXPECT_EQ(split[1], (std::vector<int>{4, 2, 3}));
+  EXPECT_EQ(split[2], (std::vector<int>{4, 3, 2}));  // the same, clockwise
+  EXPECT_EQ(split[3], (std::vector<int>{4, 2, 1}));
+  EXPECT_EQ(split[4], (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(split[5], (std::vector<int>{1, 6, 2, 3}));
+}
+
+TEST(MeshInsert, DividedLinesBecomeTheirPiecesAndElementSidesBecomeLines) {
+  // A triangle drawn with its bottom line twice; the mesh puts a node in the
+  // middle of the bottom and splits the triangle in two.
+  LineNetwork net = networkOf(polygon({{0, 0}, {2, 0}, {1, 1}}));
+  net.appendLine(net.Elem[1].N2, net.Elem[1].N1);
+  const int bottom = 1, lines = net.NUMEL;
+  FaceMesh mesh;
+  mesh.newNodes = {{1, 0}};
+  const int middle = net.NUMNP + 1, apex = 3;
+  mesh.lineNodes[bottom] = {middle};
+  mesh.elements = {{net.Elem[bottom].N1, middle, apex}, {middle, net.Elem[bottom].N2, apex}};
+  const InsertedMesh inserted = insertMesh(net, mesh, 1.0);
+  EXPECT_EQ(inserted.nodesAdded, 1);
+  EXPECT_EQ(inserted.elements, 2);
+  EXPECT_EQ(net.NUMEL, lines - 1 + 1 + 1);  // the twin goes; a second piece; the inner side
+  EXPECT_EQ(net.Elem[bottom].N2, middle);
+  net.formElements();
+  EXPECT_TRUE(reportFormation(net).faultless());
+  EXPECT_EQ(net.NE, 2);
+}
+
+TEST(MeshInsert, AMeshBeyondTheTablesIsRefusedBeforeAnythingChanges) {
+  LineNetwork net = networkOf(rectangle(0, 0, 1, 1));
+  const std::vector<std::string> before = tablesOf(net);
+  FaceMesh mesh;
+  mesh.newNodes.assign(kNodeCapacity, {0.5, 0.5});
+  try {
+    insertMesh(net, mesh, 0.25);
+    ADD_FAILURE() << "not refused";
+  } catch (const common::RangeError& e) {
+    EXPECT_NE(std::string(e.what()).find("節点 30004、線 4 になり"), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(tablesOf(net), before);
 }
 
 }  // namespace

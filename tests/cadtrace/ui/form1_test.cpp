@@ -156,6 +156,16 @@ TEST_F(Form1Test, CancelledFileChoiceClearsTheDxfNameOnly) {
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
+TEST_F(Form1Test, ADrawingNamedOnTheCommandLineIsChosenAsByTheButton) {
+  form.setDxfFile("/data/dam.dxf");
+  EXPECT_EQ(edit("EditDXFName")->text(), "/data/dam.dxf");
+  dialogs.answers = {QString("/data/dam.dxf")};
+  const QString proposed = edit("EditM2WName")->text();
+  child<QPushButton>("Button1")->click();
+  EXPECT_EQ(edit("EditM2WName")->text(), proposed);
+  EXPECT_TRUE(proposed.endsWith(".M3W")) << proposed.toStdString();
+}
+
 TEST_F(Form1Test, ActivationPlacesTheWindowOverTheScreenWidth) {
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   form.show();

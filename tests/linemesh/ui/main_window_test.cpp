@@ -432,6 +432,28 @@ TEST_F(WindowTest, AutoMeshOfEveryFaceIsFormedAndAFailureChangesNothing) {
   EXPECT_TRUE(window->editor().modified);
 }
 
+TEST_F(WindowTest, AFileNamedOnTheCommandLineIsOpened) {
+  const std::string grid = std::string(SEEP_FIXTURE_DIR) + "/linemesh/grid2x1.M3W";
+  window->openFile(grid);
+  EXPECT_EQ(window->network().NUMEL, 7);
+  EXPECT_EQ(window->files().MeshName, grid);
+  EXPECT_EQ(widget<QLabel>("LabelNode")->text(), QStringLiteral("節点：6"));
+
+  // A mesh data file by its extension, in either case; a file that does not
+  // read is named in a message and changes nothing.
+  action("Yoso1")->trigger();
+  dialogs->paths = {file("grid.dat")};
+  action("Mesh1")->trigger();
+  window->editor().modified = false;
+  window->openFile(file("missing.M3W"));
+  ASSERT_EQ(dialogs->messages.size(), 1u);
+  EXPECT_NE(dialogs->messages[0].find("missing.M3W"), std::string::npos);
+  window->network().NUMEL = 0;
+  window->openFile(file("grid.dat"));
+  EXPECT_EQ(window->network().NUMEL, 7);
+  EXPECT_EQ(dialogs->messages.size(), 1u);
+}
+
 TEST_F(WindowTest, ReadingAFileAndItsErrors) {
   common::writeTextLines(file("bad.M3W"), {"       2       1", "       1     0.000     x"});
   common::writeTextLines(file("one.M3W"),
