@@ -706,7 +706,7 @@ AutoMeshResult LineEditor::autoMeshPicked() {
 AutoMeshResult LineEditor::autoMeshFaces(const AutoMeshRequest& request) {
   const auto facesBefore = static_cast<int>(findFaces(net_).size());
   const AutoMeshResult result = linemesh::autoMesh(net_, request);
-  // Each meshed face became as many faces as it has elements now.
+  // Each meshed face became its elements, each a face of the network.
   const int made = static_cast<int>(findFaces(net_).size()) - facesBefore + result.facesMeshed;
   Yoso1Click();
   char text[160];
