@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(qt6-base-dev qt6-translations-l10n cmake ninja-build g++ clang libgtest-dev libgmock-dev
-          libbenchmark-dev nlohmann-json3-dev libgmsh-dev fonts-ipafont-gothic xvfb xauth xdotool imagemagick)
+          libbenchmark-dev nlohmann-json3-dev libgmsh-dev dpkg-dev fonts-ipafont-gothic xvfb xauth xdotool imagemagick)
 if [ "${1:-}" = "--fuzz" ]; then packages+=(libclang-rt-14-dev); fi
 
 missing=()

@@ -2,6 +2,7 @@
 // networks near the tables' capacity.
 #include <benchmark/benchmark.h>
 
+#include "common/history.h"
 #include "linemesh/model/formation_report.h"
 #include "linemesh/model/network.h"
 #include "literal_network.h"
@@ -75,6 +76,28 @@ void BM_FormElementsAndReport(benchmark::State& state) {
     benchmark::DoNotOptimize(linemesh::reportFormation(n).elements);
   });
 }
+// The undo history of 100 short lines drawn one by one on a network near the
+// line table's capacity, each crossing a few lines: the bytes the steps keep
+// and the time a step takes with its before and after images.
+void BM_HistoryOf100LineDraws(benchmark::State& state) {
+  static const LineNetwork start = linemesh::testing::jitteredGrid(123, 8);
+  size_t bytes = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    LineNetwork net = start;
+    common::ModelParts parts;
+    net.addTo(parts);
+    common::History history(parts);
+    state.ResumeTiming();
+    for (int i = 0; i < 100; ++i) {
+      const double x = 10.3 + i, y = 20.2 + (i % 7);
+      history.record("線", [&] { net.drawLine(x, y, x + 0.5, y + 1.6); });
+    }
+    bytes = history.bytes();
+  }
+  state.counters["lines"] = start.NUMEL;
+  state.counters["history_MB"] = static_cast<double>(bytes) / (1024.0 * 1024.0);
+}
 void BM_FormElementsSmall(benchmark::State& state) {
   timed<LineNetwork>(state, smallNetwork(), [](LineNetwork& n) { n.formElements(); });
 }
@@ -113,6 +136,7 @@ BENCHMARK(BM_XSort)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FormElements)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FindFaces)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FormElementsAndReport)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HistoryOf100LineDraws)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FormElementsSmall)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LiteralFormElementsSmall)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_XCheckAcross2000)->Unit(benchmark::kMillisecond);

@@ -9,6 +9,7 @@
 #include <unordered_set>
 
 #include "common/errors.h"
+#include "common/history.h"
 #include "linemesh/model/indexes.h"
 
 namespace linemesh {
@@ -521,6 +522,49 @@ int LineNetwork::drawLine(double x1, double y1, double x2, double y2) {
     NUMEL = oldLines;
     throw;
   }
+}
+
+void LineNetwork::deleteNode(int n) {
+  Node[n].Flag = -1;
+  for (int j = 1; j <= NUMEL; ++j) {
+    LineRecord& e = Elem[j];
+    if (e.Flag >= 0 && (e.N1 == n || e.N2 == n)) e.Flag = -1;
+  }
+}
+
+void LineNetwork::deleteLine(int j) { Elem[j].Flag = -1; }
+
+void LineNetwork::divideLine(int j, int parts) {
+  if (NUMNP + parts - 1 > kNodeCapacity || NUMEL + parts - 1 > kLineCapacity)
+    throw common::RangeError("線 " + std::to_string(j) + " を " + std::to_string(parts) +
+                             " 分割すると表の容量（節点 " + std::to_string(kNodeCapacity) +
+                             "、線 " + std::to_string(kLineCapacity) + "）を超えます");
+  const int a = Elem[j].N1, b = Elem[j].N2;
+  const double ax = Node[a].X, ay = Node[a].Y;
+  const double sx = (Node[b].X - ax) / parts, sy = (Node[b].Y - ay) / parts;
+  int prev = a;
+  for (int i = 1; i <= parts - 1; ++i) {
+    const int node = appendNode(ax + i * sx, ay + i * sy);
+    if (i == 1) {
+      Elem[j].N1 = prev;
+      Elem[j].N2 = node;
+    } else {
+      appendLine(prev, node);
+    }
+    prev = node;
+  }
+  appendLine(prev, b);
+}
+
+void LineNetwork::addTo(common::ModelParts& parts) {
+  parts.add(Node);
+  parts.add(Elem);
+  parts.add(KI);
+  parts.add(KN);
+  parts.add(NUMNP);
+  parts.add(NUMEL);
+  parts.add(NE);
+  for (double* extent : {&xmin, &xmax, &ymin, &ymax}) parts.add(*extent);
 }
 
 void LineNetwork::tidyForSave() {

@@ -10,6 +10,10 @@
 #include <cstdint>
 #include <vector>
 
+namespace common {
+class ModelParts;
+}
+
 namespace linemesh {
 
 inline constexpr int kNodeCapacity = 30000;
@@ -106,6 +110,20 @@ class LineNetwork {
 
   double CalcDeg(int p1, int p2, int p3) const;
   static void sortNum(int& p1, int& p2, int& p3, int& p4);
+
+  // Editing.
+  /// Removes node n and every live line at it (flags -1; the slots stay until ReNum).
+  void deleteNode(int n);
+  /// Removes line j (flag -1; the slot stays until ReNum).
+  void deleteLine(int j);
+  /// Divides line j into `parts` equal lines: the first keeps slot j, the
+  /// new nodes and the other lines are appended from N1 towards N2. Refused
+  /// whole (common::RangeError) when a table would overflow.
+  void divideLine(int j, int parts);
+
+  /// Every table, count and extent, for the undo history (the snapping
+  /// settings and the last determinant are the view's, not the model's).
+  void addTo(common::ModelParts& parts);
 
   /// A fresh node at (x, y) appended to the table; its number.
   int appendNode(double x, double y);

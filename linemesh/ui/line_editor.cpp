@@ -352,15 +352,11 @@ void LineEditor::clickDelete(int x, int y, MouseButton button) {
   }
   if (button == MouseButton::Left) {
     if (SelNode > 0) {
-      net_.Node[SelNode].Flag = -1;
-      for (int j = 1; j <= net_.NUMEL; ++j) {
-        LineRecord& e = net_.Elem[j];
-        if (e.Flag >= 0 && (e.N1 == SelNode || e.N2 == SelNode)) e.Flag = -1;
-      }
+      net_.deleteNode(SelNode);
       modified = true;
     }
     if (SelLine > 0) {
-      net_.Elem[SelLine].Flag = -1;
+      net_.deleteLine(SelLine);
       modified = true;
     }
   }
@@ -388,28 +384,7 @@ void LineEditor::clickDivide(int x, int y, MouseButton button) {
 }
 
 void LineEditor::divideLine(int j) {
-  const int parts = DevNum;
-  if (net_.NUMNP + parts - 1 > kNodeCapacity || net_.NUMEL + parts - 1 > kLineCapacity) {
-    throw common::RangeError("dividing line " + std::to_string(j) + " into " +
-                             std::to_string(parts) + " parts exceeds the capacity of " +
-                             std::to_string(kNodeCapacity) + " nodes or " +
-                             std::to_string(kLineCapacity) + " lines");
-  }
-  const int a = net_.Elem[j].N1, b = net_.Elem[j].N2;
-  const double ax = net_.Node[a].X, ay = net_.Node[a].Y;
-  const double sx = (net_.Node[b].X - ax) / parts, sy = (net_.Node[b].Y - ay) / parts;
-  int prev = a;
-  for (int i = 1; i <= parts - 1; ++i) {
-    const int node = net_.appendNode(ax + i * sx, ay + i * sy);
-    if (i == 1) {
-      net_.Elem[j].N1 = prev;
-      net_.Elem[j].N2 = node;
-    } else {
-      net_.appendLine(prev, node);
-    }
-    prev = node;
-  }
-  net_.appendLine(prev, b);
+  net_.divideLine(j, DevNum);
   modified = true;
 }
 

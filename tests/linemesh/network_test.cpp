@@ -224,6 +224,27 @@ TEST(Capacity, ALineThatWouldOverflowATableIsRefusedWhole) {
   }
 }
 
+TEST(Editing, DeletionFlagsAndDivisionAppendsFromTheFirstEnd) {
+  LineNetwork net = networkOf({{0, 0, 9, 0}, {9, 0, 9, 3}, {0, 0, 0, 3}});
+  net.divideLine(1, 3);  // stored from (9, 0) to (0, 0)
+  EXPECT_EQ(linesOf(net).front(), (std::pair<int, int>{2, 5}));
+  EXPECT_EQ(nodeText(net, 5), "6.000,0.000");
+  EXPECT_EQ(nodeText(net, 6), "3.000,0.000");
+  EXPECT_EQ(net.NUMEL, 5);
+  net.deleteNode(2);  // the node at (9, 0): both its lines go
+  EXPECT_EQ(net.Node[2].Flag, -1);
+  EXPECT_EQ(net.Elem[1].Flag, -1);
+  EXPECT_EQ(net.Elem[2].Flag, -1);
+  EXPECT_EQ(net.Elem[3].Flag, 0);
+  net.deleteLine(3);
+  EXPECT_EQ(net.Elem[3].Flag, -1);
+
+  while (net.NUMNP < kNodeCapacity - 1) net.appendNode(100 + net.NUMNP, 0);
+  const auto before = tablesOf(net);
+  EXPECT_THROW(net.divideLine(4, 3), common::RangeError);  // two nodes, room for one
+  EXPECT_EQ(tablesOf(net), before);
+}
+
 TEST(ReNum, DropsShortAndDeletedLinesAndNumbersNodesByFirstUse) {
   LineNetwork net;
   setNodes(net, {{9, 9}, {0, 0}, {0.0001, 0}, {5, 5}, {0.00011, 0}, {5, 5}});
