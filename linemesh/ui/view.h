@@ -28,7 +28,6 @@ FaceRings ringsOf(const LineNetwork& net, const Face& face);
 /// What the element view marks after a formation that left something out:
 /// the cells without element and the lines that are no element's side.
 struct FormationMarks {
-  using Ring = WorldRing;
   std::vector<FaceRings> cells;
   std::vector<std::array<double, 4>> looseLines;
 

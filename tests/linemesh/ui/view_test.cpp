@@ -267,7 +267,7 @@ TEST_F(ViewTest, DispShowsElementsWithNumbersAndFaultyCellsInThickRed) {
 
 TEST_F(ViewTest, MarksOfAFormationAreFilledFirstAndLooseLinesDrawnGrey) {
   net.appendNode(0, 0);
-  FormationMarks::Ring outer{{0, 0}, {10, 0}, {10, 10}}, hole{{2, 1}, {8, 1}, {8, 7}};
+  WorldRing outer{{0, 0}, {10, 0}, {10, 10}}, hole{{2, 1}, {8, 1}, {8, 7}};
   view.marks.cells = {{outer, hole}};
   view.marks.looseLines = {{0, 0, 5, 5}};
   view.Disp();  // the line view shows no marks
@@ -290,7 +290,7 @@ TEST_F(ViewTest, MarksOfAFormationAreFilledFirstAndLooseLinesDrawnGrey) {
 
 TEST_F(ViewTest, PickedFacesAreFilledInBothViewsOverTheFormationMarks) {
   net.appendNode(0, 0);
-  FormationMarks::Ring square{{0, 0}, {10, 0}, {10, 10}, {0, 10}};
+  WorldRing square{{0, 0}, {10, 0}, {10, 10}, {0, 10}};
   view.marks.cells = {{square}};
   view.pickedFaces = {{square}};
   for (bool frame : {false, true}) {
