@@ -7,17 +7,23 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <cstdio>
 #include <deque>
 #include <filesystem>
+#include <functional>
+#include <utility>
 
 #include "common/text_file.h"
 #include "linemesh/ui/qt_dialogs.h"
@@ -586,6 +592,79 @@ TEST(NameFiltersTest, CaptionsKeepTheirTextAndMatchEitherCase) {
   EXPECT_EQ(nameFilters("メッシュ(*.M3W)|*.M3W|DXF(*.DXF)|*.DXF"),
             (QStringList{"メッシュ(*.M3W *.m3w)", "DXF(*.DXF *.dxf)"}));
   EXPECT_EQ(nameFilters("VOKA.DAT(VK.DAT)|*.DAT"), (QStringList{"VOKA.DAT(VK.DAT) (*.DAT *.dat)"}));
+}
+
+/// Steps taken on modal windows as they open: each step waits for an active
+/// modal window that it matches, then acts on it (which may open the next).
+class ModalSteps {
+ public:
+  using Step = std::pair<std::function<bool(QWidget*)>, std::function<void(QWidget*)>>;
+  explicit ModalSteps(std::deque<Step> steps) : steps_(std::move(steps)) {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (steps_.empty() || !modal || !steps_.front().first(modal)) return;
+      // Acted on from a timer of its own, so that this one looks on while
+      // the step waits in a window that it opens.
+      QTimer::singleShot(0, modal, [act = steps_.front().second, modal] { act(modal); });
+      steps_.pop_front();
+    });
+    timer_.start(10);
+  }
+  bool done() const { return steps_.empty(); }
+
+ private:
+  std::deque<Step> steps_;
+  QTimer timer_;
+};
+
+TEST(QtAutoMeshDialogTest, ProposesTheLastChoiceAndKeepsAskingUntilTheSizeIsOne) {
+  QWidget parent;
+  QtDialogs dialogs(&parent);
+  auto isDialog = [](QWidget* w) { return w->objectName() == "AutoMeshDialog"; };
+  auto isMessage = [](QWidget* w) { return qobject_cast<QMessageBox*>(w) != nullptr; };
+  auto press = [](QWidget* dialog, QDialogButtonBox::StandardButton which) {
+    dialog->findChild<QDialogButtonBox*>()->button(which)->click();
+  };
+  AutoMeshChoice proposed;  // what the dialog showed
+  auto shown = [&proposed](QWidget* dialog) {
+    proposed.size = dialog->findChild<QLineEdit*>("editMeshSize")->text().toStdString();
+    proposed.clickedFaces = dialog->findChild<QRadioButton*>("rbClickedFaces")->isChecked();
+  };
+
+  {
+    ModalSteps steps({{isDialog, [&](QWidget* d) {
+                         shown(d);
+                         press(d, QDialogButtonBox::Cancel);
+                       }}});
+    EXPECT_EQ(dialogs.askAutoMesh(AutoMeshChoice{"2", true}), std::nullopt);
+    EXPECT_TRUE(steps.done());
+    EXPECT_EQ(proposed.size, "2");
+    EXPECT_TRUE(proposed.clickedFaces);
+  }
+
+  std::string message;
+  ModalSteps steps({{isDialog,
+                     [&](QWidget* d) {
+                       shown(d);
+                       d->findChild<QLineEdit*>("editMeshSize")->setText("-1");
+                       press(d, QDialogButtonBox::Ok);  // the message opens and closes in here
+                       EXPECT_TRUE(d->isVisible());     // still asking
+                       d->findChild<QLineEdit*>("editMeshSize")->setText("0.5");
+                       d->findChild<QRadioButton*>("rbAllFaces")->click();
+                       press(d, QDialogButtonBox::Ok);
+                     }},
+                    {isMessage, [&](QWidget* box) {
+                       message = static_cast<QMessageBox*>(box)->text().toStdString();
+                       static_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
+                     }}});
+  const std::optional<AutoMeshChoice> choice = dialogs.askAutoMesh(AutoMeshChoice{});
+  EXPECT_TRUE(steps.done());
+  EXPECT_EQ(proposed.size, "1.0");
+  EXPECT_FALSE(proposed.clickedFaces);
+  EXPECT_NE(message.find("「-1」"), std::string::npos) << message;
+  ASSERT_TRUE(choice.has_value());
+  EXPECT_EQ(choice->size, "0.5");
+  EXPECT_FALSE(choice->clickedFaces);
 }
 
 TEST(QtCanvasTest, InvertingTwiceRestoresTheImage) {
