@@ -716,18 +716,30 @@ void LineEditor::markSaved() {
   modified = false;
 }
 
+namespace {
+
+/// Steps that form elements: undone, the lines are shown again; redone, the
+/// elements with their report.
+bool forms(const std::string& step) { return step == "要素の成形" || step == "自動メッシュ"; }
+
+}  // namespace
+
 void LineEditor::undo() {
   if (!history_.canUndo()) return;
   escape();
+  const bool formed = forms(history_.undoName());
   history_.undo();
   afterHistoryMove();
+  if (formed) btnLineClick();
 }
 
 void LineEditor::redo() {
   if (!history_.canRedo()) return;
   escape();
+  const bool formed = forms(history_.redoName());
   history_.redo();
   afterHistoryMove();
+  if (formed) showFormation();
 }
 
 void LineEditor::afterHistoryMove() {

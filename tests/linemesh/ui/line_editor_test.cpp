@@ -661,9 +661,15 @@ TEST_F(LineEditorTest, AutomaticMeshingWithItsFormationIsOneStep) {
   editor.autoMeshAll(2.0);
   EXPECT_EQ(editor.history().undoName(), "自動メッシュ");
   EXPECT_GT(net.NE, 10);
+  EXPECT_TRUE(view.frame);
   editor.undo();
   EXPECT_EQ(tableBytes(net), before);
   EXPECT_EQ(editor.history().undoName(), "線の追加");
+  EXPECT_FALSE(view.frame);  // the lines are shown again, ready to draw
+  EXPECT_EQ(editor.stage, 1);
+  editor.redo();
+  EXPECT_TRUE(view.frame);
+  EXPECT_EQ(editor.stage, 0);
 }
 
 TEST_F(LineEditorTest, EscapeEndsWhatIsInProgressAndChangesNothing) {
