@@ -90,8 +90,17 @@ DividePick divisionPick(const LineNetwork& net, double x, double y) {
   return pick;
 }
 
+namespace {
+
+common::ModelParts& registered(LineNetwork& net, common::ModelParts& parts) {
+  net.addTo(parts);
+  return parts;
+}
+
+}  // namespace
+
 LineEditor::LineEditor(LineNetwork& net, View& view, Canvas& canvas)
-    : net_(net), view_(view), canvas_(canvas) {}
+    : net_(net), view_(view), canvas_(canvas), history_(registered(net, parts_)) {}
 
 void LineEditor::start() {
   net_.NUMNP = 0;
@@ -109,6 +118,7 @@ void LineEditor::start() {
   panel = Panel{};
   redraw();
   setScrollBars();
+  history_.clear();
   modified = false;
 }
 
@@ -152,6 +162,7 @@ void LineEditor::eraseBand() {
 }
 
 void LineEditor::redraw() {
+  if (!picker_.empty()) showPicks();  // the lines may have changed since
   normalPen();
   view_.Disp();
   bandShown_ = false;
@@ -167,6 +178,7 @@ void LineEditor::setMode(int newStage, int newCursor) {
     eraseBand();
     normalPen();
   }
+  endPicking();
   cursor = newCursor;
   stage = newStage;
   pressedMode = newStage;
@@ -189,9 +201,7 @@ void LineEditor::btnDelClick() {
 
 void LineEditor::btnDevideClick() {
   setMode(3, 3);
-  const int nodes = net_.NUMNP, lines = net_.NUMEL;
-  net_.ReNum();
-  if (net_.NUMNP != nodes || net_.NUMEL != lines) modified = true;
+  step("線の整理", [this] { net_.ReNum(); });
   redraw();
 }
 
@@ -224,6 +234,9 @@ void LineEditor::mouseDown(int x, int y, MouseButton button) {
       break;
     case 4:
       clickArea(x, y, button);
+      break;
+    case 5:
+      clickPick(x, y, button);
       break;
     default:
       break;
@@ -303,8 +316,7 @@ void LineEditor::clickDraw(int x, int y, MouseButton button) {
 }
 
 void LineEditor::registerLine(double x1, double y1, double x2, double y2) {
-  net_.drawLine(x1, y1, x2, y2);
-  modified = true;
+  step("線の追加", [&] { net_.drawLine(x1, y1, x2, y2); });
   panel.det = common::formatE(net_.lastDet, 10, 3);
 }
 
@@ -346,14 +358,8 @@ void LineEditor::clickDelete(int x, int y, MouseButton button) {
     return;
   }
   if (button == MouseButton::Left) {
-    if (SelNode > 0) {
-      net_.deleteNode(SelNode);
-      modified = true;
-    }
-    if (SelLine > 0) {
-      net_.deleteLine(SelLine);
-      modified = true;
-    }
+    if (SelNode > 0) step("節点の削除", [this] { net_.deleteNode(SelNode); });
+    if (SelLine > 0) step("線の削除", [this] { net_.deleteLine(SelLine); });
   }
   SelNode = 0;
   SelLine = 0;
@@ -379,8 +385,7 @@ void LineEditor::clickDivide(int x, int y, MouseButton button) {
 }
 
 void LineEditor::divideLine(int j) {
-  net_.divideLine(j, DevNum);
-  modified = true;
+  step("線の分割", [&] { net_.divideLine(j, DevNum); });
 }
 
 // ---- typed coordinates -----------------------------------------------------
@@ -560,21 +565,25 @@ void LineEditor::clickArea(int x, int y, MouseButton button) {
 // ---- whole-network events --------------------------------------------------
 
 void LineEditor::Yoso1Click() {
+  step("要素の成形", [this] { net_.formElements(); });
+  showFormation();
+}
+
+void LineEditor::showFormation() {
   if (stage == 4) eraseBand();
+  endPicking();
   stage = 0;
   pressedMode = 0;
   DrawFlag = false;
   view_.frame = true;
-  formationMessage.clear();
-  net_.formElements();
   const FormationReport report = reportFormation(net_);
   view_.marks = FormationMarks::of(net_, report);
   formationMessage = report.faultless() ? std::string() : describeFormation(net_, report);
-  modified = true;
   redraw();
 }
 
 void LineEditor::networkLoaded() {
+  endPicking();
   view_.marks = {};
   formationMessage.clear();
   view_.fitExtents();
@@ -587,9 +596,180 @@ void LineEditor::networkLoaded() {
   }
   SelNode = 0;
   SelLine = 0;
+  history_.clear();
   modified = false;  // what was just read is in its file
   redraw();
   setScrollBars();
+}
+
+// ---- automatic meshing ----------------------------------------------------
+
+double meshSizeOf(const std::string& text) {
+  double size = 0.0;
+  try {
+    size = common::toReal(trimmed(text), common::Location{});
+  } catch (const common::ConversionError&) {
+    size = 0.0;
+  }
+  if (!(size > 0.0) || !std::isfinite(size)) {
+    throw common::RangeError("要素の大きさは 0 より大きい数（m）で入力してください: 「" + text +
+                             "」");
+  }
+  return size;
+}
+
+void LineEditor::startPicking(double size) {
+  const bool again = picking();
+  if (stage == 4) eraseBand();
+  stage = 5;
+  pressedMode = 5;
+  cursor = 4;
+  DrawFlag = false;
+  SelNode = 0;
+  SelLine = 0;
+  view_.frame = false;
+  if (!again) picker_.clear();
+  pickingSize_ = size;
+  showPicks();
+  redraw();
+}
+
+void LineEditor::cancelPicking() {
+  if (stage == 4) eraseBand();
+  endPicking();
+  DrawFlag = false;
+  redraw();
+}
+
+void LineEditor::clickPick(int x, int y, MouseButton button) {
+  if (button == MouseButton::Right) {
+    cancelPicking();
+    return;
+  }
+  if (button != MouseButton::Left) return;
+  if (picker_.toggle(net_, view_.toWorldX(x), view_.toWorldY(y))) {
+    showPicks();
+    redraw();
+  }
+}
+
+void LineEditor::showPicks() {
+  view_.pickedFaces.clear();
+  for (const Face& face : picker_.faces(net_)) view_.pickedFaces.push_back(ringsOf(net_, face));
+  char text[200];
+  std::snprintf(text, sizeof text, "自動メッシュ %g m: 選んだ面 %zu、Enter で作成、Esc で中止",
+                pickingSize_, view_.pickedFaces.size());
+  panel.status = text;
+}
+
+void LineEditor::endPicking() {
+  if (!picking()) return;
+  picker_.clear();
+  view_.pickedFaces.clear();
+  panel.status.clear();
+  stage = 1;
+  pressedMode = 1;
+  cursor = 1;
+}
+
+AutoMeshResult LineEditor::autoMeshAll(double size) { return autoMeshFaces({size, {}}); }
+
+AutoMeshResult LineEditor::autoMeshPicked() {
+  if (picker_.empty()) {
+    throw common::Error("メッシュを作る面が選ばれていません。面をクリックしてください。");
+  }
+  return autoMeshFaces({pickingSize_, picker_.points()});
+}
+
+AutoMeshResult LineEditor::autoMeshFaces(const AutoMeshRequest& request) {
+  const auto facesBefore = static_cast<int>(findFaces(net_).size());
+  AutoMeshResult result;
+  step("自動メッシュ", [&] {
+    result = linemesh::autoMesh(net_, request);
+    net_.formElements();
+  });
+  // Each meshed face became its elements, each a face of the network.
+  const int made = static_cast<int>(findFaces(net_).size()) - facesBefore + result.facesMeshed;
+  showFormation();
+  char text[160];
+  std::snprintf(text, sizeof text, "自動メッシュ: %d 要素（%d 面）", made, result.facesMeshed);
+  panel.status = text;
+  if (result.facesKept > 0)
+    panel.status += "、" + std::to_string(result.facesKept) + " 面はそのまま";
+  return result;
+}
+
+// ---- undo and redo ---------------------------------------------------------
+
+void LineEditor::step(const std::string& name, const std::function<void()>& change) {
+  try {
+    history_.record(name, change);
+  } catch (...) {
+    modified = !history_.atSaved();
+    throw;
+  }
+  modified = !history_.atSaved();
+}
+
+void LineEditor::markSaved() {
+  history_.markSaved();
+  modified = false;
+}
+
+namespace {
+
+/// Steps that form elements: undone, the lines are shown again; redone, the
+/// elements with their report.
+bool forms(const std::string& step) { return step == "要素の成形" || step == "自動メッシュ"; }
+
+}  // namespace
+
+void LineEditor::undo() {
+  if (!history_.canUndo()) return;
+  escape();
+  const bool formed = forms(history_.undoName());
+  history_.undo();
+  afterHistoryMove();
+  if (formed) btnLineClick();
+}
+
+void LineEditor::redo() {
+  if (!history_.canRedo()) return;
+  escape();
+  const bool formed = forms(history_.redoName());
+  history_.redo();
+  afterHistoryMove();
+  if (formed) showFormation();
+}
+
+void LineEditor::afterHistoryMove() {
+  // The marks and the message belong to the formation the step took back or
+  // did again, which the tables alone no longer tell: they go.
+  view_.marks = {};
+  formationMessage.clear();
+  SelNode = 0;
+  SelLine = 0;
+  modified = !history_.atSaved();
+  redraw();
+}
+
+void LineEditor::escape() {
+  if (picking() && stage != 4) {
+    cancelPicking();
+    return;
+  }
+  if (stage == 4) {
+    // As a second click with another button: the window stays as it was.
+    DrawFlag = true;
+    clickArea(XPos, YPos, MouseButton::Right);
+    return;
+  }
+  if (!DrawFlag) return;
+  eraseBand();
+  DrawFlag = false;
+  SelNode = 0;
+  SelLine = 0;
+  redraw();
 }
 
 }  // namespace linemesh::ui

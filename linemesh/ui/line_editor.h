@@ -5,10 +5,14 @@
 // kept in Panel, the pressed buttons and the cursor.
 #pragma once
 
+#include <functional>
 #include <string>
 
+#include "common/history.h"
+#include "linemesh/model/auto_mesh.h"
 #include "linemesh/model/network.h"
 #include "linemesh/ui/canvas.h"
+#include "linemesh/ui/face_picker.h"
 #include "linemesh/ui/view.h"
 
 namespace linemesh::ui {
@@ -24,6 +28,7 @@ struct Panel {
   std::string editXo, editYo, editX1, editY1;
   std::string nodes = "節点：0";     // LabelNode
   std::string elements = "要素：0";  // LabelElement
+  std::string status;                // lblStatus: face picking, the last automatic meshing
 };
 
 class LineEditor {
@@ -31,7 +36,8 @@ class LineEditor {
   LineEditor(LineNetwork& net, View& view, Canvas& canvas);
 
   // Mode state.
-  int stage = 1;  // 0 elements shown, 1 draw, 2 delete, 3 divide, 4 area selection
+  // 0 elements shown, 1 draw, 2 delete, 3 divide, 4 area selection, 5 face picking
+  int stage = 1;
   bool DrawFlag = false;
   int OldStage = 0;
   bool OldFlag = false;
@@ -44,13 +50,14 @@ class LineEditor {
   double SaveXo = 0, SaveYo = 0, SaveX1 = 0, SaveY1 = 0;
 
   Panel panel;
-  /// The mode button shown pressed: 1 線, 2 削除, 3 分割, 0 none.
+  /// The mode button shown pressed: 1 線, 2 削除, 3 分割, 5 自動, 0 none.
   int pressedMode = 1;
-  /// Cursor of the drawing surface: 1 draw, 2 delete, 3 divide.
+  /// Cursor of the drawing surface: 1 draw, 2 delete, 3 divide, 4 pick.
   int cursor = 1;
   /// Scroll bar positions, 0..100.
   int horzBar = 0, vertBar = 0;
-  /// Set by every change of the network; cleared by the window after saving.
+  /// True while the network differs from its file: set by every step,
+  /// cleared when it is saved or read, and following the history on undo.
   bool modified = false;
   /// After 要素の成形: what it left out, for a message box; empty when nothing was.
   std::string formationMessage;
@@ -91,8 +98,40 @@ class LineEditor {
 
   /// "要素の成形": stage 0, elements formed and shown.
   void Yoso1Click();
-  /// The network was replaced by a file: fit the extents, show them all.
+
+  // Automatic meshing (自動メッシュ).
+  /// Stage 5, the lines shown: a left click picks or unpicks the face under
+  /// it, a right click ends the picking. Picking again keeps the picks and
+  /// takes the new size.
+  void startPicking(double size);
+  /// Ends the picking, nothing meshed: back to drawing lines.
+  void cancelPicking();
+  /// True while picking, also while an area is chosen in between.
+  bool picking() const { return stage == 5 || (stage == 4 && OldStage == 5); }
+  const FacePicker& picker() const { return picker_; }
+  /// Meshes every face, or the picked faces at the picking size, then forms
+  /// the elements as 要素の成形 does and says in the status how many elements
+  /// were made in how many faces. A failure throws with the network, the
+  /// picks and the mode as they were.
+  AutoMeshResult autoMeshAll(double size);
+  AutoMeshResult autoMeshPicked();
+
+  /// The network was replaced by a file: fit the extents, show them all; a
+  /// new history begins.
   void networkLoaded();
+
+  // Undo and redo: every change of the network is one named step.
+  /// Runs a change of the network as one step of the history.
+  void step(const std::string& name, const std::function<void()>& change);
+  /// The network as it is now is in its file.
+  void markSaved();
+  const common::History& history() const { return history_; }
+  /// Ends what is in progress, then takes back (or does again) one step.
+  void undo();
+  void redo();
+  /// Escape: ends a started line, a pick shown red, an area selection or
+  /// the picking of faces, changing nothing.
+  void escape();
   /// Normal pen, Disp, node count.
   void redraw();
   /// True while the rubber band (line or area) is drawn on the surface.
@@ -121,6 +160,16 @@ class LineEditor {
   void clickDelete(int x, int y, MouseButton button);
   void clickDivide(int x, int y, MouseButton button);
   void clickArea(int x, int y, MouseButton button);
+  void clickPick(int x, int y, MouseButton button);
+  /// The picked faces as they lie now, highlighted, and the count in the status.
+  void showPicks();
+  /// Clears the picks; a picking mode becomes drawing lines.
+  void endPicking();
+  AutoMeshResult autoMeshFaces(const AutoMeshRequest& request);
+  /// The view after a formation: elements shown, the report's marks and message.
+  void showFormation();
+  /// The view and the unsaved state after undo or redo.
+  void afterHistoryMove();
   void redLine(int j);
   void registerLine(double x1, double y1, double x2, double y2);
   void divideLine(int j);
@@ -131,6 +180,10 @@ class LineEditor {
   Canvas& canvas_;
   bool bandShown_ = false;
   int cursorBeforeArea_ = 1;
+  common::ModelParts parts_;  // the network's tables, for the history
+  common::History history_;
+  FacePicker picker_;
+  double pickingSize_ = 1.0;
 };
 
 /// Pick distance of line j for deletion at world (x, y).
@@ -142,5 +195,9 @@ struct DividePick {
   double distance = 999999999.0;
 };
 DividePick divisionPick(const LineNetwork& net, double x, double y);
+
+/// The element size typed in the automatic meshing dialog, metres: a number
+/// above 0, else common::RangeError with a message for the user.
+double meshSizeOf(const std::string& text);
 
 }  // namespace linemesh::ui

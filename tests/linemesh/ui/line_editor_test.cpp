@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <functional>
+#include <vector>
 
 #include "common/errors.h"
 #include "tests/linemesh/ui/recording_canvas.h"
@@ -454,6 +458,247 @@ TEST_F(LineEditorTest, LoadedNetworkWithOneNodeStillHasAWindow) {
   EXPECT_GT(view.gscale, 0);
   EXPECT_DOUBLE_EQ(view.xmed, 5);
   EXPECT_FALSE(editor.modified);  // what was just read is in its file
+}
+
+// ---- picking faces for automatic meshing ----------------------------------
+
+class FacePickingTest : public LineEditorTest {
+ protected:
+  using Spans = std::vector<std::array<double, 2>>;
+
+  /// Two squares of 20 side by side: (0..20) and (20..40) by (0..20).
+  void SetUp() override {
+    LineEditorTest::SetUp();
+    typedLine(0, 0, 40, 0);
+    typedLine(0, 20, 40, 20);
+    for (double x : {0.0, 20.0, 40.0}) typedLine(x, 0, x, 20);
+  }
+  /// The smallest and largest x of each highlighted face's outer ring.
+  Spans pickedSpans() const {
+    Spans spans;
+    for (const FaceRings& face : view.pickedFaces) {
+      double lo = 1e300, hi = -1e300;
+      for (const auto& [x, y] : face.front()) lo = std::min(lo, x), hi = std::max(hi, x);
+      spans.push_back({lo, hi});
+    }
+    return spans;
+  }
+};
+
+TEST_F(FacePickingTest, ClicksPickAndUnpickFacesAndTheyAreHighlighted) {
+  editor.startPicking(0.5);
+  EXPECT_EQ(editor.stage, 5);
+  EXPECT_TRUE(editor.picking());
+  EXPECT_EQ(editor.pressedMode, 5);
+  EXPECT_EQ(editor.cursor, 4);
+  EXPECT_FALSE(view.frame);
+  EXPECT_EQ(editor.panel.status, "自動メッシュ 0.5 m: 選んだ面 0、Enter で作成、Esc で中止");
+
+  leftAt(10, 10);
+  leftAt(30, 10);
+  EXPECT_EQ(pickedSpans(), (Spans{{0, 20}, {20, 40}}));
+  EXPECT_NE(editor.panel.status.find("選んだ面 2、"), std::string::npos) << editor.panel.status;
+  canvas.commands.clear();
+  leftAt(5, 15);  // another point of the first face unpicks it
+  EXPECT_EQ(pickedSpans(), (Spans{{20, 40}}));
+  ASSERT_EQ(editor.picker().points().size(), 1u);
+  // Redrawn with the picked face filled under the lines.
+  const auto rings = canvas.ofKind("rings");
+  ASSERT_EQ(rings.size(), 1u);
+  EXPECT_EQ(rings[0].tools.fillColor, kPickedFaceColor);
+  EXPECT_EQ(rings[0].rings[0].size(), 4u);
+
+  leftAt(60, 10);  // outside every face
+  editor.mouseDown(px(10), py(10), MouseButton::Middle);
+  EXPECT_EQ(pickedSpans(), (Spans{{20, 40}}));
+  EXPECT_EQ(net.NUMEL, 7);  // clicks draw nothing while picking
+
+  editor.mouseDown(px(10), py(10), MouseButton::Right);  // ends the picking
+  EXPECT_FALSE(editor.picking());
+  EXPECT_EQ(editor.stage, 1);
+  EXPECT_EQ(editor.pressedMode, 1);
+  EXPECT_EQ(editor.cursor, 1);
+  EXPECT_TRUE(editor.picker().empty());
+  EXPECT_TRUE(view.pickedFaces.empty());
+  EXPECT_TRUE(editor.panel.status.empty());
+}
+
+TEST_F(FacePickingTest, PicksFollowNewLinesAndSurviveAnAreaSelection) {
+  editor.startPicking(1.0);
+  leftAt(5, 10);
+  typedLine(10, 0, 10, 20);  // splits the picked square: its left half stays picked
+  EXPECT_EQ(pickedSpans(), (Spans{{0, 10}}));
+
+  editor.btnAreaClick();
+  EXPECT_TRUE(editor.picking());
+  editor.mouseDown(px(-5), py(25), MouseButton::Left);
+  editor.mouseMove(px(45), py(-5));
+  editor.mouseDown(px(45), py(-5), MouseButton::Left);
+  EXPECT_EQ(editor.stage, 5);
+  EXPECT_EQ(editor.cursor, 4);
+  EXPECT_EQ(pickedSpans(), (Spans{{0, 10}}));  // in the new window too
+  leftAt(30, 10);
+  EXPECT_EQ(pickedSpans(), (Spans{{0, 10}, {20, 40}}));
+
+  editor.startPicking(2.0);  // chosen again: the picks stay, the size changes
+  EXPECT_EQ(editor.picker().points().size(), 2u);
+  EXPECT_EQ(editor.panel.status.rfind("自動メッシュ 2 m: 選んだ面 2、", 0), 0u)
+      << editor.panel.status;
+}
+
+TEST_F(FacePickingTest, OtherModesFormationAndLoadingEndThePicking) {
+  const std::vector<void (LineEditor::*)()> enders = {
+      &LineEditor::btnLineClick, &LineEditor::btnDelClick,   &LineEditor::btnDevideClick,
+      &LineEditor::Yoso1Click,   &LineEditor::networkLoaded, &LineEditor::cancelPicking};
+  for (auto end : enders) {
+    editor.startPicking(1.0);
+    leftAt(10, 10);
+    (editor.*end)();
+    EXPECT_FALSE(editor.picking());
+    EXPECT_TRUE(editor.picker().empty());
+    EXPECT_TRUE(view.pickedFaces.empty());
+    EXPECT_NE(editor.stage, 5);
+  }
+  // A fresh picking starts with nothing picked.
+  editor.startPicking(1.0);
+  EXPECT_TRUE(editor.picker().empty());
+  // An area selection left by another button does not return to picking.
+  editor.btnAreaClick();
+  editor.btnLineClick();
+  EXPECT_EQ(editor.stage, 1);
+  EXPECT_FALSE(editor.picking());
+}
+
+TEST_F(FacePickingTest, MeshingNothingPickedIsRefusedAndChangesNothing) {
+  editor.startPicking(1.0);
+  const int nodes = net.NUMNP, lines = net.NUMEL;
+  EXPECT_THROW(editor.autoMeshPicked(), common::Error);
+  EXPECT_EQ(net.NUMNP, nodes);
+  EXPECT_EQ(net.NUMEL, lines);
+  EXPECT_EQ(editor.stage, 5);
+}
+
+TEST(MeshSizeTest, APositiveNumberOfMetres) {
+  EXPECT_DOUBLE_EQ(meshSizeOf("0.5"), 0.5);
+  EXPECT_DOUBLE_EQ(meshSizeOf(" 2 "), 2.0);
+  EXPECT_DOUBLE_EQ(meshSizeOf("1e-2"), 0.01);
+  for (const char* bad : {"0", "-1", "abc", "", "1,5", "nan", "inf"}) {
+    SCOPED_TRACE(bad);
+    try {
+      meshSizeOf(bad);
+      ADD_FAILURE() << "accepted";
+    } catch (const common::RangeError& e) {
+      EXPECT_NE(std::string(e.what()).find("0 より大きい数"), std::string::npos) << e.what();
+    }
+  }
+}
+
+// The tables as bytes, the slots beyond the counts included.
+std::string tableBytes(const LineNetwork& n) {
+  auto bytes = [](const auto& v) {
+    return std::string(reinterpret_cast<const char*>(v.data()), v.size() * sizeof(v[0]));
+  };
+  return bytes(n.Node) + bytes(n.Elem) + bytes(n.KI) + bytes(n.KN) + std::to_string(n.NUMNP) + "/" +
+         std::to_string(n.NUMEL) + "/" + std::to_string(n.NE);
+}
+
+TEST_F(LineEditorTest, EveryStepOfTheEditorIsUndoneAndRedoneWhole) {
+  struct Step {
+    const char* name;
+    std::function<void()> act;
+  };
+  const Step steps[] = {
+      {"線の追加", [&] { typedLine(0, 0, 40, 0); }},
+      {"線の追加", [&] { typedLine(20, -10, 20, 30); }},
+      {"線の追加", [&] { typedLine(0, 0, 0, 30); }},
+      {"節点の削除",
+       [&] {
+         editor.btnDelClick();
+         leftAt(0, 30);
+         leftAt(0, 30);
+       }},
+      {"線の整理", [&] { editor.btnDevideClick(); }},
+      {"線の分割",
+       [&] {
+         leftAt(30, 0);
+         leftAt(30, 0);
+       }},
+      {"線の削除",
+       [&] {
+         editor.btnDelClick();
+         leftAt(20, 25);
+         leftAt(20, 25);
+       }},
+      {"要素の成形", [&] { editor.Yoso1Click(); }},
+  };
+  std::vector<std::string> states{tableBytes(net)};
+  for (const Step& s : steps) {
+    SCOPED_TRACE(s.name);
+    s.act();
+    EXPECT_EQ(editor.history().undoName(), s.name);
+    EXPECT_NE(tableBytes(net), states.back());
+    states.push_back(tableBytes(net));
+  }
+  EXPECT_TRUE(editor.modified);
+  for (size_t i = states.size() - 1; i-- > 0;) {
+    editor.undo();
+    EXPECT_EQ(tableBytes(net), states[i]) << steps[i].name;
+  }
+  EXPECT_FALSE(editor.history().canUndo());
+  EXPECT_FALSE(editor.modified);  // back where the editor started
+  for (size_t i = 1; i < states.size(); ++i) {
+    editor.redo();
+    EXPECT_EQ(tableBytes(net), states[i]) << steps[i - 1].name;
+  }
+  EXPECT_TRUE(editor.modified);
+}
+
+TEST_F(LineEditorTest, AutomaticMeshingWithItsFormationIsOneStep) {
+  for (auto [x1, y1, x2, y2] :
+       {std::array<double, 4>{0, 0, 10, 0}, {10, 0, 10, 10}, {10, 10, 0, 10}, {0, 10, 0, 0}})
+    typedLine(x1, y1, x2, y2);
+  const std::string before = tableBytes(net);
+  editor.autoMeshAll(2.0);
+  EXPECT_EQ(editor.history().undoName(), "自動メッシュ");
+  EXPECT_GT(net.NE, 10);
+  EXPECT_TRUE(view.frame);
+  editor.undo();
+  EXPECT_EQ(tableBytes(net), before);
+  EXPECT_EQ(editor.history().undoName(), "線の追加");
+  EXPECT_FALSE(view.frame);  // the lines are shown again, ready to draw
+  EXPECT_EQ(editor.stage, 1);
+  editor.redo();
+  EXPECT_TRUE(view.frame);
+  EXPECT_EQ(editor.stage, 0);
+}
+
+TEST_F(LineEditorTest, EscapeEndsWhatIsInProgressAndChangesNothing) {
+  typedLine(0, 0, 40, 0);
+  const std::string before = tableBytes(net);
+  leftAt(5, 20);  // a line started: the band follows the mouse
+  editor.mouseMove(px(15), py(25));
+  ASSERT_TRUE(editor.DrawFlag);
+  editor.escape();
+  EXPECT_FALSE(editor.DrawFlag);
+  EXPECT_FALSE(editor.bandShown());
+  leftAt(10, 20);  // a new line starts afresh
+  EXPECT_TRUE(editor.DrawFlag);
+  editor.escape();
+
+  editor.btnDelClick();
+  leftAt(20, 0.5);
+  ASSERT_GT(editor.SelLine, 0);
+  editor.escape();
+  EXPECT_EQ(editor.SelLine, 0);
+  EXPECT_FALSE(editor.DrawFlag);
+
+  editor.btnAreaClick();
+  leftAt(0, 0);
+  editor.mouseMove(px(10), py(10));
+  editor.escape();
+  EXPECT_EQ(editor.stage, 2);
+  EXPECT_FALSE(editor.bandShown());
+  EXPECT_EQ(tableBytes(net), before);
 }
 
 }  // namespace
