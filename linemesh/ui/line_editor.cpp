@@ -518,6 +518,7 @@ void LineEditor::btnAreaClick() {
   OldFlag = DrawFlag;
   eraseBand();
   stage = 4;
+  pressedBeforeArea_ = pressedMode;
   pressedMode = 0;
   cursorBeforeArea_ = cursor;
   cursor = 3;
@@ -551,6 +552,7 @@ void LineEditor::clickArea(int x, int y, MouseButton button) {
   DrawFlag = OldFlag;
   stage = OldStage;
   cursor = cursorBeforeArea_;
+  pressedMode = pressedBeforeArea_;
   if (stage == 1 && DrawFlag) {
     XOrg = view_.toPixelX(SaveXo);
     YOrg = view_.toPixelY(SaveYo);
@@ -560,6 +562,13 @@ void LineEditor::clickArea(int x, int y, MouseButton button) {
     bandShown_ = true;
   }
   setScrollBars();
+}
+
+void LineEditor::switchNumbers() {
+  const Band band = saveBand(false);
+  view_.numbers = !view_.numbers;
+  redraw();
+  restoreBand(band);
 }
 
 // ---- whole-network events --------------------------------------------------
@@ -593,6 +602,7 @@ void LineEditor::networkLoaded() {
   if (stage == 4) {
     stage = OldStage;
     cursor = cursorBeforeArea_;
+    pressedMode = pressedBeforeArea_;
   }
   SelNode = 0;
   SelLine = 0;

@@ -96,6 +96,9 @@ class LineEditor {
   void HorzScrollBarChange(int position);
   void VertScrollBarChange(int position);
 
+  /// 表示 - 要素番号: element numbers shown or hidden, then redrawn.
+  void switchNumbers();
+
   /// "要素の成形": stage 0, elements formed and shown.
   void Yoso1Click();
 
@@ -180,6 +183,7 @@ class LineEditor {
   Canvas& canvas_;
   bool bandShown_ = false;
   int cursorBeforeArea_ = 1;
+  int pressedBeforeArea_ = 1;
   common::ModelParts parts_;  // the network's tables, for the history
   common::History history_;
   FacePicker picker_;

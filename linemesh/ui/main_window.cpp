@@ -180,6 +180,13 @@ void MainWindow::buildMenus() {
   cancel_->setShortcut(QKeySequence(Qt::Key_Escape));
   cancel_->setShortcutContext(Qt::WindowShortcut);
 
+  // 表示(&V): element numbers, unreadable on a dense mesh, can be hidden.
+  QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+  viewMenu->setObjectName("View1");
+  addAction(viewMenu, "ElementNumbers1", QStringLiteral("要素番号(&N)"), [this] {
+    editor_.switchNumbers();
+  })->setCheckable(true);
+
   QMenu* parts = menuBar()->addMenu(QStringLiteral("分割数"));
   parts->setObjectName("Devide1");
   auto* group = new QActionGroup(this);
@@ -376,6 +383,7 @@ void MainWindow::sync() {
   check("btnAutoMesh", ed.pressedMode == 5);
   check("btnOnSnap", net_.ONSNAP);
   check("btnFreeDeg", !ed.FreeDeg);
+  check("ElementNumbers1", view_.numbers);
   check(("Dev" + std::to_string(ed.DevNum)).c_str(), true);
   // The undo and redo items name the step they take back or do again.
   auto stepCaption = [](const char* caption, const std::string& name) {

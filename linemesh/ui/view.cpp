@@ -112,7 +112,7 @@ void View::Disp() {
       sx += a.X;
       sy += a.Y;
     }
-    gTextOut(sx / corners, sy / corners, 0.0, std::to_string(e), 1);
+    if (numbers) gTextOut(sx / corners, sy / corners, 0.0, std::to_string(e), 1);
   }
   for (const auto& [x1, y1, x2, y2] : marks.looseLines) gLine(x1, y1, x2, y2, kLooseLineColor);
   canvas_.setPenWidth(3);

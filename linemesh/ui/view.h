@@ -52,6 +52,7 @@ class View {
   double cx = 0.0, cy = 0.0;           // centre of the surface in pixels
   double cr = 0.5;                     // node marker radius in world units
   bool frame = false;                  // true: the formed elements are shown instead of the lines
+  bool numbers = true;                 // element numbers written in the element view
   FormationMarks marks;                // drawn with the elements
   std::vector<FaceRings> pickedFaces;  // filled under the lines or elements
 

@@ -405,6 +405,45 @@ TEST_F(LineEditorTest, AreaWithAnotherButtonLeavesTheWindow) {
   EXPECT_EQ(editor.stage, 1);
 }
 
+TEST_F(LineEditorTest, SwitchingNumbersRedrawsTheElementsWithoutThem) {
+  typedLine(0, 0, 10, 0);
+  typedLine(10, 0, 10, 10);
+  typedLine(10, 10, 0, 0);
+  editor.Yoso1Click();
+  canvas.commands.clear();
+  editor.switchNumbers();
+  EXPECT_FALSE(view.numbers);
+  EXPECT_TRUE(canvas.ofKind("text").empty());
+  EXPECT_EQ(canvas.ofKind("line").size(), 3u);
+  editor.switchNumbers();
+  EXPECT_TRUE(view.numbers);
+  EXPECT_EQ(canvas.ofKind("text").size(), 1u);
+}
+
+TEST_F(LineEditorTest, AreaSelectionShowsTheRestoredModePressedAgain) {
+  struct Case {
+    void (LineEditor::*mode)();
+    int pressed;
+    MouseButton second;
+  } cases[] = {{&LineEditor::btnDelClick, 2, MouseButton::Left},
+               {&LineEditor::btnDevideClick, 3, MouseButton::Right},
+               {&LineEditor::btnLineClick, 1, MouseButton::Left}};
+  for (const Case& c : cases) {
+    (editor.*c.mode)();
+    editor.btnAreaClick();
+    EXPECT_EQ(editor.pressedMode, 0);
+    editor.mouseDown(100, 50, MouseButton::Left);
+    editor.mouseMove(300, 150);
+    editor.mouseDown(300, 150, c.second);
+    EXPECT_EQ(editor.pressedMode, c.pressed);
+    EXPECT_EQ(editor.stage, c.pressed);
+  }
+  editor.btnDelClick();
+  editor.btnAreaClick();
+  editor.escape();
+  EXPECT_EQ(editor.pressedMode, 2);
+}
+
 TEST_F(LineEditorTest, AreaSelectionRestoresAPendingLine) {
   leftAt(20, 20);
   editor.mouseMove(px(40), py(20));

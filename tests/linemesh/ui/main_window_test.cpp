@@ -124,7 +124,7 @@ TEST_F(WindowTest, CaptionsMenusAndToolBar) {
   EXPECT_EQ(window->windowTitle(), QStringLiteral("線を引く"));
   QStringList menus;
   for (QAction* a : window->menuBar()->actions()) menus << a->text();
-  EXPECT_EQ(menus, (QStringList{"File(&F)", "編集(&E)", "分割数"}));
+  EXPECT_EQ(menus, (QStringList{"File(&F)", "編集(&E)", "表示(&V)", "分割数"}));
 
   QStringList file;
   for (QAction* a : window->menuBar()->actions()[0]->menu()->actions()) {
@@ -191,6 +191,20 @@ TEST_F(WindowTest, ModeButtonsShowOnePressed) {
   action("Dev5")->trigger();
   EXPECT_EQ(window->editor().DevNum, 5);
   EXPECT_TRUE(action("Dev5")->isChecked());
+}
+
+TEST_F(WindowTest, ElementNumbersAreSwitchedFromTheViewMenu) {
+  QAction* numbers = action("ElementNumbers1");
+  ASSERT_NE(numbers, nullptr);
+  EXPECT_EQ(numbers->text(), QStringLiteral("要素番号(&N)"));
+  EXPECT_TRUE(numbers->isCheckable());
+  EXPECT_TRUE(numbers->isChecked());
+  numbers->trigger();
+  EXPECT_FALSE(numbers->isChecked());
+  EXPECT_FALSE(window->view().numbers);
+  numbers->trigger();
+  EXPECT_TRUE(numbers->isChecked());
+  EXPECT_TRUE(window->view().numbers);
 }
 
 TEST_F(WindowTest, TwoCrossingLinesDrawnWithTheMouse) {

@@ -265,6 +265,22 @@ TEST_F(ViewTest, DispShowsElementsWithNumbersAndFaultyCellsInThickRed) {
   EXPECT_EQ(canvas.tools().penWidth, 1);
 }
 
+TEST_F(ViewTest, ElementNumbersCanBeSwitchedOff) {
+  for (auto [x, y] : {std::pair{0, 0}, {10, 0}, {10, 10}}) net.appendNode(x, y);
+  net.NE = 1;
+  net.KI[1] = CornerRow{0, 1, 2, 3, 0, 0, 0};
+  net.KN[1] = 3;
+  view.frame = true;
+  view.numbers = false;
+  view.Disp();
+  EXPECT_TRUE(canvas.ofKind("text").empty());
+  EXPECT_EQ(canvas.ofKind("line").size(), 3u);  // the sides are drawn all the same
+  canvas.commands.clear();
+  view.numbers = true;
+  view.Disp();
+  EXPECT_EQ(canvas.ofKind("text").size(), 1u);
+}
+
 TEST_F(ViewTest, MarksOfAFormationAreFilledFirstAndLooseLinesDrawnGrey) {
   net.appendNode(0, 0);
   WorldRing outer{{0, 0}, {10, 0}, {10, 10}}, hole{{2, 1}, {8, 1}, {8, 7}};
