@@ -50,13 +50,14 @@ void fillGrid(LineNetwork& net) {
   net.ymax = kRows - 1;
 }
 
-void redraw(benchmark::State& state, bool elements) {
+void redraw(benchmark::State& state, bool elements, bool numbers = true) {
   LineNetwork net;
   fillGrid(net);
   QtCanvas canvas(1260, 700);
   View view(net, canvas);
   view.reset();
   view.frame = elements;
+  view.numbers = numbers;
   for (auto _ : state) {
     view.Disp();
     canvas.flush();
@@ -68,6 +69,7 @@ void redraw(benchmark::State& state, bool elements) {
 
 void BM_RedrawLines(benchmark::State& state) { redraw(state, false); }
 void BM_RedrawElements(benchmark::State& state) { redraw(state, true); }
+void BM_RedrawElementsWithoutNumbers(benchmark::State& state) { redraw(state, true, false); }
 
 void BM_PickLineForDivision(benchmark::State& state) {
   LineNetwork net;
@@ -91,6 +93,7 @@ void BM_PickLineForDeletion(benchmark::State& state) {
 
 BENCHMARK(BM_RedrawLines)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RedrawElements)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedrawElementsWithoutNumbers)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PickLineForDivision)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PickLineForDeletion)->Unit(benchmark::kMicrosecond);
 

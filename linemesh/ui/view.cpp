@@ -104,15 +104,24 @@ void View::Disp() {
     if (net_.KN[e] < 0) continue;
     const CornerRow& k = net_.KI[e];
     const int corners = net_.cornerCount(e);
-    double sx = 0.0, sy = 0.0;
     for (int c = 1; c <= corners; ++c) {
       const NodeRecord& a = net_.Node[k[c]];
       const NodeRecord& b = net_.Node[k[c % corners + 1]];
       gLine(a.X, a.Y, b.X, b.Y, 0);
-      sx += a.X;
-      sy += a.Y;
     }
-    if (numbers) gTextOut(sx / corners, sy / corners, 0.0, std::to_string(e), 1);
+  }
+  // The numbers after all sides, so that no side of a neighbour runs
+  // through a number, and the sides are drawn in one go.
+  for (int e = 1; numbers && e <= net_.NE; ++e) {
+    if (net_.KN[e] < 0) continue;
+    const CornerRow& k = net_.KI[e];
+    const int corners = net_.cornerCount(e);
+    double sx = 0.0, sy = 0.0;
+    for (int c = 1; c <= corners; ++c) {
+      sx += net_.Node[k[c]].X;
+      sy += net_.Node[k[c]].Y;
+    }
+    gTextOut(sx / corners, sy / corners, 0.0, std::to_string(e), 1);
   }
   for (const auto& [x1, y1, x2, y2] : marks.looseLines) gLine(x1, y1, x2, y2, kLooseLineColor);
   canvas_.setPenWidth(3);
