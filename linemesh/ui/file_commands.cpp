@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "common/text_file.h"
 #include "linemesh/files/m2w_file.h"
 #include "linemesh/files/m3w_file.h"
 #include "linemesh/files/mesh_file.h"
@@ -25,6 +26,18 @@ std::optional<std::string> FileCommands::askSave() {
   return path;
 }
 
+std::string FileCommands::proposedName(const std::string& ending) const {
+  const std::string base = networkFile.empty() ? "MESH" : networkFile;
+  const size_t dot = base.rfind('.');
+  const size_t slash = base.rfind('/');
+  const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+  return (hasExtension ? base.substr(0, dot) : base) + ending;
+}
+
+void FileCommands::written(const std::string& what, const std::string& path) {
+  editor_.panel.status = what + " を書き出しました: " + path;
+}
+
 bool FileCommands::settleUnsavedChanges() {
   if (!editor_.modified) return true;
   switch (dialogs_.askSaveChanges(kUnsavedQuestion)) {
@@ -45,6 +58,7 @@ void FileCommands::Load1Click() {
   if (!path) return;
   MeshName = *path;
   files::readM3W(net_, *path);
+  networkFile = *path;
   editor_.networkLoaded();
 }
 
@@ -55,6 +69,7 @@ void FileCommands::MESHDAT1Click() {
   const auto path = askOpen();
   if (!path) return;
   files::readMesh(net_, *path);
+  networkFile = *path;
   editor_.networkLoaded();
 }
 
@@ -68,6 +83,7 @@ void FileCommands::openPath(const std::string& path) {
     MeshName = path;
   }
   openDialog.fileName = path;
+  networkFile = path;
   editor_.networkLoaded();
 }
 
@@ -76,43 +92,65 @@ bool FileCommands::Save1Click() {
   editor_.redraw();
   saveDialog.defaultExt = "M3W";
   saveDialog.filter = "メッシュ(*.M3W)|*.M3W";
-  saveDialog.fileName = MeshName;
+  saveDialog.fileName = MeshName.empty() ? proposedName(".M3W") : MeshName;
   const auto path = askSave();
   if (!path) return false;
   files::writeM3W(net_, *path);
+  networkFile = *path;
   editor_.markSaved();
+  written("M3W", *path);
   return true;
 }
 
 void FileCommands::M2W1Click() {
   saveDialog.defaultExt = "M2W";
   saveDialog.filter = "メッシュファイル(*.M2W)|*.M2W";
-  if (const auto path = askSave()) files::writeM2W(net_, *path);
+  saveDialog.fileName = proposedName(".M2W");
+  if (const auto path = askSave()) {
+    files::writeM2W(net_, *path);
+    written("M2W", *path);
+  }
 }
 
 void FileCommands::M3WPlot1Click() {
   saveDialog.defaultExt = "DXF";
   saveDialog.filter = "DXF(*.DXF)|*.DXF";
-  if (const auto path = askSave()) files::writeLinePlot(net_, *path);
+  saveDialog.fileName = proposedName(".DXF");
+  if (const auto path = askSave()) {
+    files::writeLinePlot(net_, *path);
+    written("線の DXF", *path);
+  }
 }
 
 void FileCommands::Plot1Click() {
   saveDialog.defaultExt = "DXF";
   saveDialog.filter = "DXF(*.DXF)|*.DXF";
-  saveDialog.fileName = "TEST.DXF";
-  if (const auto path = askSave()) files::writeElementPlot(net_, *path);
+  saveDialog.fileName = common::joinPath(common::folderOf(networkFile), "TEST.DXF");
+  if (const auto path = askSave()) {
+    files::writeElementPlot(net_, *path);
+    written("要素図の DXF", *path);
+  }
 }
 
 void FileCommands::Mesh1Click() {
   saveDialog.defaultExt = "DAT";
   saveDialog.filter = "ZEPデータ(*.DAT)|*.DAT";
-  if (const auto path = askSave()) files::writeMesh(net_, *path);
+  saveDialog.fileName = proposedName(".DAT");
+  if (const auto path = askSave()) {
+    files::writeMesh(net_, *path);
+    written("MESH.DAT", *path);
+  }
 }
 
 void FileCommands::VOKA1Click() {
   saveDialog.filter = "VOKA.DAT(VK.DAT)|*.DAT";
   saveDialog.defaultExt = "DAT";
-  if (const auto path = askSave()) files::writeVoka(net_, *path);
+  // Beside the mesh data, never over it.
+  saveDialog.fileName = proposedName("_VK.DAT");
+  if (const auto path = askSave()) {
+    files::writeVoka(net_, *path);
+    written("VOKA", *path);
+  }
 }
 
 }  // namespace linemesh::ui

@@ -44,12 +44,21 @@ class FileCommands {
 
   /// The file last chosen in "読み込み(&L)", proposed when saving.
   std::string MeshName;
+  /// The file the network was last read from (M3W or mesh data) or saved to
+  /// as M3W. The other saves propose its name with their own extension, so
+  /// that no save proposes the file another one wrote.
+  std::string networkFile;
   FileDialogState openDialog;
   FileDialogState saveDialog;
 
  private:
   std::optional<std::string> askOpen();
   std::optional<std::string> askSave();
+  /// networkFile (MESH when there is none) without its extension, then `ending`.
+  std::string proposedName(const std::string& ending) const;
+  /// The status line after a save, what was written and where:
+  /// "MESH.DAT を書き出しました: /data/dam.DAT".
+  void written(const std::string& what, const std::string& path);
 
   LineNetwork& net_;
   LineEditor& editor_;

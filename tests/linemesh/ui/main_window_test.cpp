@@ -271,14 +271,16 @@ TEST_F(WindowTest, GridFormedAndWrittenAsTheBatchToolWritesIt) {
   EXPECT_EQ(dialogs->asked[0].filter, "ZEPデータ(*.DAT)|*.DAT");
   EXPECT_EQ(dialogs->asked[0].defaultExt, "DAT");
   EXPECT_EQ(dialogs->asked[1].filter, "VOKA.DAT(VK.DAT)|*.DAT");
-  EXPECT_EQ(dialogs->asked[1].fileName, file("MESH.DAT"));  // as the dialog last held it
+  EXPECT_EQ(dialogs->asked[1].fileName, "MESH_VK.DAT");  // its own name, not the last file's
   EXPECT_EQ(dialogs->asked[2].filter, "メッシュファイル(*.M2W)|*.M2W");
   EXPECT_EQ(dialogs->asked[2].defaultExt, "M2W");
   EXPECT_EQ(dialogs->asked[3].filter, "DXF(*.DXF)|*.DXF");
   EXPECT_EQ(dialogs->asked[4].fileName, "TEST.DXF");
   EXPECT_EQ(dialogs->asked[5].filter, "メッシュ(*.M3W)|*.M3W");
   EXPECT_EQ(dialogs->asked[5].defaultExt, "M3W");
-  EXPECT_EQ(dialogs->asked[5].fileName, "");  // nothing read yet
+  EXPECT_EQ(dialogs->asked[5].fileName, "MESH.M3W");  // nothing read yet
+  EXPECT_EQ(widget<QLabel>("lblStatus")->text().toStdString(),
+            "M3W を書き出しました: " + file("grid.M3W"));
 
   const fs::path batch = dir / "batch";
   fs::create_directories(batch);
