@@ -243,9 +243,51 @@ void LineEditor::mouseDown(int x, int y, MouseButton button) {
   }
 }
 
+void LineEditor::buttonPressed(int x, int y, MouseButton button) {
+  if (button != MouseButton::Middle) {
+    mouseDown(x, y, button);
+    return;
+  }
+  middle_ = {true, false, x, y};
+}
+
+void LineEditor::buttonReleased(int x, int y, MouseButton button) {
+  if (button != MouseButton::Middle || !middle_.down) return;
+  const bool click = !middle_.moved;
+  middle_ = {};
+  if (click) mouseDown(x, y, MouseButton::Middle);
+}
+
+void LineEditor::wheel(int x, int y, double notches) {
+  if (notches == 0.0) return;
+  followView([&] { view_.zoomAt(x, y, std::pow(0.75, notches)); });
+}
+
+void LineEditor::followView(const std::function<void()>& change) {
+  const Band band = saveBand(false);
+  change();
+  redraw();
+  restoreBand(band);
+  horzBar = view_.horzPosition();
+  vertBar = view_.vertPosition();
+}
+
 void LineEditor::mouseMove(int mx, int my) {
+  if (middle_.down) {
+    // A few pixels of jitter keep a click a click.
+    constexpr int kDragStart = 3;
+    if (!middle_.moved && std::abs(mx - middle_.x) <= kDragStart &&
+        std::abs(my - middle_.y) <= kDragStart) {
+      return;
+    }
+    middle_.moved = true;
+    followView([&] { view_.dragBy(mx - middle_.x, my - middle_.y); });
+    middle_.x = mx;
+    middle_.y = my;
+  }
   panel.xPos = common::formatFixed(view_.toWorldX(mx), 8, 3);
   panel.yPos = common::formatFixed(view_.toWorldY(my), 8, 3);
+  if (middle_.down) return;
   if (!DrawFlag) return;
   if (stage == 1) {
     if (!FreeDeg) {

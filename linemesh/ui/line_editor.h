@@ -76,6 +76,14 @@ class LineEditor {
   // The drawing surface.
   void mouseDown(int x, int y, MouseButton button);
   void mouseMove(int x, int y);
+  /// The window's button events. The middle button drags the view; pressed
+  /// and released without moving it is a click (mouseDown) on its release.
+  /// The other buttons click (mouseDown) when pressed.
+  void buttonPressed(int x, int y, MouseButton button);
+  void buttonReleased(int x, int y, MouseButton button);
+  /// The wheel turned by `notches` (positive away from the user) over pixel
+  /// (x, y): zooms in by 0.75 a notch, or out, about that point.
+  void wheel(int x, int y, double notches);
 
   // The coordinate boxes (texts in panel.editXo .. editY1). A text that is
   // not a number throws common::ConversionError; nothing is registered then.
@@ -148,6 +156,9 @@ class LineEditor {
   Band saveBand(bool snap);
   void restoreBand(const Band& band);
   void viewCommand(void (View::*change)(), bool snap);
+  /// A change of the window by wheel or drag: redrawn with the band kept;
+  /// the scroll bars show the new centre without moving it onto their grid.
+  void followView(const std::function<void()>& change);
   /// A scroll bar (`bar`) moved to `position`: the window follows, keeping the band.
   void scrollBarChange(int& bar, int position, void (View::*scrolled)(int));
   void setScrollBars();
@@ -182,6 +193,10 @@ class LineEditor {
   View& view_;
   Canvas& canvas_;
   bool bandShown_ = false;
+  struct MiddleDrag {
+    bool down = false, moved = false;
+    int x = 0, y = 0;  // where the mouse was last
+  } middle_;
   int cursorBeforeArea_ = 1;
   int pressedBeforeArea_ = 1;
   common::ModelParts parts_;  // the network's tables, for the history

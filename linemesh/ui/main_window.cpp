@@ -17,6 +17,7 @@
 #include <QSignalBlocker>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <exception>
 
 #include "linemesh/ui/cursors.h"
@@ -67,6 +68,18 @@ void SurfaceWidget::mouseMoveEvent(QMouseEvent* event) {
   if (moved) moved(pos.x(), pos.y());
 }
 
+void SurfaceWidget::mouseReleaseEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  if (released) released(pos.x(), pos.y(), buttonOf(event->button()));
+}
+
+void SurfaceWidget::wheelEvent(QWheelEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  const double notches = event->angleDelta().y() / 120.0;
+  if (wheeled && notches != 0.0) wheeled(pos.x(), pos.y(), notches);
+  event->accept();
+}
+
 void SurfaceWidget::resizeEvent(QResizeEvent*) {
   if (resized) resized(width(), height());
 }
@@ -107,7 +120,13 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs)
   setCentralWidget(central);
 
   surface_->pressed = [this](int x, int y, MouseButton b) {
-    run([&] { editor_.mouseDown(x, y, b); });
+    run([&] { editor_.buttonPressed(x, y, b); });
+  };
+  surface_->released = [this](int x, int y, MouseButton b) {
+    run([&] { editor_.buttonReleased(x, y, b); });
+  };
+  surface_->wheeled = [this](int x, int y, double notches) {
+    run([&] { editor_.wheel(x, y, notches); });
   };
   surface_->moved = [this](int x, int y) { run([&] { editor_.mouseMove(x, y); }); };
   surface_->resized = [this](int w, int h) {

@@ -30,13 +30,18 @@ class SurfaceWidget : public QWidget {
   SurfaceWidget(QtCanvas& canvas, QWidget* parent);
 
   std::function<void(int, int, MouseButton)> pressed;
+  std::function<void(int, int, MouseButton)> released;
   std::function<void(int, int)> moved;
+  /// Notches of the wheel, positive away from the user.
+  std::function<void(int, int, double)> wheeled;
   std::function<void(int, int)> resized;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:

@@ -34,6 +34,21 @@ void fitRange(double& lo, double& hi, double startLo, double startHi) {
   }
 }
 
+// Brings [lo, hi] within [min, max]: the whole range when it is as large,
+// else moved back inside, keeping its size.
+void keepWithin(double& lo, double& hi, double min, double max) {
+  if (hi - lo >= max - min) {
+    lo = min;
+    hi = max;
+  } else if (lo < min) {
+    hi += min - lo;
+    lo = min;
+  } else if (hi > max) {
+    lo -= hi - max;
+    hi = max;
+  }
+}
+
 }  // namespace
 
 Rgb tableColor(int color) { return kColors[static_cast<size_t>(color % 14)]; }
@@ -288,6 +303,36 @@ void View::panDown() {
     step = old - net_.ymin;
   }
   gymax -= step;
+}
+
+void View::zoomAt(int sx, int sy, double factor) {
+  if (factor > 1.0 && showsExtents()) return;
+  const double x = toWorldX(sx), y = toWorldY(sy);
+  gxmin = x + factor * (gxmin - x);
+  gxmax = x + factor * (gxmax - x);
+  gymin = y + factor * (gymin - y);
+  gymax = y + factor * (gymax - y);
+  if (factor > 1.0) {
+    keepWithin(gxmin, gxmax, net_.xmin, net_.xmax);
+    keepWithin(gymin, gymax, net_.ymin, net_.ymax);
+  }
+  centre();
+}
+
+void View::dragBy(int dx, int dy) {
+  double mx = -dx / gscale, my = dy / gscale;
+  // The new centre, kept within the extents.
+  mx = std::clamp(xmed + mx, net_.xmin, net_.xmax) - xmed;
+  my = std::clamp(ymed + my, net_.ymin, net_.ymax) - ymed;
+  gxmin += mx;
+  gxmax += mx;
+  gymin += my;
+  gymax += my;
+  centre();
+}
+
+bool View::showsExtents() const {
+  return gxmin <= net_.xmin && gxmax >= net_.xmax && gymin <= net_.ymin && gymax >= net_.ymax;
 }
 
 bool View::selectArea(double x1, double y1, double x2, double y2) {

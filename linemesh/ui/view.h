@@ -95,6 +95,16 @@ class View {
   void panRight();
   void panUp();
   void panDown();
+  /// Scales the window by `factor` about the world point under pixel
+  /// (sx, sy), which keeps its place on the surface. Zooming out (factor
+  /// above 1) stops at the extents: a window that holds them all is not made
+  /// larger, and one that would pass them is moved back or cut to them.
+  void zoomAt(int sx, int sy, double factor);
+  /// Moves the window with a drag of (dx, dy) pixels, the drawing following
+  /// the mouse; the centre stays within the extents.
+  void dragBy(int dx, int dy);
+  /// True when the window holds the whole extents.
+  bool showsExtents() const;
   /// Sets the window to the box between two world points; a box without
   /// width or height is refused (returns false, window unchanged).
   bool selectArea(double x1, double y1, double x2, double y2);

@@ -420,6 +420,60 @@ TEST_F(LineEditorTest, SwitchingNumbersRedrawsTheElementsWithoutThem) {
   EXPECT_EQ(canvas.ofKind("text").size(), 1u);
 }
 
+TEST_F(LineEditorTest, MiddleClickIsTheDocumentedClickOnRelease) {
+  leftAt(20, 20);
+  editor.buttonPressed(px(40), py(20), MouseButton::Middle);
+  EXPECT_TRUE(editor.DrawFlag);              // nothing yet
+  editor.mouseMove(px(40) + 2, py(20) - 1);  // a little jitter is no drag
+  editor.buttonReleased(px(40) + 2, py(20) - 1, MouseButton::Middle);
+  EXPECT_FALSE(editor.DrawFlag);  // as another button than left: cancelled
+  EXPECT_EQ(net.NUMEL, 0);
+  editor.buttonPressed(px(40), py(20), MouseButton::Left);
+  EXPECT_TRUE(editor.DrawFlag);  // the left button clicks when pressed
+  editor.buttonReleased(px(40), py(20), MouseButton::Left);
+  EXPECT_TRUE(editor.DrawFlag);
+}
+
+TEST_F(LineEditorTest, MiddleDragPansKeepingTheLineStarted) {
+  editor.btnZoomInClick();
+  leftAt(20, 20);
+  editor.mouseMove(px(40), py(20));
+  const double xmed = view.xmed, ymed = view.ymed;
+  const int x0 = px(0), y0 = py(0);
+  editor.buttonPressed(300, 200, MouseButton::Middle);
+  editor.mouseMove(330, 190);
+  editor.mouseMove(357, 171);
+  editor.buttonReleased(357, 171, MouseButton::Middle);
+  EXPECT_EQ(px(0), x0 + 57);  // the drawing followed the mouse
+  EXPECT_EQ(py(0), y0 - 29);
+  EXPECT_NEAR(view.xmed, xmed - 57 / view.gscale, 1e-9);  // not moved onto the bars' grid
+  EXPECT_NEAR(view.ymed, ymed - 29 / view.gscale, 1e-9);
+  EXPECT_EQ(editor.horzBar, view.horzPosition());
+  EXPECT_EQ(editor.vertBar, view.vertPosition());
+  EXPECT_TRUE(editor.DrawFlag);  // the line started is still there, band and all
+  EXPECT_TRUE(editor.bandShown());
+  EXPECT_NEAR(editor.XOrg, px(20), 1);
+  EXPECT_NEAR(editor.YOrg, py(20), 1);
+  leftAt(40, 20);
+  EXPECT_EQ(liveLines(), 1);
+}
+
+TEST_F(LineEditorTest, WheelZoomsAboutTheMouse) {
+  const int sx = 700, sy = 120;
+  const double x = view.toWorldX(sx), y = view.toWorldY(sy);
+  editor.wheel(sx, sy, 2);  // two notches in
+  EXPECT_NEAR(view.gxmax - view.gxmin, 400 * 0.75 * 0.75, 1e-9);
+  EXPECT_NEAR(view.toWorldX(sx), x, 1e-9);
+  EXPECT_NEAR(view.toWorldY(sy), y, 1e-9);
+  EXPECT_EQ(editor.horzBar, view.horzPosition());
+  editor.wheel(sx, sy, -1);
+  EXPECT_NEAR(view.gxmax - view.gxmin, 400 * 0.75, 1e-9);
+  EXPECT_NEAR(view.toWorldX(sx), x, 1e-9);
+  editor.wheel(sx, sy, -5);  // out no further than the extents
+  EXPECT_DOUBLE_EQ(view.gxmin, -200);
+  EXPECT_DOUBLE_EQ(view.gxmax, 200);
+}
+
 TEST_F(LineEditorTest, AreaSelectionShowsTheRestoredModePressedAgain) {
   struct Case {
     void (LineEditor::*mode)();

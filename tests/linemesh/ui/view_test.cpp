@@ -104,6 +104,56 @@ TEST_F(ViewTest, PansMoveByATenthOfTheBox) {
   expectWindow(-200 + xstep, 100 + xstep, -25 - ystep, 50 - ystep);
 }
 
+TEST_F(ViewTest, ZoomAtKeepsThePointUnderTheMouse) {
+  for (auto [sx, sy] : {std::pair{800, 100}, {17, 390}, {500, 200}}) {
+    view.reset();
+    const double x = view.toWorldX(sx), y = view.toWorldY(sy);
+    view.zoomAt(sx, sy, 0.75);
+    view.Disp();  // the scale follows the window
+    EXPECT_DOUBLE_EQ(view.gscale, 2.25 / 0.75);
+    EXPECT_NEAR(view.toWorldX(sx), x, 1e-9);
+    EXPECT_NEAR(view.toWorldY(sy), y, 1e-9);
+    EXPECT_NEAR(view.toPixelX(x), sx, 1);
+    EXPECT_NEAR(view.toPixelY(y), sy, 1);
+    view.zoomAt(sx, sy, 1 / 0.75);  // and back
+    view.Disp();
+    expectWindow(-200, 200, -50, 50);
+  }
+}
+
+TEST_F(ViewTest, ZoomingOutAtStopsAtTheExtents) {
+  view.zoomAt(100, 100, 1.5);  // shows them all already
+  expectWindow(-200, 200, -50, 50);
+  view.zoomAt(100, 100, 0.5);
+  view.Disp();
+  EXPECT_FALSE(view.showsExtents());
+  view.zoomAt(900, 300, 1.5);  // would pass them on the left: moved back
+  view.Disp();
+  EXPECT_DOUBLE_EQ(view.gxmin, -200);
+  EXPECT_NEAR(view.gxmax - view.gxmin, 300, 1e-9);
+  EXPECT_GE(view.gymin, -50);
+  EXPECT_NEAR(view.gymax - view.gymin, 75, 1e-9);
+  view.zoomAt(900, 300, 3.0);  // larger than them: cut to them
+  expectWindow(-200, 200, -50, 50);
+  EXPECT_TRUE(view.showsExtents());
+}
+
+TEST_F(ViewTest, DragMovesTheDrawingWithTheMouse) {
+  view.zoomIn();
+  view.centre();
+  view.Disp();
+  const double x = view.toWorldX(500), y = view.toWorldY(200);
+  view.dragBy(40, -20);
+  view.Disp();
+  EXPECT_NEAR(view.toWorldX(540), x, 1e-9);
+  EXPECT_NEAR(view.toWorldY(180), y, 1e-9);
+  EXPECT_NEAR(view.gxmax - view.gxmin, 300, 1e-9);  // the size stays
+  view.dragBy(-100000, 100000);                     // the centre stops at the extents
+  EXPECT_DOUBLE_EQ(view.xmed, 200);
+  EXPECT_DOUBLE_EQ(view.ymed, 50);  // dragged down: the top comes into view
+  EXPECT_NEAR(view.gxmax - view.gxmin, 300, 1e-9);
+}
+
 TEST_F(ViewTest, ScrollPositionsAndRecentring) {
   EXPECT_EQ(view.horzPosition(), 50);
   EXPECT_EQ(view.vertPosition(), 50);
