@@ -15,12 +15,14 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <exception>
 
 #include "linemesh/ui/cursors.h"
+#include "linemesh/ui/placement.h"
 #include "linemesh/ui/qt_dialogs.h"
 
 namespace linemesh::ui {
@@ -118,6 +120,12 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs)
   layout->addWidget(box_, 1);
   layout->addWidget(buildPanel());
   setCentralWidget(central);
+  // The status line on a row of its own under the panel, wide enough for the
+  // path of a file written; a longer text is cut, never widening the window.
+  lblStatus_ = new QLabel(this);
+  lblStatus_->setObjectName("lblStatus");
+  lblStatus_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  statusBar()->addWidget(lblStatus_, 1);
 
   surface_->pressed = [this](int x, int y, MouseButton b) {
     run([&] { editor_.buttonPressed(x, y, b); });
@@ -139,8 +147,31 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs)
   connect(vertBar_, &QScrollBar::valueChanged, this,
           [this](int v) { run([&] { editor_.VertScrollBarChange(v); }); });
 
-  if (const QScreen* screen = this->screen()) setGeometry(screen->availableGeometry());
+  placeInWorkArea();
   run([&] { editor_.start(); });
+}
+
+void MainWindow::placeInWorkArea() {
+  const QScreen* screen = this->screen();
+  if (!screen) return;
+  const QRect work = screen->availableGeometry();
+  // The frame is known once the window system has framed the window;
+  // before that it counts as none.
+  const QRect frame = frameGeometry(), client = geometry();
+  const Box box =
+      clientAreaFilling({work.x(), work.y(), work.width(), work.height()},
+                        {client.left() - frame.left(), client.top() - frame.top(),
+                         frame.right() - client.right(), frame.bottom() - client.bottom()});
+  setGeometry(box.left, box.top, box.width, box.height);
+}
+
+bool MainWindow::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate && !placed_) {
+    // First activated: framed by now, so the whole frame goes into the work area.
+    placed_ = true;
+    placeInWorkArea();
+  }
+  return QMainWindow::event(event);
 }
 
 MainWindow::~MainWindow() = default;
@@ -303,10 +334,7 @@ QWidget* MainWindow::buildPanel() {
   row->addWidget(btnLine2_);
   labelNode_ = label("LabelNode", QStringLiteral("節点：0"), 80);
   labelElement_ = label("LabelElement", QStringLiteral("要素：0"), 0);
-  lblStatus_ = label("lblStatus", "", 0);
-  // A long status is cut at the window's edge; it never widens the window.
-  lblStatus_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-  row->setStretchFactor(lblStatus_, 1);
+  row->addStretch(1);
   setTabOrder(editXo_, editYo_);
   setTabOrder(editYo_, editX1_);
   setTabOrder(editX1_, editY1_);

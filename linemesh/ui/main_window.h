@@ -68,11 +68,14 @@ class MainWindow : public QMainWindow {
   QScrollBar* vertScrollBar() const { return vertBar_; }
 
  protected:
+  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  /// The whole frame in the top left corner of the screen's work area, filling it.
+  void placeInWorkArea();
   void buildMenus();
   void buildToolBar();
   QWidget* buildPanel();
@@ -109,6 +112,7 @@ class MainWindow : public QMainWindow {
   QLabel* lblStatus_ = nullptr;
   AutoMeshChoice autoMeshChoice_;
   int shownCursor_ = 0;
+  bool placed_ = false;  // placed again with its frame, when first activated
 };
 
 }  // namespace linemesh::ui

@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QWheelEvent>
 #include <cstdio>
 #include <deque>
 #include <filesystem>
@@ -205,6 +206,33 @@ TEST_F(WindowTest, ElementNumbersAreSwitchedFromTheViewMenu) {
   numbers->trigger();
   EXPECT_TRUE(numbers->isChecked());
   EXPECT_TRUE(window->view().numbers);
+}
+
+TEST_F(WindowTest, FirstActivatedTheWindowFillsTheWorkArea) {
+  QEvent activate(QEvent::WindowActivate);
+  QApplication::sendEvent(window.get(), &activate);
+  const QRect work = window->screen()->availableGeometry();
+  const QRect frame = window->frameGeometry();
+  EXPECT_EQ(frame.topLeft(), work.topLeft());
+  EXPECT_EQ(frame.height(), work.height());
+  // (The test screen is narrower than the window's least width.)
+  // Only the first time: a window moved or sized by the user stays so.
+  window->resize(window->width(), 400);
+  QApplication::sendEvent(window.get(), &activate);
+  EXPECT_EQ(window->geometry().height(), 400);
+}
+
+TEST_F(WindowTest, WheelOverTheSurfaceZoomsAboutTheMouse) {
+  const QPoint at(200, 150);
+  const double x = window->view().toWorldX(at.x()), y = window->view().toWorldY(at.y());
+  const double width = window->view().gxmax - window->view().gxmin;
+  QWheelEvent wheel(at, window->surface()->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(window->surface(), &wheel);
+  EXPECT_NEAR(window->view().gxmax - window->view().gxmin, 0.75 * width, 1e-9);
+  EXPECT_NEAR(window->view().toWorldX(at.x()), x, 1e-9);
+  EXPECT_NEAR(window->view().toWorldY(at.y()), y, 1e-9);
+  EXPECT_EQ(window->horzScrollBar()->value(), window->editor().horzBar);
 }
 
 TEST_F(WindowTest, TwoCrossingLinesDrawnWithTheMouse) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "linemesh/ui/placement.h"
 #include "tests/linemesh/ui/recording_canvas.h"
 
 namespace linemesh::ui {
@@ -370,6 +371,16 @@ TEST_F(ViewTest, PickedFacesAreFilledInBothViewsOverTheFormationMarks) {
     EXPECT_EQ(rings.back().rings[0][2], (std::array<int, 2>{view.toPixelX(10), view.toPixelY(10)}));
     EXPECT_EQ(canvas.commands[1 + rings.size()].kind, "ellipse");  // the nodes over them
   }
+}
+
+TEST(WindowPlacement, TheWholeFrameFillsTheWorkArea) {
+  // A work area below a 24-pixel panel; a frame with a 20-pixel title bar.
+  const Box work{0, 24, 1280, 776};
+  EXPECT_EQ(clientAreaFilling(work, {1, 20, 1, 4}), (Box{1, 44, 1278, 752}));
+  // Not framed (yet): the client area is the work area.
+  EXPECT_EQ(clientAreaFilling(work, {}), work);
+  // A frame larger than the work area still leaves a window.
+  EXPECT_EQ(clientAreaFilling({0, 0, 10, 10}, {8, 8, 8, 8}), (Box{8, 8, 1, 1}));
 }
 
 }  // namespace
