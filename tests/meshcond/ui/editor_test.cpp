@@ -88,9 +88,16 @@ TEST_F(EditorTest, PenGivesTheMaterialOfEditMat) {
   EXPECT_TRUE(redrawn());
 }
 
-TEST_F(EditorTest, PenAwayFromEveryCentroidDoesNothing) {
+TEST_F(EditorTest, PenInsideAnElementFarFromItsCentroidPicksIt) {
+  editor.EditMat = "4";
   click(21, 9);  // inside element 3, 5.7 m from its centroid
-  EXPECT_EQ(m.MAT[3], 1);
+  EXPECT_EQ(m.MAT[3], 4);
+  EXPECT_EQ(editor.EditElem, "3");
+  EXPECT_TRUE(editor.modified());
+}
+
+TEST_F(EditorTest, PenOnNoElementAndFarFromEveryCentroidDoesNothing) {
+  click(50, 30);  // above the mesh
   EXPECT_EQ(editor.EditElem, "");
   EXPECT_FALSE(redrawn());
   EXPECT_FALSE(editor.modified());
