@@ -460,12 +460,26 @@ TEST(InitialLevelDialog, GivesTheTypedLevelOrTheFilesLevels) {
   EXPECT_EQ(model.H[1], 12.5);
   EXPECT_EQ(model.H[2], 4.25);
 
-  // A new showing forgets the file (the box still shows its name).
+  // A new showing forgets the file (the box still shows its name). The free
+  // nodes now stand at two levels, so the level box opens empty and closing
+  // it changes no level.
   dialog.show();
   EXPECT_TRUE(dialog.FileName.empty());
   EXPECT_EQ(text(dialog.EditFirstPw), csv.path());
+  EXPECT_EQ(text(dialog.EditWL), "");
   dialog.btnClose->click();
-  EXPECT_EQ(model.H[2], 12.5);
+  EXPECT_EQ(model.H[1], 12.5);
+  EXPECT_EQ(model.H[2], 4.25);
+
+  // One level for all free nodes is shown; the close box cancels.
+  dialog.EditWL->setText("3");
+  dialog.btnClose->click();
+  dialog.show();
+  EXPECT_EQ(text(dialog.EditWL), "3.000");
+  dialog.EditWL->setText("20");
+  dialog.close();
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(model.H[1], 3);
 }
 
 TEST(ConditionWindow, OpensEachDialogFromTheMenuAndClosesItWithTheCloseButton) {

@@ -244,6 +244,8 @@ TEST(FileDialogFilters, MatchBothCases) {
             QStringList{QStringLiteral("メッシュ(*.DAT *.dat)")});
   EXPECT_EQ(nameFilters("Data|*.DAT;*.TXT"),
             QStringList{QStringLiteral("Data(*.DAT *.dat *.TXT *.txt)")});
+  EXPECT_EQ(nameFilters("初期水位(*.csv)|*.csv"),
+            QStringList{QStringLiteral("初期水位(*.csv *.CSV)")});
   EXPECT_TRUE(nameFilters("").isEmpty());
 }
 
