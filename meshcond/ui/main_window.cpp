@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
+#include <QStatusBar>
 #include <QVBoxLayout>
 #include <exception>
 
@@ -146,7 +147,14 @@ MainWindow::MainWindow(AnalysisModel& model, UserDialogs& dialogs, QWidget* pare
   for (QScrollBar* bar : {scrollX_, scrollY_}) bar->setRange(0, View::kScrollRange);
   setCentralWidget(central);
   createMenus();
+  // The mode and tool in force stay in view at the right of the status line.
+  modeField_ = new QLabel(this);
+  modeField_->setObjectName(QStringLiteral("ModeField"));
+  statusBar()->addPermanentWidget(modeField_);
   resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+  // The tool panel's controls stand at fixed places: the window is never
+  // narrower than they need.
+  setMinimumWidth(kClientWidth);
 
   connect(scrollX_, &QScrollBar::valueChanged, this, [this](int value) {
     if (syncing_) return;
@@ -236,7 +244,11 @@ void MainWindow::createPanel(QWidget* panel) {
   chkElem_->setObjectName(QStringLiteral("chkElem"));
   chkElem_->setChecked(true);
   chkElem_->setGeometry(322, 12, 100, 17);
-  connect(chkElem_, &QCheckBox::toggled, this, [this](bool on) { editor_.chkElem = on; });
+  connect(chkElem_, &QCheckBox::toggled, this, [this](bool on) {
+    if (syncing_ || editor_.chkElem == on) return;
+    editor_.chkElem = on;
+    redraw();
+  });
   viewButton("btnAreaSelect", QStringLiteral("全"), QStringLiteral("全体"), 425, &View::showExtent);
   connectButton(glyphButton(panel, "btnPen", QStringLiteral("ペ"), QStringLiteral("ペン"), 461),
                 [this] { chooseTool(kToolPen); });
@@ -280,14 +292,17 @@ void MainWindow::createMenus() {
     return m;
   };
 
-  QMenu* n1 = menuBar()->addMenu(QStringLiteral("ファイル"));
+  QMenu* n1 = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
   n1->setObjectName(QStringLiteral("N1"));
   QMenu* open1 = menu(n1, "Open1", QStringLiteral("開く(&O)"));
-  item(open1, "Mesh1", QStringLiteral("メッシュ"),
-       [this] { fileCommand(&FileCommands::Mesh1Click); });
+  item(open1, "Mesh1", QStringLiteral("メッシュ"), [this] {
+    fileCommand(&FileCommands::Mesh1Click);
+  })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
   item(open1, "ZEPDAT2", QStringLiteral("ZEP.DAT"),
        [this] { fileCommand(&FileCommands::ZEPDAT2Click); });
-  item(n1, "Save1", QStringLiteral("保存(&S)"), [this] { fileCommand(&FileCommands::Save1Click); });
+  item(n1, "Save1", QStringLiteral("保存(&S)"), [this] {
+    fileCommand(&FileCommands::Save1Click);
+  })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
   item(n1, "MESH2", QStringLiteral("メッシュ保存"),
        [this] { fileCommand(&FileCommands::MESH2Click); });
   item(n1, "D2DAT1", QStringLiteral("D2.DAT"), [this] { fileCommand(&FileCommands::D2DAT1Click); });
@@ -300,7 +315,7 @@ void MainWindow::createMenus() {
        [this] { fileCommand(&FileCommands::ZEPDAT1Click); });
   item(n1, "Exit1", QStringLiteral("終了(&X)"), [this] { close(); });
 
-  QMenu* n3 = menuBar()->addMenu(QStringLiteral("編集"));
+  QMenu* n3 = menuBar()->addMenu(QStringLiteral("編集(&E)"));
   n3->setObjectName(QStringLiteral("N3"));
   // Undo and redo head the 編集 menu, where users look for them; its other
   // items follow unchanged.
@@ -323,12 +338,14 @@ void MainWindow::createMenus() {
       item(n3, "TOSUI1", QStringLiteral("透水係数"), [this] { openDataDialog(tosui1_, *form6_); });
   for (QAction* a : {title1_, solv1_, time1_, element1_, tosui1_}) a->setCheckable(true);
 
-  QMenu* n4 = menuBar()->addMenu(QStringLiteral("初期・境界条件"));
+  QMenu* n4 = menuBar()->addMenu(QStringLiteral("初期・境界条件(&C)"));
   n4->setObjectName(QStringLiteral("N4"));
   item(n4, "SYOKI1", QStringLiteral("初期水位"), [this] {
-    editor_.stage = kToolNone;
+    chooseTool(kToolNone);
+    bool editEnabled = editor_.btnEditEnabled;
     btnEdit_->setEnabled(false);
     dialogStep(*form8_);
+    editor_.btnEditEnabled = editEnabled;
     redraw();
   });
   item(n4, "FIXWL1", QStringLiteral("水位固定"), [this] { chooseMode(kModeFixedLevel); });
@@ -408,6 +425,11 @@ void MainWindow::syncFromEditor() {
   label2_->setText(qs(editor_.Label2));
   btnEdit_->setEnabled(editor_.btnEditEnabled);
   chkElem_->setChecked(editor_.chkElem);
+  modeField_->setText(qs(editor_.modeCaption()));
+  if (!editor_.message.empty()) {
+    statusBar()->showMessage(qs(editor_.message));
+    editor_.message.clear();
+  }
   setWindowModified(editor_.modified());
   const common::History& history = editor_.history;
   undo_->setEnabled(history.canUndo());
@@ -421,7 +443,11 @@ void MainWindow::syncFromEditor() {
 void MainWindow::chooseTool(int stage) {
   editor_.chooseTool(stage);
   int cursor = stage == kToolArea ? 3 : stage == kToolZoomWindow ? 2 : 1;
-  image1_->setCursor(toolCursor(cursor));
+  if (stage == kToolNone) {
+    image1_->unsetCursor();  // no tool: the plain arrow
+  } else {
+    image1_->setCursor(toolCursor(cursor));
+  }
   syncFromEditor();
 }
 
@@ -452,10 +478,13 @@ void MainWindow::editorCommand(const std::function<void(Canvas&)>& command) {
 }
 
 void MainWindow::openDataDialog(QAction* item, ConditionDialog& dialog) {
+  // 編集 is greyed while the dialog is open and then serves the mode again.
+  bool editEnabled = editor_.btnEditEnabled;
   editor_.btnEditEnabled = false;
   for (QAction* a : {title1_, solv1_, time1_, element1_, tosui1_}) a->setChecked(a == item);
   syncFromEditor();
   dialogStep(dialog);
+  editor_.btnEditEnabled = editEnabled;
   syncFromEditor();
 }
 
@@ -486,7 +515,9 @@ void MainWindow::editClicked() {
 
 template <class Result>
 void MainWindow::fileCommand(Result (FileCommands::*command)()) {
+  files_.written.clear();
   (files_.*command)();
+  if (!files_.written.empty()) statusBar()->showMessage(qs(files_.written));
   syncFromEditor();
 }
 

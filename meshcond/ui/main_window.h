@@ -84,6 +84,7 @@ class MainWindow : public QMainWindow {
   QLineEdit* editElem_ = nullptr;
   QLineEdit* editXX_ = nullptr;
   QLineEdit* editYY_ = nullptr;
+  QLabel* modeField_ = nullptr;
 
   QAction* element1_ = nullptr;
   QAction* title1_ = nullptr;
