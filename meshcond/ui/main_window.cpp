@@ -28,6 +28,12 @@ namespace meshcond::ui {
 namespace {
 
 constexpr int kPanelHeight = 41;
+// A window narrower than the tool panel's design width shows the panel in two
+// rows: the controls from LabelStage on move below the others.
+constexpr int kPanelWrapX = 535;
+constexpr int kPanelWrappedIndent = 20;
+constexpr int kPanelDesignWidth = 1131;
+constexpr int kPanelWrappedWidth = kPanelDesignWidth - kPanelWrapX + kPanelWrappedIndent;
 constexpr int kClientWidth = 1131;
 constexpr int kClientHeight = 637;
 
@@ -136,6 +142,10 @@ MainWindow::MainWindow(AnalysisModel& model, UserDialogs& dialogs, QWidget* pare
   panel1->setObjectName(QStringLiteral("Panel1"));
   panel1->setFixedHeight(kPanelHeight);
   createPanel(panel1);
+  panel1_ = panel1;
+  for (QObject* child : panel1->children())
+    if (auto* control = qobject_cast<QWidget*>(child))
+      panelDesign_.emplace_back(control, control->geometry());
   column->addWidget(panel1);
   panelMain_ = new PanelMain(central, [this] { layoutDrawingArea(); });
   column->addWidget(panelMain_, 1);
@@ -152,9 +162,7 @@ MainWindow::MainWindow(AnalysisModel& model, UserDialogs& dialogs, QWidget* pare
   modeField_->setObjectName(QStringLiteral("ModeField"));
   statusBar()->addPermanentWidget(modeField_);
   resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
-  // The tool panel's controls stand at fixed places: the window is never
-  // narrower than they need.
-  setMinimumWidth(kClientWidth);
+  setMinimumWidth(kPanelWrappedWidth);
 
   connect(scrollX_, &QScrollBar::valueChanged, this, [this](int value) {
     if (syncing_) return;
@@ -382,6 +390,18 @@ void MainWindow::applyStartupSettings() {
   chooseTool(kToolPen);
   editor_.state = kModeMaterial;
   syncFromEditor();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  bool wrapped = width() < kPanelDesignWidth;
+  panel1_->setFixedHeight(wrapped ? 2 * kPanelHeight : kPanelHeight);
+  for (auto& [control, design] : panelDesign_) {
+    bool second = wrapped && design.x() >= kPanelWrapX;
+    control->move(second
+                      ? design.topLeft() + QPoint(kPanelWrappedIndent - kPanelWrapX, kPanelHeight)
+                      : design.topLeft());
+  }
 }
 
 void MainWindow::layoutDrawingArea() {

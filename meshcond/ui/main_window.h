@@ -12,6 +12,8 @@
 #include <QToolButton>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "meshcond/model/analysis_model.h"
 #include "meshcond/ui/drawing_area.h"
@@ -44,6 +46,8 @@ class MainWindow : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  /// Narrower than the tool panel: the panel wraps into two rows.
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void createPanel(QWidget* panel);
@@ -85,6 +89,8 @@ class MainWindow : public QMainWindow {
   QLineEdit* editXX_ = nullptr;
   QLineEdit* editYY_ = nullptr;
   QLabel* modeField_ = nullptr;
+  QWidget* panel1_ = nullptr;
+  std::vector<std::pair<QWidget*, QRect>> panelDesign_;  // each control's place in one row
 
   QAction* element1_ = nullptr;
   QAction* title1_ = nullptr;

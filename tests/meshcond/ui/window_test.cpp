@@ -78,6 +78,8 @@ class WindowTest : public ::testing::Test {
 TEST_F(WindowTest, CaptionsControlsAndMenus) {
   // "[*]" only marks where unsaved changes show.
   EXPECT_EQ(window.windowTitle().remove(QStringLiteral("[*]")), QStringLiteral("材質番号を振る"));
+  // The tool panel in one row, as the window shows it at its design width.
+  window.resize(1131, 700);
   struct Control {
     const char* name;
     int x;
@@ -138,8 +140,24 @@ TEST_F(WindowTest, CaptionsControlsAndMenus) {
                                 QStringLiteral("初期・境界条件(&C)")}));
   EXPECT_EQ(child<QAction>("Mesh1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
   EXPECT_EQ(child<QAction>("Save1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
-  // The tool panel stays whole: the window is never narrower than it.
-  EXPECT_GE(window.minimumWidth(), 1131);
+}
+
+TEST_F(WindowTest, ANarrowWindowWrapsTheToolPanel) {
+  auto* panel = child<QWidget>("Panel1");
+  for (int width : {1131, 1000, 800, 620}) {
+    SCOPED_TRACE(width);
+    window.resize(width, 700);
+    QCoreApplication::processEvents();
+    bool wrapped = width < 1131;
+    EXPECT_EQ(panel->height(), wrapped ? 82 : 41);
+    for (const char* name : {"spdExp", "btnArea", "EditMat", "btnEdit", "EditYY", "spdRedraw"}) {
+      QRect box = child<QWidget>(name)->geometry();
+      EXPECT_LE(box.right(), panel->width() - 1) << name;
+      EXPECT_LE(box.bottom(), panel->height() - 1) << name;
+    }
+    EXPECT_EQ(child<QWidget>("EditMat")->y() >= 41, wrapped);
+  }
+  EXPECT_LE(window.minimumWidth(), 620);
   for (const char* name :
        {"TForm2", "TForm3", "TForm4", "TForm5", "TForm6", "TForm7", "TForm8", "TFormFix"}) {
     EXPECT_NE(window.findChild<QDialog*>(QString::fromLatin1(name)), nullptr) << name;
