@@ -19,6 +19,7 @@
 #include <exception>
 
 #include "linemesh/ui/cursors.h"
+#include "linemesh/ui/line_figure.h"
 #include "linemesh/ui/qt_dialogs.h"
 
 namespace linemesh::ui {
@@ -145,6 +146,11 @@ void MainWindow::buildMenus() {
     if (!editor_.formationMessage.empty()) dialogs_->message(editor_.formationMessage);
   });
   addAction(file, "Plot1", QStringLiteral("要素図プロット"), [this] { files_.Plot1Click(); });
+  addAction(file, "Figure1", QString::fromUtf8(figure::kMenuCaption), [this] {
+    figure::exportFigure(this, figureRequest_, [this] {
+      return lineFigure(net_, shownBy(view_), figure::fileTitle(files_.MeshName));
+    });
+  });
   QMenu* dat = file->addMenu(QStringLiteral("DAT保存"));
   dat->setObjectName("DAT1");
   addAction(dat, "Mesh1", QStringLiteral("メッシュデータ"), [this] { files_.Mesh1Click(); });

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "figure/figure_dialog.h"
 #include "linemesh/model/network.h"
 #include "linemesh/ui/dialogs.h"
 #include "linemesh/ui/file_commands.h"
@@ -94,6 +95,7 @@ class MainWindow : public QMainWindow {
   QLineEdit *editXo_ = nullptr, *editYo_ = nullptr, *editX1_ = nullptr, *editY1_ = nullptr;
   QPushButton* btnLine2_ = nullptr;
   int shownCursor_ = 0;
+  figure::FigureRequest figureRequest_;  // the last "図の出力..." choice
 };
 
 }  // namespace linemesh::ui
