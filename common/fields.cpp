@@ -5,6 +5,14 @@ namespace {
 
 bool isBlank(char c) { return static_cast<unsigned char>(c) <= 0x20; }
 
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+/// True when line[i] is a comma between two digits.
+bool decimalCommaAt(std::string_view line, size_t i) {
+  return line[i] == ',' && i > 0 && i + 1 < line.size() && isDigit(line[i - 1]) &&
+         isDigit(line[i + 1]);
+}
+
 /// Reads a quoted field starting at line[i] == '"'; leaves i after it.
 std::string quotedField(std::string_view line, size_t& i) {
   std::string field;
@@ -24,9 +32,7 @@ std::string quotedField(std::string_view line, size_t& i) {
   return field;  // unterminated: runs to the line end
 }
 
-}  // namespace
-
-std::vector<std::string> splitFields(std::string_view line) {
+std::vector<std::string> split(std::string_view line, bool keepDecimalCommas) {
   std::vector<std::string> fields;
   size_t i = 0;
   auto skipBlanks = [&] {
@@ -38,7 +44,11 @@ std::vector<std::string> splitFields(std::string_view line) {
       fields.push_back(quotedField(line, i));
     } else {
       size_t start = i;
-      while (i < line.size() && !isBlank(line[i]) && line[i] != ',') ++i;
+      auto ends = [&] {
+        return isBlank(line[i]) ||
+               (line[i] == ',' && !(keepDecimalCommas && i > start && decimalCommaAt(line, i)));
+      };
+      while (i < line.size() && !ends()) ++i;
       fields.emplace_back(line.substr(start, i - start));
     }
     skipBlanks();
@@ -47,6 +57,24 @@ std::vector<std::string> splitFields(std::string_view line) {
       ++i;
       skipBlanks();
     }
+  }
+  return fields;
+}
+
+}  // namespace
+
+std::vector<std::string> splitFields(std::string_view line) { return split(line, false); }
+
+std::vector<std::string> splitNumberFields(std::string_view line, const Location& where) {
+  std::vector<std::string> fields = split(line, true);
+  for (size_t k = 0; k < fields.size(); ++k) {
+    const std::string& field = fields[k];
+    for (size_t i = field.find(','); i != std::string::npos; i = field.find(',', i + 1))
+      if (decimalCommaAt(field, i))
+        throw ConversionError(located({where.file, where.line, static_cast<int>(k + 1)},
+                                      "\"" + field +
+                                          "\" has a decimal comma; write numbers with a "
+                                          "decimal point"));
   }
   return fields;
 }

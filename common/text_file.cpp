@@ -1,13 +1,18 @@
 #include "common/text_file.h"
 
+#include <dirent.h>
 #include <errno.h>
 #include <fcntl.h>
 #include <iconv.h>
+#include <limits.h>
+#include <signal.h>
+#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstring>
+#include <ctime>
 #include <random>
 
 #include "common/errors.h"
@@ -73,6 +78,61 @@ std::string_view utf8CharAt(std::string_view text, size_t i) {
   unsigned char c = static_cast<unsigned char>(text[i]);
   size_t n = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
   return text.substr(i, n);
+}
+
+/// This machine's name as temporary names carry it: at most 32 characters,
+/// none of them a slash.
+const std::string& hostName() {
+  static const std::string host = [] {
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) != 0) return std::string("host");
+    std::string text(name, ::strnlen(name, 32));
+    std::replace(text.begin(), text.end(), '/', '_');
+    return text;
+  }();
+  return host;
+}
+
+bool allDigits(std::string_view text, size_t maxLength) {
+  return !text.empty() && text.size() <= maxLength &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+/// Temporary files of the form written before they carried their writer
+/// (".NAME.tmp" and up to six digits) count as abandoned after an hour
+/// without change: no write takes that long.
+constexpr time_t kOldFormAbandonedAfter = 3600;
+
+/// True when `rest`, what follows ".NAME.tmp" in a temporary name, names a
+/// writer that is gone: a process of this machine that no longer runs, or
+/// (in the older form) a file untouched for an hour.
+bool writerIsGone(std::string_view rest, time_t modified) {
+  if (allDigits(rest, 6)) return std::time(nullptr) - modified > kOldFormAbandonedAfter;
+  size_t dash = rest.find('-');
+  size_t at = rest.find('@');
+  if (dash == std::string_view::npos || at == std::string_view::npos || at < dash) return false;
+  std::string_view pid = rest.substr(0, dash);
+  if (!allDigits(pid, 9) || !allDigits(rest.substr(dash + 1, at - dash - 1), 9)) return false;
+  if (rest.substr(at + 1) != hostName()) return false;
+  long id = std::stol(std::string(pid));
+  return id > 0 && ::kill(static_cast<pid_t>(id), 0) != 0 && errno == ESRCH;
+}
+
+/// Removes what earlier, killed writes of `target` left in its folder.
+void removeLeftovers(const std::string& target) {
+  std::string folder = folderOf(target);
+  std::string prefix = "." + target.substr(target.rfind('/') + 1) + ".tmp";
+  DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+  if (dir == nullptr) return;
+  while (const dirent* entry = ::readdir(dir)) {
+    std::string_view name = entry->d_name;
+    if (name.substr(0, prefix.size()) != prefix) continue;
+    std::string path = joinPath(folder, std::string(name));
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+    if (writerIsGone(name.substr(prefix.size()), st.st_mtime)) ::unlink(path.c_str());
+  }
+  ::closedir(dir);
 }
 
 }  // namespace
@@ -178,12 +238,17 @@ std::string encodeLines(const std::vector<std::string>& lines) {
   return image;
 }
 
-StagedFile::StagedFile(std::string target) : target_(std::move(target)) {
-  std::string folder = folderOf(target_);
-  std::string name = target_.substr(target_.rfind('/') + 1);  // npos + 1 == 0
+std::string stagingName(const std::string& target, long pid, unsigned serial) {
+  std::string name = target.substr(target.rfind('/') + 1);  // npos + 1 == 0
+  return joinPath(folderOf(target), "." + name + ".tmp" + std::to_string(pid) + "-" +
+                                        std::to_string(serial) + "@" + hostName());
+}
+
+StagedFile::StagedFile(std::string target)
+    : target_(std::move(target)), replaced_(followLinks(target_)) {
   std::random_device random;
   for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
-    temp_ = joinPath(folder, "." + name + ".tmp" + std::to_string(random() % 1000000));
+    temp_ = stagingName(replaced_, static_cast<long>(::getpid()), random() % 1000000);
     fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd_ < 0 && errno != EEXIST) break;
   }
@@ -192,12 +257,18 @@ StagedFile::StagedFile(std::string target) : target_(std::move(target)) {
     temp_.clear();
     throw FileError(message);
   }
+  // The replacement keeps what the user set on the old file; failing to set
+  // it leaves the default mode, the data still being written.
+  struct stat old {};
+  if (::stat(replaced_.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+    (void)::fchmod(fd_, old.st_mode & 0777);
 }
 
 StagedFile::~StagedFile() { discard(); }
 
 StagedFile::StagedFile(StagedFile&& other) noexcept
     : target_(std::move(other.target_)),
+      replaced_(std::move(other.replaced_)),
       temp_(std::move(other.temp_)),
       fd_(other.fd_),
       finished_(other.finished_) {
@@ -246,9 +317,10 @@ void StagedFile::finish() {
 void StagedFile::commit() {
   if (!finished_) finish();
   if (temp_.empty()) throw FileError(target_ + ": the file is already committed");
-  if (::rename(temp_.c_str(), target_.c_str()) != 0)
+  if (::rename(temp_.c_str(), replaced_.c_str()) != 0)
     throw FileError(systemError("cannot replace the file", target_));
   temp_.clear();
+  removeLeftovers(replaced_);
 }
 
 void writeFileBytes(const std::string& path, std::string_view bytes) {
@@ -260,6 +332,46 @@ void writeFileBytes(const std::string& path, std::string_view bytes) {
 void writeTextLines(const std::string& path, const std::vector<std::string>& lines) {
   std::string image = encodeLines(lines);  // encoding errors come before any file exists
   writeFileBytes(path, image);
+}
+
+std::string followLinks(const std::string& path) {
+  std::string current = path;
+  for (int hop = 0; hop < 40; ++hop) {
+    struct stat st {};
+    if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
+    char buffer[PATH_MAX];
+    ssize_t n = ::readlink(current.c_str(), buffer, sizeof buffer);
+    if (n <= 0 || static_cast<size_t>(n) >= sizeof buffer) break;
+    std::string link(buffer, static_cast<size_t>(n));
+    current = link.front() == '/' ? link : joinPath(folderOf(current), link);
+  }
+  return current;
+}
+
+namespace {
+
+/// The folder (made absolute, links resolved) and name of a path that may
+/// not exist yet; the path as it is when its folder cannot be resolved.
+std::string placeOf(const std::string& path) {
+  std::string followed = followLinks(path);
+  std::string folder = folderOf(followed);
+  char* real = ::realpath(folder.empty() ? "." : folder.c_str(), nullptr);
+  if (real == nullptr) return followed;
+  std::string place = joinPath(real, followed.substr(followed.rfind('/') + 1));
+  ::free(real);
+  return place;
+}
+
+}  // namespace
+
+bool sameFile(const std::string& a, const std::string& b) {
+  struct stat sa {
+  }, sb{};
+  bool hasA = ::stat(a.c_str(), &sa) == 0;
+  bool hasB = ::stat(b.c_str(), &sb) == 0;
+  if (hasA && hasB) return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+  if (hasA || hasB) return false;
+  return placeOf(a) == placeOf(b);
 }
 
 bool pathExists(const std::string& path) {

@@ -44,9 +44,14 @@ std::string encodeLines(const std::vector<std::string>& lines);
 /// A file written under a temporary name in the target's folder and put in
 /// place by commit(); dropped without commit(), the temporary file goes and
 /// the target stays as it was. Several staged files can be committed in turn.
+/// A target that is a symbolic link is followed: the file it names is
+/// replaced and the link stays. The new file takes the permission bits of the
+/// file it replaces (a new file gets 0666 less umask). A commit removes the
+/// temporary files that earlier writes of the same target left behind when
+/// their process died; those of running writers stay.
 class StagedFile {
  public:
-  /// Creates the temporary file (mode 0666 less umask). Throws FileError.
+  /// Creates the temporary file. Throws FileError.
   explicit StagedFile(std::string target);
   ~StagedFile();
   StagedFile(StagedFile&& other) noexcept;
@@ -64,22 +69,38 @@ class StagedFile {
   /// Finishes (when not done yet) and renames onto the target. Throws FileError.
   void commit();
 
+  /// The target as given (messages name it).
   const std::string& target() const { return target_; }
 
  private:
   void discard() noexcept;
 
   std::string target_;
+  std::string replaced_;  // the file the rename replaces: target_ with links followed
   std::string temp_;
   int fd_ = -1;
   bool finished_ = false;
 };
+
+/// The temporary name a write of `target` (links already followed) by the
+/// process `pid` uses, `serial` making it unique within that process:
+/// ".NAME.tmp<pid>-<serial>@<host>" in the target's folder.
+std::string stagingName(const std::string& target, long pid, unsigned serial);
 
 /// Writes the lines (CP932, CR LF each) to path atomically.
 void writeTextLines(const std::string& path, const std::vector<std::string>& lines);
 
 /// Writes bytes to path atomically.
 void writeFileBytes(const std::string& path, std::string_view bytes);
+
+/// The path with symbolic links of its last part followed (up to 40 links; a
+/// relative link is taken from the link's folder). A path that is no link,
+/// or does not exist, comes back as it is.
+std::string followLinks(const std::string& path);
+
+/// True when both names lead to the same file: the same device and inode
+/// when both exist, else the same folder and name once links are followed.
+bool sameFile(const std::string& a, const std::string& b);
 
 /// True when a directory entry of exactly that name exists (a folder counts).
 bool pathExists(const std::string& path);

@@ -50,7 +50,7 @@ int runCadtrace(const std::vector<std::string>& args) {
   std::string output = positionals.size() == 2 ? positionals[1] : cadtrace::m3wNameFor(input);
   try {
     cadtrace::LineModel model = cadtrace::convertDxfFile(input, settings);
-    std::string txt = cadtrace::writeOutputs(model, output);
+    std::string txt = cadtrace::writeOutputs(model, output, input);
     std::cout << model.NNODE << " nodes, " << model.NLINE << " lines: " << output << ", " << txt
               << "\n";
   } catch (const std::exception& e) {

@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "cadtrace/model/node_grid.h"
@@ -91,6 +92,10 @@ class LineModel {
   /// Cuts line `line` at the crossing point (x, y) when the rules allow it;
   /// returns true when the line was cut.
   bool cutAt(int line, double x, double y);
+  /// The number of nodes within `reach` of (x, y) in each coordinate.
+  int nodesNear(double x, double y, double reach) const;
+  /// Why a table filled while cutting at (x, y), for a drawing of `drawn` lines.
+  std::string whyFull(double x, double y, int drawn) const;
 
   NodeGrid nodeGrid_;
   PairIndex linesByPair_;

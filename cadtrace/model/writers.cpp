@@ -1,6 +1,7 @@
 #include "cadtrace/model/writers.h"
 
 #include "common/errors.h"
+#include "common/file_group.h"
 #include "common/numbers.h"
 #include "common/text_file.h"
 
@@ -60,21 +61,17 @@ std::string m3wNameFor(const std::string& dxfPath) { return withoutLastFour(dxfP
 
 std::string txtNameFor(const std::string& m3wPath) { return withoutLastFour(m3wPath) + ".TXT"; }
 
-std::string writeOutputs(const LineModel& model, const std::string& m3wPath) {
+std::string writeOutputs(const LineModel& model, const std::string& m3wPath,
+                         const std::string& dxfPath) {
   std::string txtPath = txtNameFor(m3wPath);
   if (txtPath == m3wPath)
     throw common::FileError(m3wPath + ": the coordinate list would take the same name as the " +
                             "M3W file; give the M3W file another name");
-  std::string m3wImage = common::encodeLines(MakeM2W(model));
-  std::string txtImage = common::encodeLines(MakeXY(model));
-  common::StagedFile m3w(m3wPath);
-  common::StagedFile txt(txtPath);
-  m3w.write(m3wImage);
-  txt.write(txtImage);
-  m3w.finish();
-  txt.finish();
-  m3w.commit();
-  txt.commit();
+  std::vector<std::string> inputs;
+  if (!dxfPath.empty()) inputs.push_back(dxfPath);
+  common::writeFileGroup({{m3wPath, common::encodeLines(MakeM2W(model))},
+                          {txtPath, common::encodeLines(MakeXY(model))}},
+                         inputs);
   return txtPath;
 }
 

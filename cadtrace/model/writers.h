@@ -28,10 +28,12 @@ std::string m3wNameFor(const std::string& dxfPath);
 /// The coordinate list's name beside an M3W file: sec1.M3W -> sec1.TXT.
 std::string txtNameFor(const std::string& m3wPath);
 
-/// Writes both files, M3W first: each is written to a temporary file in its
-/// own folder and renamed into place only when both are complete. Returns
-/// the .TXT name. Throws FileError (nothing replaced) when the two names are
-/// the same or a file cannot be written.
-std::string writeOutputs(const LineModel& model, const std::string& m3wPath);
+/// Writes both files as one group, M3W first: both are checked and written
+/// to temporary files before the first is renamed into place. Returns the
+/// .TXT name. Throws FileError with nothing replaced when the two names are
+/// the same file, when either is a folder or the drawing `dxfPath` that was
+/// read ("" when none), or when a file cannot be written.
+std::string writeOutputs(const LineModel& model, const std::string& m3wPath,
+                         const std::string& dxfPath = {});
 
 }  // namespace cadtrace

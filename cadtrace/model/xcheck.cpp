@@ -157,8 +157,33 @@ bool LineModel::cutAt(int line, double x, double y) {
   return true;
 }
 
+/// A cascade of cuts, each making a new crossing next to the last, piles
+/// nodes up round one place; a drawing that is merely large has its nodes
+/// spread out. More nodes than this within kCascadeReach of the failing cut
+/// count as a cascade.
+constexpr int kCascadeNodes = 32;
+constexpr double kCascadeReach = 10 * kLookupTolerance;
+
+int LineModel::nodesNear(double x, double y, double reach) const {
+  int count = 0;
+  nodeGrid_.forEachCellNear(x, y, reach, [&](int32_t node) {
+    if (std::abs(NODES[node].x - x) <= reach && std::abs(NODES[node].y - y) <= reach) ++count;
+    return true;
+  });
+  return count;
+}
+
+std::string LineModel::whyFull(double x, double y, int drawn) const {
+  if (nodesNear(x, y, kCascadeReach) > kCascadeNodes)
+    return "crossings packed this close cut lines again and again; mend the drawing there";
+  return "the drawing cut at its crossings has more lines than the converter holds (" +
+         std::to_string(NLINE) + " lines and " + std::to_string(NNODE) + " nodes reached from " +
+         std::to_string(drawn) + " lines drawn)";
+}
+
 void LineModel::XCheck() {
   if (NLINE < 2) return;
+  const int drawn = NLINE;
   LineGrid grid(*this);
   int gridBuiltFor = NLINE;
   std::vector<int32_t> candidates;
@@ -184,8 +209,7 @@ void LineModel::XCheck() {
       } catch (const common::RangeError& e) {
         throw common::RangeError(std::string(e.what()) + " while cutting crossing lines at (" +
                                  common::formatGeneral(xx) + ", " + common::formatGeneral(yy) +
-                                 "): crossings packed this close cut lines again and again; "
-                                 "mend the drawing there");
+                                 "): " + whyFull(xx, yy, drawn));
       }
       if (lineICut) grid.update(i);
       grid.update(j);

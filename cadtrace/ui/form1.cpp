@@ -208,7 +208,7 @@ void Form1::spdConvertClick() {
       const BusyCursor busy;
       model = convertDxfFile(dxfPath, settings);
       DispXY(model);
-      txtPath = writeOutputs(model, m3wPath);
+      txtPath = writeOutputs(model, m3wPath, dxfPath);
     }
     statusLine->setText(QString("節点 %1、線 %2 を書き出しました: %3, %4")
                             .arg(model.NNODE)

@@ -1,6 +1,8 @@
 // The real file dialog and message boxes of the converter's window.
 #include "cadtrace/ui/user_dialogs.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -20,7 +22,12 @@ std::optional<QString> QtUserDialogs::chooseFileToOpen(const QString& filter) {
     openDialog_->setOption(QFileDialog::DontUseNativeDialog);
   }
   openDialog_->setNameFilter(filter);
-  if (openDialog_->exec() != QDialog::Accepted) return std::nullopt;
+  const int result = openDialog_->exec();
+  // The dialog is kept for its next use, and with it the completion list of
+  // its name box: left open after Enter, the list would take the window's
+  // next click.
+  for (QCompleter* completer : openDialog_->findChildren<QCompleter*>()) completer->popup()->hide();
+  if (result != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = openDialog_->selectedFiles();
   if (chosen.isEmpty()) return std::nullopt;
   return QDir::toNativeSeparators(chosen.front());

@@ -14,8 +14,8 @@ void RecordCursor::next(const std::string& what, size_t needed) {
     throw common::MissingError(
         common::located(where(), "expected " + what + ", found the end of the file"));
   }
-  fields_ = common::splitFields(lines_[line_]);
   ++line_;
+  fields_ = common::splitNumberFields(lines_[line_ - 1], where());
   if (fields_.size() < needed)
     throw common::MissingError(
         common::located(where(), "expected " + what + " (" + std::to_string(needed) +

@@ -26,9 +26,14 @@ struct KeyHash {
   }
 };
 
+/// "節点 a-b-c"; a long walk (a cell left by a partial mesh can have hundreds
+/// of corners) is cut after its first corners, with the count.
 std::string nodeList(const int* first, const int* last) {
+  constexpr long kShown = 8;
   std::string text = "節点 ";
-  for (const int* k = first; k != last; ++k) text += (k == first ? "" : "-") + std::to_string(*k);
+  for (const int* k = first; k != last && k - first < kShown; ++k)
+    text += (k == first ? "" : "-") + std::to_string(*k);
+  if (last - first > kShown) text += "-…（" + std::to_string(last - first) + " 節点）";
   return text;
 }
 

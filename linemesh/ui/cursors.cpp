@@ -69,6 +69,8 @@ QCursor surfaceCursor(int number) {
       return diagonalCross();
     case 3:
       return uprightCross();
+    case 4:
+      return QCursor(Qt::PointingHandCursor);
     default:
       return QCursor(Qt::ArrowCursor);
   }

@@ -15,6 +15,12 @@ struct FileDialogState {
   std::string fileName;    // proposed name; the chosen path after a use
 };
 
+/// The answers of the automatic meshing dialog (自動メッシュ).
+struct AutoMeshChoice {
+  std::string size = "1.0";   // element size in metres, as typed
+  bool clickedFaces = false;  // false: every face; true: the faces clicked next
+};
+
 class Dialogs {
  public:
   enum class Answer { Save, Discard, Cancel };
@@ -27,6 +33,9 @@ class Dialogs {
   virtual void message(const std::string& text) = 0;
   /// The question asked before closing with unsaved changes.
   virtual Answer askSaveChanges(const std::string& question) = 0;
+  /// The automatic meshing dialog, filled in with the proposal; nothing when
+  /// cancelled. The size is accepted only as meshSizeOf (line_editor.h) takes it.
+  virtual std::optional<AutoMeshChoice> askAutoMesh(const AutoMeshChoice& proposal) = 0;
 };
 
 }  // namespace linemesh::ui

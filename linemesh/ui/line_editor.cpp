@@ -152,6 +152,7 @@ void LineEditor::eraseBand() {
 }
 
 void LineEditor::redraw() {
+  if (!picker_.empty()) showPicks();  // the lines may have changed since
   normalPen();
   view_.Disp();
   bandShown_ = false;
@@ -167,6 +168,7 @@ void LineEditor::setMode(int newStage, int newCursor) {
     eraseBand();
     normalPen();
   }
+  endPicking();
   cursor = newCursor;
   stage = newStage;
   pressedMode = newStage;
@@ -224,6 +226,9 @@ void LineEditor::mouseDown(int x, int y, MouseButton button) {
       break;
     case 4:
       clickArea(x, y, button);
+      break;
+    case 5:
+      clickPick(x, y, button);
       break;
     default:
       break;
@@ -561,6 +566,7 @@ void LineEditor::clickArea(int x, int y, MouseButton button) {
 
 void LineEditor::Yoso1Click() {
   if (stage == 4) eraseBand();
+  endPicking();
   stage = 0;
   pressedMode = 0;
   DrawFlag = false;
@@ -575,6 +581,7 @@ void LineEditor::Yoso1Click() {
 }
 
 void LineEditor::networkLoaded() {
+  endPicking();
   view_.marks = {};
   formationMessage.clear();
   view_.fitExtents();
@@ -590,6 +597,99 @@ void LineEditor::networkLoaded() {
   modified = false;  // what was just read is in its file
   redraw();
   setScrollBars();
+}
+
+// ---- automatic meshing ----------------------------------------------------
+
+double meshSizeOf(const std::string& text) {
+  double size = 0.0;
+  try {
+    size = common::toReal(trimmed(text), common::Location{});
+  } catch (const common::ConversionError&) {
+    size = 0.0;
+  }
+  if (!(size > 0.0) || !std::isfinite(size)) {
+    throw common::RangeError("要素の大きさは 0 より大きい数（m）で入力してください: 「" + text +
+                             "」");
+  }
+  return size;
+}
+
+void LineEditor::startPicking(double size) {
+  const bool again = picking();
+  if (stage == 4) eraseBand();
+  stage = 5;
+  pressedMode = 5;
+  cursor = 4;
+  DrawFlag = false;
+  SelNode = 0;
+  SelLine = 0;
+  view_.frame = false;
+  if (!again) picker_.clear();
+  pickingSize_ = size;
+  showPicks();
+  redraw();
+}
+
+void LineEditor::cancelPicking() {
+  if (stage == 4) eraseBand();
+  endPicking();
+  DrawFlag = false;
+  redraw();
+}
+
+void LineEditor::clickPick(int x, int y, MouseButton button) {
+  if (button == MouseButton::Right) {
+    cancelPicking();
+    return;
+  }
+  if (button != MouseButton::Left) return;
+  if (picker_.toggle(net_, view_.toWorldX(x), view_.toWorldY(y))) {
+    showPicks();
+    redraw();
+  }
+}
+
+void LineEditor::showPicks() {
+  view_.pickedFaces.clear();
+  for (const Face& face : picker_.faces(net_)) view_.pickedFaces.push_back(ringsOf(net_, face));
+  char text[200];
+  std::snprintf(text, sizeof text, "自動メッシュ %g m: 選んだ面 %zu、Enter で作成、Esc で中止",
+                pickingSize_, view_.pickedFaces.size());
+  panel.status = text;
+}
+
+void LineEditor::endPicking() {
+  if (!picking()) return;
+  picker_.clear();
+  view_.pickedFaces.clear();
+  panel.status.clear();
+  stage = 1;
+  pressedMode = 1;
+  cursor = 1;
+}
+
+AutoMeshResult LineEditor::autoMeshAll(double size) { return autoMeshFaces({size, {}}); }
+
+AutoMeshResult LineEditor::autoMeshPicked() {
+  if (picker_.empty()) {
+    throw common::Error("メッシュを作る面が選ばれていません。面をクリックしてください。");
+  }
+  return autoMeshFaces({pickingSize_, picker_.points()});
+}
+
+AutoMeshResult LineEditor::autoMeshFaces(const AutoMeshRequest& request) {
+  const auto facesBefore = static_cast<int>(findFaces(net_).size());
+  const AutoMeshResult result = linemesh::autoMesh(net_, request);
+  // Each meshed face became its elements, each a face of the network.
+  const int made = static_cast<int>(findFaces(net_).size()) - facesBefore + result.facesMeshed;
+  Yoso1Click();
+  char text[160];
+  std::snprintf(text, sizeof text, "自動メッシュ: %d 要素（%d 面）", made, result.facesMeshed);
+  panel.status = text;
+  if (result.facesKept > 0)
+    panel.status += "、" + std::to_string(result.facesKept) + " 面はそのまま";
+  return result;
 }
 
 }  // namespace linemesh::ui

@@ -7,8 +7,10 @@
 
 #include <string>
 
+#include "linemesh/model/auto_mesh.h"
 #include "linemesh/model/network.h"
 #include "linemesh/ui/canvas.h"
+#include "linemesh/ui/face_picker.h"
 #include "linemesh/ui/view.h"
 
 namespace linemesh::ui {
@@ -24,6 +26,7 @@ struct Panel {
   std::string editXo, editYo, editX1, editY1;
   std::string nodes = "節点：0";     // LabelNode
   std::string elements = "要素：0";  // LabelElement
+  std::string status;                // lblStatus: face picking, the last automatic meshing
 };
 
 class LineEditor {
@@ -31,7 +34,8 @@ class LineEditor {
   LineEditor(LineNetwork& net, View& view, Canvas& canvas);
 
   // Mode state.
-  int stage = 1;  // 0 elements shown, 1 draw, 2 delete, 3 divide, 4 area selection
+  // 0 elements shown, 1 draw, 2 delete, 3 divide, 4 area selection, 5 face picking
+  int stage = 1;
   bool DrawFlag = false;
   int OldStage = 0;
   bool OldFlag = false;
@@ -44,9 +48,9 @@ class LineEditor {
   double SaveXo = 0, SaveYo = 0, SaveX1 = 0, SaveY1 = 0;
 
   Panel panel;
-  /// The mode button shown pressed: 1 線, 2 削除, 3 分割, 0 none.
+  /// The mode button shown pressed: 1 線, 2 削除, 3 分割, 5 自動, 0 none.
   int pressedMode = 1;
-  /// Cursor of the drawing surface: 1 draw, 2 delete, 3 divide.
+  /// Cursor of the drawing surface: 1 draw, 2 delete, 3 divide, 4 pick.
   int cursor = 1;
   /// Scroll bar positions, 0..100.
   int horzBar = 0, vertBar = 0;
@@ -91,6 +95,24 @@ class LineEditor {
 
   /// "要素の成形": stage 0, elements formed and shown.
   void Yoso1Click();
+
+  // Automatic meshing (自動メッシュ).
+  /// Stage 5, the lines shown: a left click picks or unpicks the face under
+  /// it, a right click ends the picking. Picking again keeps the picks and
+  /// takes the new size.
+  void startPicking(double size);
+  /// Ends the picking, nothing meshed: back to drawing lines.
+  void cancelPicking();
+  /// True while picking, also while an area is chosen in between.
+  bool picking() const { return stage == 5 || (stage == 4 && OldStage == 5); }
+  const FacePicker& picker() const { return picker_; }
+  /// Meshes every face, or the picked faces at the picking size, then forms
+  /// the elements as 要素の成形 does and says in the status how many elements
+  /// were made in how many faces. A failure throws with the network, the
+  /// picks and the mode as they were.
+  AutoMeshResult autoMeshAll(double size);
+  AutoMeshResult autoMeshPicked();
+
   /// The network was replaced by a file: fit the extents, show them all.
   void networkLoaded();
   /// Normal pen, Disp, node count.
@@ -121,6 +143,12 @@ class LineEditor {
   void clickDelete(int x, int y, MouseButton button);
   void clickDivide(int x, int y, MouseButton button);
   void clickArea(int x, int y, MouseButton button);
+  void clickPick(int x, int y, MouseButton button);
+  /// The picked faces as they lie now, highlighted, and the count in the status.
+  void showPicks();
+  /// Clears the picks; a picking mode becomes drawing lines.
+  void endPicking();
+  AutoMeshResult autoMeshFaces(const AutoMeshRequest& request);
   void redLine(int j);
   void registerLine(double x1, double y1, double x2, double y2);
   void divideLine(int j);
@@ -131,6 +159,8 @@ class LineEditor {
   Canvas& canvas_;
   bool bandShown_ = false;
   int cursorBeforeArea_ = 1;
+  FacePicker picker_;
+  double pickingSize_ = 1.0;
 };
 
 /// Pick distance of line j for deletion at world (x, y).
@@ -142,5 +172,9 @@ struct DividePick {
   double distance = 999999999.0;
 };
 DividePick divisionPick(const LineNetwork& net, double x, double y);
+
+/// The element size typed in the automatic meshing dialog, metres: a number
+/// above 0, else common::RangeError with a message for the user.
+double meshSizeOf(const std::string& text);
 
 }  // namespace linemesh::ui

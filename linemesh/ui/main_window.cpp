@@ -1,6 +1,7 @@
 #include "linemesh/ui/main_window.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -30,6 +31,7 @@ SurfaceWidget::SurfaceWidget(QtCanvas& canvas, QWidget* parent) : QWidget(parent
   setObjectName("Image1");
   setMouseTracking(true);
   setMinimumSize(100, 100);
+  setFocusPolicy(Qt::ClickFocus);  // keys while picking faces
 }
 
 void SurfaceWidget::paintEvent(QPaintEvent*) {
@@ -44,6 +46,15 @@ MouseButton buttonOf(Qt::MouseButton b) {
   if (b == Qt::RightButton) return MouseButton::Right;
   return MouseButton::Middle;
 }
+
+/// The wait cursor over the whole application while it lives.
+class BusyCursor {
+ public:
+  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+};
 
 }  // namespace
 
@@ -142,9 +153,9 @@ void MainWindow::buildMenus() {
   file->addSeparator();
   addAction(file, "Yoso1", QStringLiteral("要素の成形"), [this] {
     editor_.Yoso1Click();
-    sync();  // the elements are seen behind the message
-    if (!editor_.formationMessage.empty()) dialogs_->message(editor_.formationMessage);
+    showFormation();
   });
+  addAction(file, "AutoMesh1", QStringLiteral("自動メッシュ..."), [this] { autoMeshClick(); });
   addAction(file, "Plot1", QStringLiteral("要素図プロット"), [this] { files_.Plot1Click(); });
   addAction(file, "Figure1", QString::fromUtf8(figure::kMenuCaption), [this] {
     figure::exportFigure(this, figureRequest_, [this] {
@@ -193,6 +204,12 @@ void MainWindow::buildToolBar() {
       "btnDel", QStringLiteral("削除"), [this] { editor_.btnDelClick(); }, true);
   add(
       "btnDevide", QStringLiteral("分割"), [this] { editor_.btnDevideClick(); }, true);
+  toolBar_->addSeparator();
+  add(
+      "btnAutoMesh", QStringLiteral("自動"), [this] { autoMeshClick(); }, true);
+  // Shown while picking faces.
+  add("btnMeshPicked", QStringLiteral("メッシュ作成"),
+      [this] { autoMesh([&] { return editor_.autoMeshPicked(); }); });
   toolBar_->addSeparator();
   add(
       "btnOnSnap", QStringLiteral("OnSnap"), [this] { editor_.btnOnSnapClick(); }, true);
@@ -253,7 +270,10 @@ QWidget* MainWindow::buildPanel() {
   row->addWidget(btnLine2_);
   labelNode_ = label("LabelNode", QStringLiteral("節点：0"), 80);
   labelElement_ = label("LabelElement", QStringLiteral("要素：0"), 0);
-  row->addStretch(1);
+  lblStatus_ = label("lblStatus", "", 0);
+  // A long status is cut at the window's edge; it never widens the window.
+  lblStatus_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  row->setStretchFactor(lblStatus_, 1);
   setTabOrder(editXo_, editYo_);
   setTabOrder(editYo_, editX1_);
   setTabOrder(editX1_, editY1_);
@@ -278,6 +298,50 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  if (editor_.picking()) {
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      run([&] { autoMesh([&] { return editor_.autoMeshPicked(); }); });
+      return;
+    }
+    if (key == Qt::Key_Escape) {
+      run([&] { editor_.cancelPicking(); });
+      return;
+    }
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::showFormation() {
+  sync();  // the elements are seen behind the message
+  if (!editor_.formationMessage.empty()) dialogs_->message(editor_.formationMessage);
+}
+
+void MainWindow::autoMeshClick() {
+  sync();  // the tool button pressed only while picking, also behind the dialog
+  const std::optional<AutoMeshChoice> choice = dialogs_->askAutoMesh(autoMeshChoice_);
+  if (!choice) return;
+  autoMeshChoice_ = *choice;
+  const double size = meshSizeOf(choice->size);
+  if (choice->clickedFaces) {
+    editor_.startPicking(size);
+    surface_->setFocus();  // Enter and Esc reach the window
+    return;
+  }
+  autoMesh([&] { return editor_.autoMeshAll(size); });
+}
+
+void MainWindow::autoMesh(const std::function<AutoMeshResult()>& mesh) {
+  AutoMeshResult result;
+  {
+    const BusyCursor busy;
+    result = mesh();
+  }
+  showFormation();
+  if (!result.warning.empty()) dialogs_->message(result.warning);
+}
+
 void MainWindow::openFile(const std::string& path) {
   run([this, &path] { files_.openPath(path); });
 }
@@ -300,6 +364,7 @@ void MainWindow::sync() {
   check("btnLine", ed.pressedMode == 1);
   check("btnDel", ed.pressedMode == 2);
   check("btnDevide", ed.pressedMode == 3);
+  check("btnAutoMesh", ed.pressedMode == 5);
   check("btnOnSnap", net_.ONSNAP);
   check("btnFreeDeg", !ed.FreeDeg);
   check(("Dev" + std::to_string(ed.DevNum)).c_str(), true);
@@ -314,6 +379,8 @@ void MainWindow::sync() {
   text(label5_, ed.panel.det);
   text(labelNode_, ed.panel.nodes);
   text(labelElement_, ed.panel.elements);
+  text(lblStatus_, ed.panel.status);
+  if (auto* a = findChild<QAction*>("btnMeshPicked")) a->setVisible(ed.picking());
   auto box = [](QLineEdit* e, const std::string& s) {
     const QString q = QString::fromStdString(s);
     if (e && e->text() != q) e->setText(q);

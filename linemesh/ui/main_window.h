@@ -65,6 +65,7 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -77,6 +78,12 @@ class MainWindow : public QMainWindow {
   void run(const std::function<void()>& handler);
   /// Shows the editor's state in the widgets.
   void sync();
+  /// After a formation: the elements, then what it left out in a message.
+  void showFormation();
+  /// "自動メッシュ...": the dialog, then meshing every face or picking faces.
+  void autoMeshClick();
+  /// Meshes (busy cursor meanwhile) and shows the formation and any warning.
+  void autoMesh(const std::function<AutoMeshResult()>& mesh);
 
   LineNetwork net_;
   QtCanvas canvas_;
@@ -94,6 +101,8 @@ class MainWindow : public QMainWindow {
   QLabel *label5_ = nullptr, *labelNode_ = nullptr, *labelElement_ = nullptr;
   QLineEdit *editXo_ = nullptr, *editYo_ = nullptr, *editX1_ = nullptr, *editY1_ = nullptr;
   QPushButton* btnLine2_ = nullptr;
+  QLabel* lblStatus_ = nullptr;
+  AutoMeshChoice autoMeshChoice_;
   int shownCursor_ = 0;
   figure::FigureRequest figureRequest_;  // the last "図の出力..." choice
 };

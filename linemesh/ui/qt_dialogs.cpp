@@ -1,8 +1,17 @@
 #include "linemesh/ui/qt_dialogs.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFormLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <exception>
+
+#include "linemesh/ui/line_editor.h"
 
 namespace linemesh::ui {
 
@@ -68,6 +77,44 @@ Dialogs::Answer QtDialogs::askSaveChanges(const std::string& question) {
   if (box.clickedButton() == save) return Answer::Save;
   if (box.clickedButton() == discard) return Answer::Discard;
   return Answer::Cancel;
+}
+
+std::optional<AutoMeshChoice> QtDialogs::askAutoMesh(const AutoMeshChoice& proposal) {
+  QDialog dialog(parent_);
+  dialog.setObjectName("AutoMeshDialog");
+  dialog.setWindowTitle(QStringLiteral("自動メッシュ"));
+  auto* form = new QFormLayout;
+  auto* size = new QLineEdit(QString::fromStdString(proposal.size), &dialog);
+  size->setObjectName("editMeshSize");
+  size->selectAll();
+  form->addRow(QStringLiteral("要素の大きさ (m)"), size);
+  auto* all = new QRadioButton(QStringLiteral("すべての面"), &dialog);
+  all->setObjectName("rbAllFaces");
+  auto* clicked = new QRadioButton(QStringLiteral("クリックした面"), &dialog);
+  clicked->setObjectName("rbClickedFaces");
+  (proposal.clickedFaces ? clicked : all)->setChecked(true);
+  auto* faces = new QVBoxLayout;
+  faces->addWidget(all);
+  faces->addWidget(clicked);
+  form->addRow(QStringLiteral("メッシュを作る面"), faces);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addLayout(form);
+  layout->addWidget(buttons);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
+    try {
+      meshSizeOf(size->text().toStdString());
+      dialog.accept();
+    } catch (const std::exception& e) {
+      message(e.what());
+      size->setFocus();
+      size->selectAll();
+    }
+  });
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return AutoMeshChoice{size->text().toStdString(), clicked->isChecked()};
 }
 
 }  // namespace linemesh::ui

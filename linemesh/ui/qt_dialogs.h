@@ -20,6 +20,7 @@ class QtDialogs : public Dialogs {
   std::optional<std::string> saveFile(const FileDialogState& dialog) override;
   void message(const std::string& text) override;
   Answer askSaveChanges(const std::string& question) override;
+  std::optional<AutoMeshChoice> askAutoMesh(const AutoMeshChoice& proposal) override;
 
  private:
   std::optional<std::string> run(const FileDialogState& dialog, bool save);

@@ -85,7 +85,8 @@ void View::Disp() {
   canvas_.setPenWidth(1);
   cr = 2.2 / gscale;
   gCls();
-  if (frame) drawCellMarks();
+  if (frame) fillFaces(marks.cells, kCellWarningColor);
+  fillFaces(pickedFaces, kPickedFaceColor);
 
   for (int k = 1; k <= net_.NUMNP; ++k) {
     const NodeRecord& n = net_.Node[k];
@@ -135,18 +136,20 @@ std::string View::elementCaption() const {
   return "要素：" + std::to_string(elements);
 }
 
-FormationMarks FormationMarks::of(const LineNetwork& net, const FormationReport& report) {
-  FormationMarks marks;
+FaceRings ringsOf(const LineNetwork& net, const Face& face) {
   auto ring = [&net](const std::vector<int>& walk) {
-    Ring r;
+    WorldRing r;
     for (int k : walk) r.push_back({net.Node[k].X, net.Node[k].Y});
     return r;
   };
-  for (const Face& f : report.cellsWithoutElement) {
-    std::vector<Ring> rings{ring(f.corners)};
-    for (const auto& hole : f.holes) rings.push_back(ring(hole));
-    marks.cells.push_back(std::move(rings));
-  }
+  FaceRings rings{ring(face.corners)};
+  for (const auto& hole : face.holes) rings.push_back(ring(hole));
+  return rings;
+}
+
+FormationMarks FormationMarks::of(const LineNetwork& net, const FormationReport& report) {
+  FormationMarks marks;
+  for (const Face& f : report.cellsWithoutElement) marks.cells.push_back(ringsOf(net, f));
   // After formation a line's flag is the number of elements it is a side of.
   for (int j = 1; j <= net.NUMEL; ++j) {
     const LineRecord& l = net.Elem[j];
@@ -157,13 +160,13 @@ FormationMarks FormationMarks::of(const LineNetwork& net, const FormationReport&
   return marks;
 }
 
-void View::drawCellMarks() {
-  if (marks.cells.empty()) return;
-  canvas_.setFillColor(kCellWarningColor);
+void View::fillFaces(const std::vector<FaceRings>& faces, Rgb color) {
+  if (faces.empty()) return;
+  canvas_.setFillColor(color);
   canvas_.setFillStyle(FillStyle::Solid);
-  for (const auto& cell : marks.cells) {
+  for (const FaceRings& face : faces) {
     std::vector<std::vector<std::array<int, 2>>> rings;
-    for (const FormationMarks::Ring& r : cell) {
+    for (const WorldRing& r : face) {
       rings.emplace_back();
       for (const auto& [x, y] : r) rings.back().push_back({toPixelX(x), toPixelY(y)});
     }

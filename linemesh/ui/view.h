@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "linemesh/model/faces.h"
 #include "linemesh/model/formation_report.h"
 #include "linemesh/model/network.h"
 #include "linemesh/ui/canvas.h"
@@ -18,13 +19,16 @@ namespace linemesh::ui {
 /// The colour table: index = colour modulo 14.
 Rgb tableColor(int color);
 
+/// A face to fill: its outer ring and the rings of its holes, in world
+/// coordinates so that later edits of the tables cannot make it point elsewhere.
+using WorldRing = std::vector<std::array<double, 2>>;
+using FaceRings = std::vector<WorldRing>;
+FaceRings ringsOf(const LineNetwork& net, const Face& face);
+
 /// What the element view marks after a formation that left something out:
-/// the cells without element (each an outer ring and its holes) and the lines
-/// that are no element's side, in world coordinates so that later edits of the
-/// tables cannot make them point elsewhere.
+/// the cells without element and the lines that are no element's side.
 struct FormationMarks {
-  using Ring = std::vector<std::array<double, 2>>;
-  std::vector<std::vector<Ring>> cells;
+  std::vector<FaceRings> cells;
   std::vector<std::array<double, 4>> looseLines;
 
   /// The marks of the formation whose result the tables hold.
@@ -34,6 +38,8 @@ struct FormationMarks {
 /// Light warning colour of the cells without element, and grey of the loose lines.
 inline constexpr Rgb kCellWarningColor = 0xFFE08A;
 inline constexpr int kLooseLineColor = 10;
+/// Light highlight of the faces picked for automatic meshing.
+inline constexpr Rgb kPickedFaceColor = 0xB8DCFF;
 
 class View {
  public:
@@ -42,11 +48,12 @@ class View {
   // The world window shown and its centre.
   double gxmin = -200.0, gxmax = 200.0, gymin = -50.0, gymax = 50.0;
   double xmed = 0.0, ymed = 0.0;
-  double gscale = 1.0;        // pixels per world unit
-  double cx = 0.0, cy = 0.0;  // centre of the surface in pixels
-  double cr = 0.5;            // node marker radius in world units
-  bool frame = false;         // true: the formed elements are shown instead of the lines
-  FormationMarks marks;       // drawn with the elements
+  double gscale = 1.0;                 // pixels per world unit
+  double cx = 0.0, cy = 0.0;           // centre of the surface in pixels
+  double cr = 0.5;                     // node marker radius in world units
+  bool frame = false;                  // true: the formed elements are shown instead of the lines
+  FormationMarks marks;                // drawn with the elements
+  std::vector<FaceRings> pickedFaces;  // filled under the lines or elements
 
   /// The size of the area that holds the surface (the pan steps use it).
   void setBoxSize(int w, int h);
@@ -105,8 +112,8 @@ class View {
   void fitExtents();
 
  private:
-  /// Fills the cells without element of marks.
-  void drawCellMarks();
+  /// Fills each face (holes left out) in the colour.
+  void fillFaces(const std::vector<FaceRings>& faces, Rgb color);
   /// Scales the window about its centre (xmed, ymed).
   void scaleWindow(double factor);
 

@@ -3,10 +3,10 @@
 #include <string>
 
 #include "common/errors.h"
+#include "common/file_group.h"
 #include "common/text_file.h"
 #include "meshcond/model/count_checks.h"
 #include "meshcond/model/field_writer.h"
-#include "meshcond/model/file_group.h"
 
 namespace meshcond {
 
@@ -259,13 +259,13 @@ std::vector<std::string> d2DatLines(const AnalysisModel& m) {
 }
 
 bool writeD2Dat(const AnalysisModel& model, const std::string& path) {
-  std::vector<GroupFile> files;
+  std::vector<common::GroupFile> files;
   std::string bytes = common::encodeLines(d2DatLines(model));
   std::string marker = common::joinPath(common::folderOf(path), kMarkerName);
   bool writeMarker = !common::pathExists(marker);
   if (writeMarker) files.push_back({marker, common::encodeLines({"     "})});
   files.push_back({path, std::move(bytes)});
-  writeFileGroup(files);
+  common::writeFileGroup(files);
   return writeMarker;
 }
 

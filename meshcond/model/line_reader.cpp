@@ -67,7 +67,8 @@ int32_t LineReader::wholeLineInt(const std::string& what) const {
 }
 
 std::vector<std::string> LineReader::fields(size_t need, const std::string& what) const {
-  std::vector<std::string> result = common::splitFields(lines_[static_cast<size_t>(next_ - 1)]);
+  std::vector<std::string> result =
+      common::splitNumberFields(lines_[static_cast<size_t>(next_ - 1)], here());
   if (result.size() < need)
     throw common::MissingError(
         common::located(here(), "too few fields: " + std::to_string(result.size()) + " found, " +

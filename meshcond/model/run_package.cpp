@@ -4,10 +4,10 @@
 #include <string>
 
 #include "common/errors.h"
+#include "common/file_group.h"
 #include "common/numbers.h"
 #include "common/text_file.h"
 #include "meshcond/model/all_or_nothing.h"
-#include "meshcond/model/file_group.h"
 #include "meshcond/model/zep_file.h"
 
 namespace meshcond {
@@ -46,7 +46,7 @@ std::vector<std::string> workLstLines() {
 std::vector<std::string> saveAnalysis(AnalysisModel& model, const std::string& path) {
   return changeAllOrNothing(model, [&](AnalysisModel& prepared) {
     prepareZepDat(prepared);
-    std::vector<GroupFile> files{{path, common::encodeLines(zepDatLines(prepared))}};
+    std::vector<common::GroupFile> files{{path, common::encodeLines(zepDatLines(prepared))}};
     std::vector<std::string> written;
     std::string folder = common::folderOf(path);
     auto addIfAbsent = [&](const char* name, const std::vector<std::string>& lines) {
@@ -58,7 +58,7 @@ std::vector<std::string> saveAnalysis(AnalysisModel& model, const std::string& p
     addIfAbsent("input.txt", inputTxtLines());
     addIfAbsent("zepan.bat", zepanBatLines());
     addIfAbsent("WORK.LST", workLstLines());
-    writeFileGroup(files);
+    common::writeFileGroup(files);
     return written;
   });
 }

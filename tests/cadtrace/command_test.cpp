@@ -1,6 +1,7 @@
 // seepbatch cadtrace: arguments, output names, messages and exit codes.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "common/text_file.h"
 #include "seepbatch/commands.h"
@@ -77,6 +78,8 @@ TEST_F(CadtraceCommand, ErrorsWriteNothing) {
       {{path("none.dxf")}, "cadtrace: " + path("none.dxf") + ": cannot open the file"},
       {{path("sec.dxf"), "--scale-h", "x"}, "cadtrace: the H scale \"x\" is not a number\n"},
       {{path("sec.dxf"), path("o.TXT")}, "cadtrace: " + path("o.TXT") + ": the coordinate list"},
+      {{path("sec.dxf"), path("sec.dxf")},
+       "cadtrace: " + path("sec.dxf") + ": cannot write the file: it is the file being read"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
@@ -85,6 +88,20 @@ TEST_F(CadtraceCommand, ErrorsWriteNothing) {
     EXPECT_THAT(err_, ::testing::StartsWith(c.message));
   }
   EXPECT_EQ(scratch_.names(), std::vector<std::string>{"sec.dxf"});
+}
+
+TEST_F(CadtraceCommand, NoOutputReplacesTheDrawing) {
+  // A drawing named like the coordinate list, and one reached through a link.
+  const std::string drawing = common::readFileBytes(path("sec.dxf"));
+  common::writeFileBytes(path("a.TXT"), drawing);
+  ASSERT_EQ(::symlink("sec.dxf", path("link.M3W").c_str()), 0);
+  for (const auto& [input, output] : {std::pair{"a.TXT", "a.M3W"}, {"sec.dxf", "link.M3W"}}) {
+    SCOPED_TRACE(input);
+    EXPECT_EQ(run({path(input), path(output)}), 1);
+    EXPECT_THAT(err_, HasSubstr("it is the file being read"));
+    EXPECT_EQ(common::readFileBytes(path(input)), drawing);
+  }
+  EXPECT_EQ(scratch_.names(), (std::vector<std::string>{"a.TXT", "link.M3W", "sec.dxf"}));
 }
 
 }  // namespace

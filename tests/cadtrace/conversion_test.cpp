@@ -232,20 +232,42 @@ TEST(XCheck, WorksInScaledUnits) {
   EXPECT_DOUBLE_EQ(m.NODES[7].x, 1.15);
 }
 
-TEST(XCheck, LineCapacityWhileCuttingNamesThePlace) {
-  DxfDrawing d;
-  // A chain of collinear lines (no crossings) fills the table up to the X.
-  for (int k = 0; k < kLineCapacity - 2; ++k) d.lines.push_back({{k * 1.0, 0}, {k + 1.0, 0}});
-  d.lines.push_back({{0, 5}, {2, 7}});
-  d.lines.push_back({{0, 7}, {2, 5}});
-  LineModel m = DXFtoM2W(d, {});
-  EXPECT_EQ(m.NLINE, kLineCapacity);
-  try {
-    m.XCheck();
-    FAIL() << "no error";
-  } catch (const common::RangeError& e) {
-    EXPECT_THAT(e.what(), HasSubstr("more than 100000 lines"));
-    EXPECT_THAT(e.what(), HasSubstr("while cutting crossing lines at (1, 6)"));
+TEST(XCheck, ATableFilledWhileCuttingSaysWhy) {
+  // A chain of collinear lines (no crossings) fills the table up to the X;
+  // in the second drawing short lines crowd the crossing as a cascade of
+  // cuts would.
+  struct Case {
+    const char* name;
+    int crowd;
+    const char* why;
+  } cases[] = {
+      {"spread out", 0,
+       "(1, 6): the drawing cut at its crossings has more lines than the converter holds "
+       "(100000 lines and 100004 nodes reached from 100000 lines drawn)"},
+      {"crowded", 20, "(1, 6): crossings packed this close cut lines again and again"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    DxfDrawing d;
+    for (int k = 0; k < kLineCapacity - 2 - c.crowd; ++k)
+      d.lines.push_back({{k * 1.0, 0}, {k + 1.0, 0}});
+    // Short lines above and below the crossing, between the arms of the X.
+    for (int k = 0; k < c.crowd; ++k) {
+      double y = 6 + (k % 2 ? -1 : 1) * (0.008 + 0.0025 * (k / 4));
+      double x = (k / 2) % 2 ? 0.993 : 1.0;
+      d.lines.push_back({{x, y}, {x + 0.004, y}});
+    }
+    d.lines.push_back({{0, 5}, {2, 7}});
+    d.lines.push_back({{0, 7}, {2, 5}});
+    LineModel m = DXFtoM2W(d, {});
+    EXPECT_EQ(m.NLINE, kLineCapacity);
+    try {
+      m.XCheck();
+      FAIL() << "no error";
+    } catch (const common::RangeError& e) {
+      EXPECT_THAT(e.what(), HasSubstr("more than 100000 lines"));
+      EXPECT_THAT(e.what(), HasSubstr("while cutting crossing lines at " + std::string(c.why)));
+    }
   }
 }
 

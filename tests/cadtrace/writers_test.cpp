@@ -2,6 +2,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -123,14 +124,53 @@ TEST_F(WriteOutputs, AFolderThatIsMissingWritesNothing) {
   EXPECT_TRUE(listing().empty());
 }
 
-TEST_F(WriteOutputs, RenamesComeLastM3wFirstAndLeaveNoTemporaryFiles) {
-  common::writeFileBytes(path("a.M3W"), "old m3w");
-  // A non-empty folder named like the .TXT stops its rename.
-  std::filesystem::create_directories(path("a.TXT/inner"));
-  EXPECT_THROW(writeOutputs(model({{0, 0}}, {}), path("a.M3W")), common::FileError);
-  EXPECT_EQ(listing(), (std::vector<std::string>{"a.M3W", "a.TXT"}));
-  EXPECT_EQ(common::readFileBytes(path("a.M3W")),
-            "       1       0\r\n       1     0.000     0.000\r\n");
+TEST_F(WriteOutputs, AFolderNamedLikeEitherFileReplacesNeither) {
+  for (const char* folder : {"a.TXT", "a.M3W"}) {
+    SCOPED_TRACE(folder);
+    std::filesystem::remove_all(scratch_.dir());
+    std::filesystem::create_directories(scratch_.dir());
+    common::writeFileBytes(path("a.M3W"), "old m3w");
+    common::writeFileBytes(path("a.TXT"), "old txt");
+    std::filesystem::remove(path(folder));
+    std::filesystem::create_directories(path(std::string(folder) + "/inner"));
+    try {
+      writeOutputs(model({{0, 0}}, {}), path("a.M3W"));
+      FAIL() << "no error";
+    } catch (const common::FileError& e) {
+      EXPECT_THAT(e.what(),
+                  HasSubstr(std::string(folder) + ": cannot write the file: it is a folder"));
+    }
+    EXPECT_EQ(listing(), (std::vector<std::string>{"a.M3W", "a.TXT"}));
+    const std::string kept = folder == std::string("a.TXT") ? "a.M3W" : "a.TXT";
+    EXPECT_EQ(common::readFileBytes(path(kept)), kept == "a.M3W" ? "old m3w" : "old txt");
+  }
+}
+
+TEST_F(WriteOutputs, RefusesToReplaceTheDrawingOrOneFileTwice) {
+  common::writeFileBytes(path("d.dxf"), "drawing");
+  common::writeFileBytes(path("d.TXT"), "drawing");
+  common::writeFileBytes(path("b.M3W"), "old m3w");
+  ASSERT_EQ(::symlink("b.M3W", path("b.TXT").c_str()), 0);
+  struct Case {
+    std::string m3w, dxf, message;
+  } cases[] = {
+      {"d.dxf", "d.dxf", "d.dxf: cannot write the file: it is the file being read ("},
+      {"d.M3W", "d.TXT", "d.TXT: cannot write the file: it is the file being read ("},
+      {"b.M3W", "d.dxf", "b.TXT: cannot write the file: it is the same file as"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.m3w);
+    try {
+      writeOutputs(model({{0, 0}}, {}), path(c.m3w), path(c.dxf));
+      FAIL() << "no error";
+    } catch (const common::FileError& e) {
+      EXPECT_THAT(e.what(), HasSubstr(c.message));
+    }
+  }
+  EXPECT_EQ(common::readFileBytes(path("d.dxf")), "drawing");
+  EXPECT_EQ(common::readFileBytes(path("d.TXT")), "drawing");
+  EXPECT_EQ(common::readFileBytes(path("b.M3W")), "old m3w");
+  EXPECT_EQ(listing(), (std::vector<std::string>{"b.M3W", "b.TXT", "d.TXT", "d.dxf"}));
 }
 
 }  // namespace

@@ -40,4 +40,40 @@ TEST(SplitFields, FollowsTheCommaTextRule) {
   for (const SplitCase& c : cases) EXPECT_EQ(common::splitFields(c.line), c.fields) << c.line;
 }
 
+TEST(SplitNumberFields, CommasWithAnythingButDigitsRoundThemSeparate) {
+  const SplitCase cases[] = {
+      {"1 100.000 1.5", {"1", "100.000", "1.5"}},
+      {"1 , 5", {"1", "5"}},
+      {"1, 5", {"1", "5"}},
+      {"1 ,5", {"1", "5"}},
+      {"1,,5", {"1", "", "5"}},
+      {"1,", {"1", ""}},
+      {",5", {"", "5"}},
+      {"a,5", {"a", "5"}},
+      {"1,b", {"1", "b"}},
+      {"1.,5", {"1.", "5"}},
+      {"\"1\",5", {"1", "5"}},
+  };
+  for (const SplitCase& c : cases)
+    EXPECT_EQ(common::splitNumberFields(c.line, {"f", 1, 0}), c.fields) << c.line;
+}
+
+TEST(SplitNumberFields, ADecimalCommaIsAnErrorOfItsField) {
+  const SplitCase cases[] = {
+      {"1 100.000 1,5", {"f: line 7: field 3: \"1,5\" has a decimal comma"}},
+      {"1,5,7 2", {"f: line 7: field 1: \"1,5,7\""}},
+      {"-0,25E3", {"f: line 7: field 1: \"-0,25E3\""}},
+      {"1 , 2 x1,5", {"f: line 7: field 3: \"x1,5\""}},
+      {"\"1,5\"", {"f: line 7: field 1: \"1,5\""}},
+  };
+  for (const SplitCase& c : cases) {
+    try {
+      common::splitNumberFields(c.line, {"f", 7, 0});
+      ADD_FAILURE() << "accepted: " << c.line;
+    } catch (const common::ConversionError& e) {
+      EXPECT_EQ(std::string(e.what()).rfind(c.fields[0], 0), 0u) << e.what();
+    }
+  }
+}
+
 }  // namespace

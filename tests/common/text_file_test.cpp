@@ -1,9 +1,12 @@
 #include "common/text_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <ctime>
 #include <filesystem>
 
 #include "common/errors.h"
@@ -129,6 +132,65 @@ TEST_F(TempFolder, FinishedStagedFilesRenameOnCommitOnly) {
   second.commit();
   EXPECT_EQ(common::readFileBytes(a), "2\r\n");
   EXPECT_THROW(second.commit(), common::FileError);
+}
+
+TEST_F(TempFolder, ALinkIsFollowedAndTheModeKept) {
+  fs::create_directory(path("sub"));
+  common::writeTextLines(path("real"), {"old"});
+  ::chmod(path("real").c_str(), 0640);
+  ASSERT_EQ(::symlink("real", path("link").c_str()), 0);
+  ASSERT_EQ(::symlink("../link", path("sub/chain").c_str()), 0);  // relative, two links deep
+  for (const char* name : {"link", "sub/chain"}) {
+    SCOPED_TRACE(name);
+    common::writeTextLines(path(name), {name});
+    EXPECT_TRUE(fs::is_symlink(path(name)));
+    EXPECT_EQ(common::readFileBytes(path("real")), std::string(name) + "\r\n");
+    EXPECT_EQ(fs::status(path("real")).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3);
+  // A new file takes 0666 less the umask.
+  mode_t mask = ::umask(022);
+  common::writeTextLines(path("new"), {"x"});
+  ::umask(mask);
+  EXPECT_EQ(fs::status(path("new")).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                fs::perms::others_read);
+}
+
+TEST_F(TempFolder, AWriteRemovesTheLeftoversOfKilledWritesOnly) {
+  pid_t gone = ::fork();
+  if (gone == 0) ::_exit(0);
+  ASSERT_GT(gone, 0);
+  ::waitpid(gone, nullptr, 0);
+  const std::string target = path("ZEP.DAT");
+  const std::string dead = common::stagingName(target, gone, 1);
+  const std::string live = common::stagingName(target, ::getppid(), 2);
+  const std::string other = common::stagingName(path("MESH.DAT"), gone, 3);
+  const std::string oldAbandoned = path(".ZEP.DAT.tmp307699");
+  const std::string oldRecent = path(".ZEP.DAT.tmp123");
+  for (const std::string& file : {dead, live, other, oldAbandoned, oldRecent})
+    common::writeFileBytes(file, "partial");
+  const timespec twoHoursAgo[2] = {{::time(nullptr) - 7200, 0}, {::time(nullptr) - 7200, 0}};
+  ASSERT_EQ(::utimensat(AT_FDCWD, oldAbandoned.c_str(), twoHoursAgo, 0), 0);
+  common::writeTextLines(target, {"new"});
+  EXPECT_FALSE(common::pathExists(dead));
+  EXPECT_FALSE(common::pathExists(oldAbandoned));
+  EXPECT_TRUE(common::pathExists(live));
+  EXPECT_TRUE(common::pathExists(other));
+  EXPECT_TRUE(common::pathExists(oldRecent));
+  EXPECT_EQ(common::readFileBytes(target), "new\r\n");
+}
+
+TEST_F(TempFolder, SameFileFollowsLinksAndPlaces) {
+  common::writeTextLines(path("a"), {"a"});
+  ASSERT_EQ(::symlink("a", path("l").c_str()), 0);
+  EXPECT_TRUE(common::sameFile(path("a"), path("l")));
+  EXPECT_TRUE(common::sameFile(path("a"), dir_.string() + "/./a"));
+  EXPECT_TRUE(
+      common::sameFile(path("n"), dir_.string() + "/../" + dir_.filename().string() + "/n"));
+  EXPECT_FALSE(common::sameFile(path("a"), path("n")));
+  EXPECT_FALSE(common::sameFile(path("n"), path("m")));
 }
 
 TEST(Paths, FolderAndJoin) {

@@ -176,11 +176,29 @@ TEST_F(TempDir, MalformedM3WFilesLeaveTheModelUnchanged) {
       {"too few fields", crlf({"       1       0", "       1     0.000"}),
        "line 2: expected node 1 of 1"},
       {"empty record line", crlf({"       1       0", ""}), "found 0 fields"},
+      {"decimal comma in a coordinate", crlf({"       1       0", "       1     0,5     0.000"}),
+       "line 2: field 2: \"0,5\" has a decimal comma"},
+      {"decimal comma in a line record", crlf({"       2       1", "1 0 0", "2 1 0", "1 1,2"}),
+       "line 4: field 2: \"1,2\" has a decimal comma"},
   };
   for (const BadFile& c : cases) {
     put("bad.M3W", c.bytes);
     expectRefusedAndUnchanged(readM3W, path("bad.M3W"), c);
   }
+}
+
+TEST_F(TempDir, CommasWithBlanksRoundThemStillSeparateFields) {
+  put("a.M3W", crlf({"2 , 1", "1 , 0.5 , 0", "2, 10 ,-5.5", "1 , 1 , 2"}));
+  LineNetwork net;
+  readM3W(net, path("a.M3W"));
+  ASSERT_EQ(net.NUMNP, 2);
+  EXPECT_EQ(net.Node[1].X, 0.5);
+  EXPECT_EQ(net.Node[2].Y, -5.5);
+  EXPECT_EQ(net.NUMEL, 1);
+  put("MESH.DAT", crlf({"3 , 1", "1 , 0 , 0", "2 , 1 , 0", "3 , 1 , 1", "1 , 1 , 2 , 3 , 0 , 3"}));
+  readMesh(net, path("MESH.DAT"));
+  EXPECT_EQ(net.NUMNP, 3);
+  EXPECT_EQ(net.NUMEL, 3);
 }
 
 TEST_F(TempDir, MeshWorkedExampleIsWrittenByteForByte) {
@@ -246,6 +264,8 @@ TEST_F(TempDir, MalformedMeshFilesLeaveTheModelUnchanged) {
       {"too many nodes", crlf({"30001 0"}), "node count 30001"},
       {"too many elements", crlf({"0 40001"}), "element count 40001"},
       {"negative count", crlf({"0 -1"}), "element count -1"},
+      {"decimal comma", crlf({"1 0", "1 100.000 1,5"}),
+       "line 2: field 3: \"1,5\" has a decimal comma"},
   };
   for (const BadFile& c : cases) {
     put("MESH.DAT", c.bytes);

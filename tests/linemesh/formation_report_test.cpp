@@ -192,6 +192,18 @@ TEST(FormationReport, HexagonCellAndItsJson) {
   EXPECT_TRUE(doc["min_angle"].is_null());
 }
 
+TEST(FormationReport, ALongCellIsNamedByItsFirstCorners) {
+  std::vector<std::array<double, 2>> points;
+  for (int i = 0; i <= 20; ++i) points.push_back({static_cast<double>(i), 0});
+  points.push_back({10, 5});
+  LineNetwork net = networkOf(polygon(points));
+  net.formElements();
+  const std::vector<std::string> lines = faultLines(reportFormation(net), net, 1);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_NE(lines[0].find("-…（22 節点） (0.000, 0.000) 面積 50.000"), std::string::npos)
+      << lines[0];
+}
+
 TEST(FormationReport, PentagonIsReportedOnceAndWorstElementsComeFirst) {
   LineNetwork pentagon = networkOf(polygon(regular(5, 1)));
   pentagon.formElements();

@@ -94,6 +94,8 @@ TEST(MeshFile, MalformedFilesLeaveTheModelUnchanged) {
       {"missing element line", "3 1\n1 0 0\n2 1 0\n3 0 1\n", "line 5: the file ends here"},
       {"five-corner row", "3 2\n1 0 0\n2 1 0\n3 0 1\n1 1 2 3 0 3\n2 1 2 3 3 -1\n",
        "m.DAT: line 6: 要素 2: 角数 -1 は五角形のセル"},
+      {"decimal comma", "3 0\n1 100.000 1,5\n2 1 0\n3 0 1\n",
+       "m.DAT: line 2: field 3: \"1,5\" has a decimal comma"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -121,6 +123,14 @@ TEST(MeshFile, ASixthFieldThatIsNoNegativeIntegerIsNotRead) {
                   "m");
     EXPECT_EQ(m.KN[1], 3);
   }
+}
+
+TEST(MeshFile, CommasWithBlanksRoundThemStillSeparateFields) {
+  AnalysisModel m;
+  loadMeshLines(m, linesOf("3 , 1\n1 , 0 , 0\n2, 1.5 ,0\n3 ,0 , 1\n1 , 1 , 2 , 3 , 0\n"), "m");
+  EXPECT_EQ(m.NUMNP, 3);
+  EXPECT_EQ(m.X[2], 1.5);
+  EXPECT_EQ(m.KI[1][3], 3);
 }
 
 TEST(MeshFile, LinesAfterTheElementsAreIgnored) {

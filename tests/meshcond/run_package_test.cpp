@@ -62,6 +62,9 @@ TEST(RunPackage, AFailedSaveWritesNothingAndKeepsTheModel) {
   AnalysisModel before = m;
   EXPECT_THROW(saveAnalysis(m, (dir / "ZEP64.DAT").string()), common::FileError);
   EXPECT_THROW(saveAnalysis(m, (dir / "missing" / "ZEP64.DAT").string()), common::FileError);
+  // ZEP.DAT named like a package file that is not there yet: both would be
+  // the same file, and the package file would silently take its place.
+  EXPECT_THROW(saveAnalysis(m, (dir / "input.txt").string()), common::FileError);
   EXPECT_TRUE(m == before);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }

@@ -275,6 +275,12 @@ TEST(ZepDat, MalformedFilesLeaveTheModelUnchanged) {
        "node 1 appears twice"},
       {"node 0", [](std::vector<std::string>& l) { l[l.size() - 4].replace(0, 5, "    0"); },
        "node number 0"},
+      {"decimal comma on a node line",
+       [](std::vector<std::string>& l) { l[l.size() - 4].replace(10, 10, "       0,5"); },
+       "field 3: \"0,5\" has a decimal comma"},
+      {"decimal comma in control line 4",
+       [](std::vector<std::string>& l) { l[4].replace(0, 5, "  2,5"); },
+       "line 5: field 1: \"2,5\" has a decimal comma"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -290,6 +296,19 @@ TEST(ZepDat, MalformedFilesLeaveTheModelUnchanged) {
     }
     EXPECT_TRUE(m == before);
   }
+}
+
+TEST(ZepDat, CommasWithBlanksRoundThemStillSeparateBlankReadFields) {
+  AnalysisModel source = everyBlockModel();
+  prepareZepDat(source);
+  std::vector<std::string> lines = zepDatLines(source);
+  std::string& node = lines[lines.size() - 4];
+  node = node.substr(0, 5) + " , " + node.substr(5, 5) + " ," + node.substr(10);
+  AnalysisModel read;
+  readZepDatLines(read, lines, "z");
+  AnalysisModel expected;
+  readZepDatLines(expected, zepDatLines(source), "z");
+  EXPECT_TRUE(read == expected);
 }
 
 TEST(ZepDat, OpenSetsTheFolderAndRebuildsGroups) {

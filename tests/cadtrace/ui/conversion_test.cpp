@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -196,6 +197,27 @@ TEST_F(ConversionTest, AFailedConversionShowsItsMessageAndWritesNothing) {
     EXPECT_FALSE(child<QLabel>(window, "statusLine")->text().contains("書き出しました"));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
   }
+}
+
+TEST_F(ConversionTest, NeitherOutputReplacesTheDrawingOrStopsHalfWay) {
+  // A drawing named like its own coordinate list, chosen through the dialog;
+  // then a folder in the way of the coordinate list.
+  const std::string drawing = dxfOfLines(kCrossedSquare);
+  const std::string dxf = writeFile("plan.TXT", drawing);
+  chooseAndConvert(form, dialogs, dxf);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_TRUE(dialogs.messages[0].text.contains("it is the file being read"))
+      << dialogs.messages[0].text.toStdString();
+  EXPECT_EQ(common::readFileBytes(dxf), drawing);
+  EXPECT_FALSE(common::pathExists(path("plan.M3W")));
+
+  writeFile("sec.dxf", drawing);
+  writeFile("sec.M3W", "earlier M3W");
+  ASSERT_TRUE(QDir(dir.path()).mkpath("sec.TXT/inner"));
+  chooseAndConvert(form, dialogs, path("sec.dxf"));
+  ASSERT_EQ(dialogs.messages.size(), 2u);
+  EXPECT_TRUE(dialogs.messages[1].text.contains("sec.TXT: cannot write the file: it is a folder"));
+  EXPECT_EQ(common::readFileBytes(path("sec.M3W")), "earlier M3W");
 }
 
 // Pixels that are not the blank colour.

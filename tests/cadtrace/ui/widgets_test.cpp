@@ -1,13 +1,23 @@
 // The window's plain parts: placement arithmetic, the preview picture, glyphs.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCompleter>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
+#include <QTest>
+#include <QTimer>
 
 #include "cadtrace/ui/form_placement.h"
 #include "cadtrace/ui/glyphs.h"
 #include "cadtrace/ui/image_canvas.h"
 #include "cadtrace/ui/preview_image.h"
+#include "cadtrace/ui/user_dialogs.h"
 #include "tests/cadtrace/ui/qt_printers.h"
 
 namespace cadtrace::ui {
@@ -132,6 +142,44 @@ TEST(ImageCanvas, FarOffPositionsAreClippedNotLost) {
     canvas.ellipse(-1000000000, -1000000000, -999999996, -999999996);
   }
   EXPECT_EQ(paintedBox(picture), QRect(0, 5, 40, 1));
+}
+
+}  // namespace
+}  // namespace cadtrace::ui
+
+namespace cadtrace::ui {
+namespace {
+
+// Enter in the file dialog's name box, with the completion list open, must
+// not leave the list open over the window: it would take the next click.
+TEST(FileDialog, EnterWithTheCompletionListOpenLeavesNoListBehind) {
+  const QString folder = QDir::tempPath() + "/cadtrace_completion";
+  QDir().mkpath(folder);
+  QFile(folder + "/dam.dxf").open(QIODevice::WriteOnly);
+  QWidget window;
+  window.show();
+  QtUserDialogs dialogs(&window);
+  bool listShown = false;
+  QTimer::singleShot(100, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    ASSERT_NE(name, nullptr);
+    name->setFocus();
+    QTest::keyClicks(name, folder + "/dam.d");
+    for (int i = 0; i < 50 && !listShown; ++i) {
+      QTest::qWait(20);
+      for (QCompleter* c : dialog->findChildren<QCompleter*>())
+        listShown = listShown || c->popup()->isVisible();
+    }
+    QTest::keyClicks(name, "xf");
+    QTest::keyClick(name, Qt::Key_Return);
+  });
+  const auto chosen = dialogs.chooseFileToOpen("CADファイル(*.DXF)");
+  EXPECT_TRUE(chosen.has_value());
+  EXPECT_TRUE(listShown) << "the completion list never opened: the test shows nothing";
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+  QDir(folder).removeRecursively();
 }
 
 }  // namespace

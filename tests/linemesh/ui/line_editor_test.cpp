@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <vector>
 
 #include "common/errors.h"
 #include "tests/linemesh/ui/recording_canvas.h"
@@ -454,6 +457,139 @@ TEST_F(LineEditorTest, LoadedNetworkWithOneNodeStillHasAWindow) {
   EXPECT_GT(view.gscale, 0);
   EXPECT_DOUBLE_EQ(view.xmed, 5);
   EXPECT_FALSE(editor.modified);  // what was just read is in its file
+}
+
+// ---- picking faces for automatic meshing ----------------------------------
+
+class FacePickingTest : public LineEditorTest {
+ protected:
+  using Spans = std::vector<std::array<double, 2>>;
+
+  /// Two squares of 20 side by side: (0..20) and (20..40) by (0..20).
+  void SetUp() override {
+    LineEditorTest::SetUp();
+    typedLine(0, 0, 40, 0);
+    typedLine(0, 20, 40, 20);
+    for (double x : {0.0, 20.0, 40.0}) typedLine(x, 0, x, 20);
+  }
+  /// The smallest and largest x of each highlighted face's outer ring.
+  Spans pickedSpans() const {
+    Spans spans;
+    for (const FaceRings& face : view.pickedFaces) {
+      double lo = 1e300, hi = -1e300;
+      for (const auto& [x, y] : face.front()) lo = std::min(lo, x), hi = std::max(hi, x);
+      spans.push_back({lo, hi});
+    }
+    return spans;
+  }
+};
+
+TEST_F(FacePickingTest, ClicksPickAndUnpickFacesAndTheyAreHighlighted) {
+  editor.startPicking(0.5);
+  EXPECT_EQ(editor.stage, 5);
+  EXPECT_TRUE(editor.picking());
+  EXPECT_EQ(editor.pressedMode, 5);
+  EXPECT_EQ(editor.cursor, 4);
+  EXPECT_FALSE(view.frame);
+  EXPECT_EQ(editor.panel.status, "自動メッシュ 0.5 m: 選んだ面 0、Enter で作成、Esc で中止");
+
+  leftAt(10, 10);
+  leftAt(30, 10);
+  EXPECT_EQ(pickedSpans(), (Spans{{0, 20}, {20, 40}}));
+  EXPECT_NE(editor.panel.status.find("選んだ面 2、"), std::string::npos) << editor.panel.status;
+  canvas.commands.clear();
+  leftAt(5, 15);  // another point of the first face unpicks it
+  EXPECT_EQ(pickedSpans(), (Spans{{20, 40}}));
+  ASSERT_EQ(editor.picker().points().size(), 1u);
+  // Redrawn with the picked face filled under the lines.
+  const auto rings = canvas.ofKind("rings");
+  ASSERT_EQ(rings.size(), 1u);
+  EXPECT_EQ(rings[0].tools.fillColor, kPickedFaceColor);
+  EXPECT_EQ(rings[0].rings[0].size(), 4u);
+
+  leftAt(60, 10);  // outside every face
+  editor.mouseDown(px(10), py(10), MouseButton::Middle);
+  EXPECT_EQ(pickedSpans(), (Spans{{20, 40}}));
+  EXPECT_EQ(net.NUMEL, 7);  // clicks draw nothing while picking
+
+  editor.mouseDown(px(10), py(10), MouseButton::Right);  // ends the picking
+  EXPECT_FALSE(editor.picking());
+  EXPECT_EQ(editor.stage, 1);
+  EXPECT_EQ(editor.pressedMode, 1);
+  EXPECT_EQ(editor.cursor, 1);
+  EXPECT_TRUE(editor.picker().empty());
+  EXPECT_TRUE(view.pickedFaces.empty());
+  EXPECT_TRUE(editor.panel.status.empty());
+}
+
+TEST_F(FacePickingTest, PicksFollowNewLinesAndSurviveAnAreaSelection) {
+  editor.startPicking(1.0);
+  leftAt(5, 10);
+  typedLine(10, 0, 10, 20);  // splits the picked square: its left half stays picked
+  EXPECT_EQ(pickedSpans(), (Spans{{0, 10}}));
+
+  editor.btnAreaClick();
+  EXPECT_TRUE(editor.picking());
+  editor.mouseDown(px(-5), py(25), MouseButton::Left);
+  editor.mouseMove(px(45), py(-5));
+  editor.mouseDown(px(45), py(-5), MouseButton::Left);
+  EXPECT_EQ(editor.stage, 5);
+  EXPECT_EQ(editor.cursor, 4);
+  EXPECT_EQ(pickedSpans(), (Spans{{0, 10}}));  // in the new window too
+  leftAt(30, 10);
+  EXPECT_EQ(pickedSpans(), (Spans{{0, 10}, {20, 40}}));
+
+  editor.startPicking(2.0);  // chosen again: the picks stay, the size changes
+  EXPECT_EQ(editor.picker().points().size(), 2u);
+  EXPECT_EQ(editor.panel.status.rfind("自動メッシュ 2 m: 選んだ面 2、", 0), 0u)
+      << editor.panel.status;
+}
+
+TEST_F(FacePickingTest, OtherModesFormationAndLoadingEndThePicking) {
+  const std::vector<void (LineEditor::*)()> enders = {
+      &LineEditor::btnLineClick, &LineEditor::btnDelClick,   &LineEditor::btnDevideClick,
+      &LineEditor::Yoso1Click,   &LineEditor::networkLoaded, &LineEditor::cancelPicking};
+  for (auto end : enders) {
+    editor.startPicking(1.0);
+    leftAt(10, 10);
+    (editor.*end)();
+    EXPECT_FALSE(editor.picking());
+    EXPECT_TRUE(editor.picker().empty());
+    EXPECT_TRUE(view.pickedFaces.empty());
+    EXPECT_NE(editor.stage, 5);
+  }
+  // A fresh picking starts with nothing picked.
+  editor.startPicking(1.0);
+  EXPECT_TRUE(editor.picker().empty());
+  // An area selection left by another button does not return to picking.
+  editor.btnAreaClick();
+  editor.btnLineClick();
+  EXPECT_EQ(editor.stage, 1);
+  EXPECT_FALSE(editor.picking());
+}
+
+TEST_F(FacePickingTest, MeshingNothingPickedIsRefusedAndChangesNothing) {
+  editor.startPicking(1.0);
+  const int nodes = net.NUMNP, lines = net.NUMEL;
+  EXPECT_THROW(editor.autoMeshPicked(), common::Error);
+  EXPECT_EQ(net.NUMNP, nodes);
+  EXPECT_EQ(net.NUMEL, lines);
+  EXPECT_EQ(editor.stage, 5);
+}
+
+TEST(MeshSizeTest, APositiveNumberOfMetres) {
+  EXPECT_DOUBLE_EQ(meshSizeOf("0.5"), 0.5);
+  EXPECT_DOUBLE_EQ(meshSizeOf(" 2 "), 2.0);
+  EXPECT_DOUBLE_EQ(meshSizeOf("1e-2"), 0.01);
+  for (const char* bad : {"0", "-1", "abc", "", "1,5", "nan", "inf"}) {
+    SCOPED_TRACE(bad);
+    try {
+      meshSizeOf(bad);
+      ADD_FAILURE() << "accepted";
+    } catch (const common::RangeError& e) {
+      EXPECT_NE(std::string(e.what()).find("0 より大きい数"), std::string::npos) << e.what();
+    }
+  }
 }
 
 }  // namespace

@@ -6,17 +6,24 @@
 #include <unistd.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <cstdio>
 #include <deque>
 #include <filesystem>
+#include <functional>
+#include <utility>
 
 #include "common/text_file.h"
 #include "linemesh/ui/qt_dialogs.h"
@@ -35,6 +42,8 @@ class FakeDialogs : public Dialogs {
   std::vector<FileDialogState> asked;
   std::vector<std::string> messages;
   int questions = 0;
+  std::deque<std::optional<AutoMeshChoice>> autoMeshChoices;
+  std::vector<AutoMeshChoice> autoMeshProposals;
 
   std::optional<std::string> openFile(const FileDialogState& d) override { return next(d); }
   std::optional<std::string> saveFile(const FileDialogState& d) override { return next(d); }
@@ -46,6 +55,13 @@ class FakeDialogs : public Dialogs {
     Answer a = answers.front();
     answers.pop_front();
     return a;
+  }
+  std::optional<AutoMeshChoice> askAutoMesh(const AutoMeshChoice& proposal) override {
+    autoMeshProposals.push_back(proposal);
+    if (autoMeshChoices.empty()) return std::nullopt;
+    auto c = autoMeshChoices.front();
+    autoMeshChoices.pop_front();
+    return c;
   }
 
  private:
@@ -115,7 +131,8 @@ TEST_F(WindowTest, CaptionsMenusAndToolBar) {
     file << (a->isSeparator() ? QStringLiteral("-") : a->text());
   }
   EXPECT_EQ(file, (QStringList{"読み込み(&L)", "MESH.DAT", "保存(&S)", "M2Wの保存", "M3Wのプロット",
-                               "-", "要素の成形", "要素図プロット", "DAT保存", "-", "終了(&X)"}));
+                               "-", "要素の成形", "自動メッシュ...", "要素図プロット", "DAT保存",
+                               "-", "終了(&X)"}));
   QStringList dat;
   for (QAction* a : widget<QMenu>("DAT1")->actions()) {
     dat << (a->isSeparator() ? QStringLiteral("-") : a->text());
@@ -126,12 +143,13 @@ TEST_F(WindowTest, CaptionsMenusAndToolBar) {
   EXPECT_EQ(parts, (QStringList{"２分割", "３分割", "４分割", "５分割", "６分割", "７分割",
                                 "８分割", "９分割", "10分割"}));
 
-  QStringList tools;
+  QStringList tools;  // as shown: メッシュ作成 joins 自動 only while faces are picked
   for (QAction* a : window->toolBar()->actions()) {
-    tools << (a->isSeparator() ? QStringLiteral("|") : a->text());
+    if (a->isVisible()) tools << (a->isSeparator() ? QStringLiteral("|") : a->text());
   }
-  EXPECT_EQ(tools, (QStringList{"線", "削除", "分割", "|", "OnSnap", "直交", "|", "拡大", "縮小",
-                                "全体", "|", "部分", "拡大", "|", "左", "右", "上", "下"}));
+  EXPECT_EQ(tools, (QStringList{"線",   "削除", "分割", "|",    "自動", "|", "OnSnap",
+                                "直交", "|",    "拡大", "縮小", "全体", "|", "部分",
+                                "拡大", "|",    "左",   "右",   "上",   "下"}));
   EXPECT_EQ(action("Load1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
   EXPECT_EQ(action("Save1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
   EXPECT_EQ(action("Exit1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -300,6 +318,126 @@ TEST_F(WindowTest, AFormationThatLeavesACellOutSaysWhereAndMarksIt) {
   EXPECT_EQ(colourAt(5, 5), 0xFFFFFFu);
 }
 
+TEST_F(WindowTest, AutoMeshDialogAndPickingFaces) {
+  // Two squares of 40 side by side.
+  LineNetwork& net = window->network();
+  for (auto [x1, y1, x2, y2] : {std::array<double, 4>{0, 0, 80, 0},
+                                {0, 40, 80, 40},
+                                {0, 0, 0, 40},
+                                {40, 0, 40, 40},
+                                {80, 0, 80, 40}})
+    net.drawLine(x1, y1, x2, y2);
+  const int lines = net.NUMEL;
+  auto* status = widget<QLabel>("lblStatus");
+  QAction* meshPicked = action("btnMeshPicked");
+  const QImage& image = window->canvas().image();
+  auto colourAt = [&](double x, double y) {
+    return image.pixel(window->view().toPixelX(x), window->view().toPixelY(y)) & 0xFFFFFF;
+  };
+
+  // Cancelled, then a size that is no size: nothing changes.
+  dialogs->autoMeshChoices = {std::nullopt, AutoMeshChoice{"0", false}};
+  action("AutoMesh1")->trigger();
+  action("AutoMesh1")->trigger();
+  ASSERT_EQ(dialogs->messages.size(), 1u);
+  EXPECT_NE(dialogs->messages[0].find("0 より大きい数"), std::string::npos) << dialogs->messages[0];
+  EXPECT_EQ(net.NUMEL, lines);
+  EXPECT_EQ(window->editor().stage, 1);
+  ASSERT_EQ(dialogs->autoMeshProposals.size(), 2u);
+  EXPECT_EQ(dialogs->autoMeshProposals[0].size, "1.0");
+  EXPECT_FALSE(dialogs->autoMeshProposals[0].clickedFaces);
+
+  // クリックした面 from the tool button: the button stays pressed while picking.
+  const int width = window->width();
+  dialogs->autoMeshChoices = {AutoMeshChoice{"0.5", true}};
+  clickButton("btnAutoMesh");
+  QApplication::processEvents();
+  EXPECT_EQ(window->width(), width);                   // the long status does not widen the window
+  EXPECT_EQ(dialogs->autoMeshProposals[2].size, "0");  // the dialog shows what was typed last
+  EXPECT_TRUE(action("btnAutoMesh")->isChecked());
+  EXPECT_FALSE(action("btnLine")->isChecked());
+  EXPECT_TRUE(meshPicked->isVisible());
+  EXPECT_TRUE(status->text().contains(QStringLiteral("選んだ面 0、")))
+      << status->text().toStdString();
+  clickAt(pixelOf(20, 20));
+  EXPECT_EQ(colourAt(10, 30), kPickedFaceColor);
+  EXPECT_EQ(colourAt(60, 30), 0xFFFFFFu);
+  EXPECT_TRUE(status->text().contains(QStringLiteral("選んだ面 1、")));
+  clickAt(pixelOf(30, 10));  // picked again: unpicked
+  EXPECT_EQ(colourAt(10, 30), 0xFFFFFFu);
+
+  // Enter with nothing picked says so and keeps picking; Esc ends it.
+  QTest::keyClick(window->surface(), Qt::Key_Return);
+  ASSERT_EQ(dialogs->messages.size(), 2u);
+  EXPECT_NE(dialogs->messages[1].find("選ばれていません"), std::string::npos);
+  EXPECT_TRUE(window->editor().picking());
+  clickAt(pixelOf(60, 20));
+  QTest::keyClick(window->surface(), Qt::Key_Escape);
+  EXPECT_FALSE(window->editor().picking());
+  EXPECT_TRUE(action("btnLine")->isChecked());
+  EXPECT_FALSE(meshPicked->isVisible());
+  EXPECT_TRUE(status->text().isEmpty());
+  EXPECT_EQ(colourAt(60, 30), 0xFFFFFFu);
+
+  // A right click ends it too.
+  dialogs->autoMeshChoices = {AutoMeshChoice{"0.5", true}};
+  action("AutoMesh1")->trigger();
+  clickAt(pixelOf(60, 20));
+  clickAt(pixelOf(60, 20), Qt::RightButton);
+  EXPECT_FALSE(window->editor().picking());
+  EXPECT_EQ(net.NUMEL, lines);
+  EXPECT_FALSE(window->editor().modified);
+
+  // メッシュ作成 meshes the picked square. Its side is divided, so the other
+  // square is a cell without element now, and the formation report says so.
+  dialogs->autoMeshChoices = {AutoMeshChoice{"5", true}};
+  action("AutoMesh1")->trigger();
+  clickAt(pixelOf(20, 20));
+  clickButton("btnMeshPicked");
+  const int elements = net.NE;
+  EXPECT_GE(elements, 64);  // sides of 5 at most on a square of 40
+  ASSERT_EQ(dialogs->messages.size(), 3u);
+  EXPECT_EQ(dialogs->messages[2].rfind(QString("要素：%1（").arg(elements).toStdString(), 0), 0u);
+  EXPECT_NE(dialogs->messages[2].find("要素のないセル 1 個"), std::string::npos);
+  EXPECT_EQ(status->text(), QString("自動メッシュ: %1 要素（1 面）").arg(elements));
+  EXPECT_EQ(widget<QLabel>("LabelElement")->text(), QString("要素：%1").arg(elements));
+  EXPECT_FALSE(window->editor().picking());
+  EXPECT_FALSE(meshPicked->isVisible());
+  EXPECT_EQ(window->editor().stage, 0);
+  EXPECT_TRUE(window->editor().modified);
+  EXPECT_EQ(colourAt(60, 30), kCellWarningColor);
+  EXPECT_NE(colourAt(11.3, 27.7), kPickedFaceColor);
+}
+
+TEST_F(WindowTest, AutoMeshOfEveryFaceIsFormedAndAFailureChangesNothing) {
+  LineNetwork& net = window->network();
+  for (auto [x1, y1, x2, y2] :
+       {std::array<double, 4>{0, 0, 10, 0}, {10, 0, 10, 10}, {10, 10, 0, 10}, {0, 10, 0, 0}})
+    net.drawLine(x1, y1, x2, y2);
+  const int nodes = net.NUMNP, lines = net.NUMEL;
+  dialogs->autoMeshChoices = {AutoMeshChoice{"0.001", false}, AutoMeshChoice{"0.5", false}};
+  action("AutoMesh1")->trigger();  // far beyond the tables
+  ASSERT_EQ(dialogs->messages.size(), 1u);
+  EXPECT_NE(dialogs->messages[0].find("容量"), std::string::npos) << dialogs->messages[0];
+  EXPECT_EQ(net.NUMNP, nodes);
+  EXPECT_EQ(net.NUMEL, lines);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  EXPECT_FALSE(window->editor().modified);
+
+  action("AutoMesh1")->trigger();
+  EXPECT_EQ(dialogs->messages.size(), 1u);  // the formation left nothing out
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  const FormationReport report = reportFormation(net);
+  EXPECT_TRUE(report.faultless());
+  EXPECT_GE(report.elements, 400);  // sides of 0.5 at most on a square of 10
+  EXPECT_EQ(report.elements, net.NE);
+  EXPECT_EQ(widget<QLabel>("lblStatus")->text(),
+            QString("自動メッシュ: %1 要素（1 面）").arg(report.elements));
+  EXPECT_EQ(window->editor().stage, 0);
+  EXPECT_TRUE(window->view().frame);
+  EXPECT_TRUE(window->editor().modified);
+}
+
 TEST_F(WindowTest, AFileNamedOnTheCommandLineIsOpened) {
   const std::string grid = std::string(SEEP_FIXTURE_DIR) + "/linemesh/grid2x1.M3W";
   window->openFile(grid);
@@ -454,6 +592,79 @@ TEST(NameFiltersTest, CaptionsKeepTheirTextAndMatchEitherCase) {
   EXPECT_EQ(nameFilters("メッシュ(*.M3W)|*.M3W|DXF(*.DXF)|*.DXF"),
             (QStringList{"メッシュ(*.M3W *.m3w)", "DXF(*.DXF *.dxf)"}));
   EXPECT_EQ(nameFilters("VOKA.DAT(VK.DAT)|*.DAT"), (QStringList{"VOKA.DAT(VK.DAT) (*.DAT *.dat)"}));
+}
+
+/// Steps taken on modal windows as they open: each step waits for an active
+/// modal window that it matches, then acts on it (which may open the next).
+class ModalSteps {
+ public:
+  using Step = std::pair<std::function<bool(QWidget*)>, std::function<void(QWidget*)>>;
+  explicit ModalSteps(std::deque<Step> steps) : steps_(std::move(steps)) {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (steps_.empty() || !modal || !steps_.front().first(modal)) return;
+      // Acted on from a timer of its own, so that this one looks on while
+      // the step waits in a window that it opens.
+      QTimer::singleShot(0, modal, [act = steps_.front().second, modal] { act(modal); });
+      steps_.pop_front();
+    });
+    timer_.start(10);
+  }
+  bool done() const { return steps_.empty(); }
+
+ private:
+  std::deque<Step> steps_;
+  QTimer timer_;
+};
+
+TEST(QtAutoMeshDialogTest, ProposesTheLastChoiceAndKeepsAskingUntilTheSizeIsOne) {
+  QWidget parent;
+  QtDialogs dialogs(&parent);
+  auto isDialog = [](QWidget* w) { return w->objectName() == "AutoMeshDialog"; };
+  auto isMessage = [](QWidget* w) { return qobject_cast<QMessageBox*>(w) != nullptr; };
+  auto press = [](QWidget* dialog, QDialogButtonBox::StandardButton which) {
+    dialog->findChild<QDialogButtonBox*>()->button(which)->click();
+  };
+  AutoMeshChoice proposed;  // what the dialog showed
+  auto shown = [&proposed](QWidget* dialog) {
+    proposed.size = dialog->findChild<QLineEdit*>("editMeshSize")->text().toStdString();
+    proposed.clickedFaces = dialog->findChild<QRadioButton*>("rbClickedFaces")->isChecked();
+  };
+
+  {
+    ModalSteps steps({{isDialog, [&](QWidget* d) {
+                         shown(d);
+                         press(d, QDialogButtonBox::Cancel);
+                       }}});
+    EXPECT_EQ(dialogs.askAutoMesh(AutoMeshChoice{"2", true}), std::nullopt);
+    EXPECT_TRUE(steps.done());
+    EXPECT_EQ(proposed.size, "2");
+    EXPECT_TRUE(proposed.clickedFaces);
+  }
+
+  std::string message;
+  ModalSteps steps({{isDialog,
+                     [&](QWidget* d) {
+                       shown(d);
+                       d->findChild<QLineEdit*>("editMeshSize")->setText("-1");
+                       press(d, QDialogButtonBox::Ok);  // the message opens and closes in here
+                       EXPECT_TRUE(d->isVisible());     // still asking
+                       d->findChild<QLineEdit*>("editMeshSize")->setText("0.5");
+                       d->findChild<QRadioButton*>("rbAllFaces")->click();
+                       press(d, QDialogButtonBox::Ok);
+                     }},
+                    {isMessage, [&](QWidget* box) {
+                       message = static_cast<QMessageBox*>(box)->text().toStdString();
+                       static_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
+                     }}});
+  const std::optional<AutoMeshChoice> choice = dialogs.askAutoMesh(AutoMeshChoice{});
+  EXPECT_TRUE(steps.done());
+  EXPECT_EQ(proposed.size, "1.0");
+  EXPECT_FALSE(proposed.clickedFaces);
+  EXPECT_NE(message.find("「-1」"), std::string::npos) << message;
+  ASSERT_TRUE(choice.has_value());
+  EXPECT_EQ(choice->size, "0.5");
+  EXPECT_FALSE(choice->clickedFaces);
 }
 
 TEST(QtCanvasTest, InvertingTwiceRestoresTheImage) {

@@ -267,7 +267,7 @@ TEST_F(ViewTest, DispShowsElementsWithNumbersAndFaultyCellsInThickRed) {
 
 TEST_F(ViewTest, MarksOfAFormationAreFilledFirstAndLooseLinesDrawnGrey) {
   net.appendNode(0, 0);
-  FormationMarks::Ring outer{{0, 0}, {10, 0}, {10, 10}}, hole{{2, 1}, {8, 1}, {8, 7}};
+  WorldRing outer{{0, 0}, {10, 0}, {10, 10}}, hole{{2, 1}, {8, 1}, {8, 7}};
   view.marks.cells = {{outer, hole}};
   view.marks.looseLines = {{0, 0, 5, 5}};
   view.Disp();  // the line view shows no marks
@@ -286,6 +286,24 @@ TEST_F(ViewTest, MarksOfAFormationAreFilledFirstAndLooseLinesDrawnGrey) {
   const auto lines = canvas.ofKind("line");
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_EQ(lines[0].tools.penColor, tableColor(kLooseLineColor));
+}
+
+TEST_F(ViewTest, PickedFacesAreFilledInBothViewsOverTheFormationMarks) {
+  net.appendNode(0, 0);
+  WorldRing square{{0, 0}, {10, 0}, {10, 10}, {0, 10}};
+  view.marks.cells = {{square}};
+  view.pickedFaces = {{square}};
+  for (bool frame : {false, true}) {
+    SCOPED_TRACE(frame);
+    canvas.commands.clear();
+    view.frame = frame;
+    view.Disp();
+    const auto rings = canvas.ofKind("rings");
+    ASSERT_EQ(rings.size(), frame ? 2u : 1u);
+    EXPECT_EQ(rings.back().tools.fillColor, kPickedFaceColor);
+    EXPECT_EQ(rings.back().rings[0][2], (std::array<int, 2>{view.toPixelX(10), view.toPixelY(10)}));
+    EXPECT_EQ(canvas.commands[1 + rings.size()].kind, "ellipse");  // the nodes over them
+  }
 }
 
 }  // namespace

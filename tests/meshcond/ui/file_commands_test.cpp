@@ -188,7 +188,9 @@ TEST_F(FileCommandsTest, EveryOpenOverUnsavedChangesAsksFirst) {
     dialogs.paths.push_back(o.file);
     (files.*o.click)();
     EXPECT_EQ(dialogs.shown.size(), 1u);
-    if (o.carriesOver) EXPECT_EQ(m.MAT[7], 9);
+    if (o.carriesOver) {
+      EXPECT_EQ(m.MAT[7], 9);
+    }
     EXPECT_EQ(dialogs.messages.size(), o.carriesOver ? 1u : 0u);
     EXPECT_EQ(editor.modified, o.carriesOver);
     dialogs.messages.clear();
