@@ -327,6 +327,10 @@ class QuietDialogs : public linemesh::ui::Dialogs {
   std::optional<std::string> saveFile(const linemesh::ui::FileDialogState&) override { return {}; }
   void message(const std::string& text) override { messages_.push_back(text); }
   Answer askSaveChanges(const std::string&) override { return Answer::Cancel; }
+  std::optional<linemesh::ui::AutoMeshChoice> askAutoMesh(
+      const linemesh::ui::AutoMeshChoice&) override {
+    return {};
+  }
 
  private:
   std::vector<std::string>& messages_;
