@@ -110,11 +110,6 @@ void paintFigure(QPainter& painter, const Box& page, const Figure& figure) {
   in.legendEntries = static_cast<int>(figure.legend.size());
   const FigureLayout l = layoutFigure(in);
 
-  p.setFont(titleFont());
-  p.setPen(Qt::black);
-  p.drawText(QRectF(l.title.x, l.title.y, l.title.width, l.title.height),
-             Qt::AlignLeft | Qt::AlignVCenter, qs(figure.title));
-
   double unitsPerMetre = 0.0;
   const int w = static_cast<int>(l.view.width), h = static_cast<int>(l.view.height);
   if (figure.drawView) {
@@ -125,11 +120,23 @@ void paintFigure(QPainter& painter, const Box& page, const Figure& figure) {
     p.setFont(QFont());
     unitsPerMetre = figure.drawView(p, w, h);
     p.restore();
+    // An SVG keeps no clipping: what the view drew beyond its box is covered.
+    const QRectF box(l.view.x, l.view.y, w, h);
+    const QRectF all(page.x, page.y, page.width, page.height);
+    for (const QRectF& margin : {QRectF(all.topLeft(), QPointF(all.right(), box.top())),
+                                 QRectF(QPointF(all.left(), box.bottom()), all.bottomRight()),
+                                 QRectF(QPointF(all.left(), box.top()), box.bottomLeft()),
+                                 QRectF(box.topRight(), QPointF(all.right(), box.bottom()))})
+      p.fillRect(margin, Qt::white);
   }
   p.setPen(QPen(Qt::gray, 1));
   p.setBrush(Qt::NoBrush);
   p.drawRect(QRectF(l.view.x, l.view.y, w, h));
 
+  p.setFont(titleFont());
+  p.setPen(Qt::black);
+  p.drawText(QRectF(l.title.x, l.title.y, l.title.width, l.title.height),
+             Qt::AlignLeft | Qt::AlignVCenter, qs(figure.title));
   p.setFont(labelFont());
   drawScaleBar(p, l, unitsPerMetre);
   drawLegend(p, l, figure.legend);

@@ -1,5 +1,8 @@
 #include "meshcond/ui/condition_figure.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "meshcond/ui/condition_marks.h"
 #include "meshcond/ui/drawing.h"
 #include "meshcond/ui/painter_canvas.h"
@@ -32,7 +35,11 @@ figure::Figure conditionFigure(const AnalysisModel& model, const FigureWindow& w
     settings.showElementNumbers = window.elementNumbers;
     PainterCanvas canvas(painter, QRect(0, 0, width, height), 1.0);
     DatShow(model, view, settings, canvas);
-    drawConditionMarks(model, view, canvas);
+    // Marks as large on the page as the window's are on the screen.
+    const double pixel = painter.device()->logicalDpiX() / 96.0;
+    drawConditionMarks(
+        model, view, canvas,
+        std::max(kMarkerRadius, static_cast<int>(std::lround(kMarkerRadius * pixel))));
     return view.gscale;
   };
   return f;

@@ -5,8 +5,6 @@
 #include <cstdio>
 #include <set>
 
-#include "meshcond/ui/drawing.h"
-
 namespace meshcond::ui {
 
 namespace {
@@ -85,9 +83,9 @@ std::vector<LegendEntry> conditionLegend(const AnalysisModel& m) {
   return entries;
 }
 
-void drawConditionMarks(const AnalysisModel& m, const View& view, Canvas& canvas) {
+void drawConditionMarks(const AnalysisModel& m, const View& view, Canvas& canvas, int radius) {
   const int nodes = nodeCount(m);
-  const int r = kMarkerRadius;
+  const int r = radius;
   auto at = [&](int n) { return view.toScreen(m.X[n], m.Y[n]); };
   auto symbol = [&](int n, Symbol s, uint32_t rgb) {
     if (n < 1 || n > nodes) return;

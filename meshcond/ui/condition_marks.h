@@ -9,6 +9,7 @@
 #include "figure/layout.h"
 #include "meshcond/model/analysis_model.h"
 #include "meshcond/ui/canvas.h"
+#include "meshcond/ui/drawing.h"
 #include "meshcond/ui/view.h"
 
 namespace meshcond::ui {
@@ -26,8 +27,10 @@ uint32_t fixedLevelColour(int group);
 std::vector<figure::LegendEntry> conditionLegend(const AnalysisModel& model);
 
 /// Marks every node of a fixed level, a seepage face, a fluctuating boundary
-/// or the rainfall list, in that order, with the symbol of its legend entry.
-void drawConditionMarks(const AnalysisModel& model, const View& view, Canvas& canvas);
+/// or the rainfall list, in that order, with the symbol of its legend entry,
+/// radius pixels from the node.
+void drawConditionMarks(const AnalysisModel& model, const View& view, Canvas& canvas,
+                        int radius = kMarkerRadius);
 
 /// The model's title, or "メッシュ" when it has none.
 std::string figureTitle(const AnalysisModel& model);
