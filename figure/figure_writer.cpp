@@ -150,6 +150,13 @@ void writeFigure(const std::string& path, const FigureSize& size, const Figure& 
   if (!file.open(QIODevice::WriteOnly))
     throw common::Error("図のファイルを書き込めません: " + path);
   const QString title = qs(figure.title);
+  // True when the whole figure went onto the device.
+  auto paintOn = [&](QPaintDevice& device) {
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    paintFigure(painter, page, figure);
+    return painter.end();
+  };
   bool painted = false;
   switch (*format) {
     case Format::Pdf: {
@@ -160,11 +167,7 @@ void writeFigure(const std::string& path, const FigureSize& size, const Figure& 
       pdf.setResolution(kPdfResolution);
       pdf.setTitle(title);
       pdf.setCreator(QStringLiteral("seepage toolchain"));
-      QPainter painter;
-      if (painter.begin(&pdf)) {
-        paintFigure(painter, page, figure);
-        painted = painter.end();
-      }
+      painted = paintOn(pdf);
       break;
     }
     case Format::Svg: {
@@ -174,20 +177,12 @@ void writeFigure(const std::string& path, const FigureSize& size, const Figure& 
       svg.setViewBox(QRect(0, 0, size.width, size.height));
       svg.setResolution(96);
       svg.setTitle(title);
-      QPainter painter;
-      if (painter.begin(&svg)) {
-        paintFigure(painter, page, figure);
-        painted = painter.end();
-      }
+      painted = paintOn(svg);
       break;
     }
     case Format::Png: {
       QImage image(size.width, size.height, QImage::Format_RGB32);
-      {
-        QPainter painter(&image);
-        paintFigure(painter, page, figure);
-      }
-      painted = image.save(&file, "PNG");
+      painted = paintOn(image) && image.save(&file, "PNG");
       break;
     }
   }

@@ -2,11 +2,13 @@
 
 #include <QPainterPath>
 
+#include "figure/figure_writer.h"
+
 namespace linemesh::ui {
 
 namespace {
 
-QColor toQColor(Rgb c) { return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
+QColor toQColor(Rgb c) { return figure::rgbColor(c); }
 
 }  // namespace
 

@@ -13,7 +13,7 @@ using figure::LegendEntry;
 using figure::Symbol;
 
 constexpr std::array<uint32_t, 8> kFixedLevelColours = {
-    0x1E50FF, 0xE00000, 0x9000C0, 0x00A0A0, 0xB06000, 0x000080, 0xFF40C0, 0x505050,
+    0x1E50FF, 0x9000C0, 0x00A0A0, 0xB06000, 0x000080, 0xFF40C0, 0x505050, 0xE00000,
 };
 
 /// 0xRRGGBB as the canvas's packed 0x00BBGGRR, and back (the same swap).
