@@ -72,7 +72,7 @@ void FileCommands::openPath(const std::string& path) {
 }
 
 bool FileCommands::Save1Click() {
-  net_.tidyForSave();
+  editor_.step("保存前の整理", [this] { net_.tidyForSave(); });
   editor_.redraw();
   saveDialog.defaultExt = "M3W";
   saveDialog.filter = "メッシュ(*.M3W)|*.M3W";
@@ -80,7 +80,7 @@ bool FileCommands::Save1Click() {
   const auto path = askSave();
   if (!path) return false;
   files::writeM3W(net_, *path);
-  editor_.modified = false;
+  editor_.markSaved();
   return true;
 }
 

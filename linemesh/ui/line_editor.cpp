@@ -90,8 +90,17 @@ DividePick divisionPick(const LineNetwork& net, double x, double y) {
   return pick;
 }
 
+namespace {
+
+common::ModelParts& registered(LineNetwork& net, common::ModelParts& parts) {
+  net.addTo(parts);
+  return parts;
+}
+
+}  // namespace
+
 LineEditor::LineEditor(LineNetwork& net, View& view, Canvas& canvas)
-    : net_(net), view_(view), canvas_(canvas) {}
+    : net_(net), view_(view), canvas_(canvas), history_(registered(net, parts_)) {}
 
 void LineEditor::start() {
   net_.NUMNP = 0;
@@ -109,6 +118,7 @@ void LineEditor::start() {
   panel = Panel{};
   redraw();
   setScrollBars();
+  history_.clear();
   modified = false;
 }
 
@@ -191,9 +201,7 @@ void LineEditor::btnDelClick() {
 
 void LineEditor::btnDevideClick() {
   setMode(3, 3);
-  const int nodes = net_.NUMNP, lines = net_.NUMEL;
-  net_.ReNum();
-  if (net_.NUMNP != nodes || net_.NUMEL != lines) modified = true;
+  step("線の整理", [this] { net_.ReNum(); });
   redraw();
 }
 
@@ -308,8 +316,7 @@ void LineEditor::clickDraw(int x, int y, MouseButton button) {
 }
 
 void LineEditor::registerLine(double x1, double y1, double x2, double y2) {
-  net_.drawLine(x1, y1, x2, y2);
-  modified = true;
+  step("線の追加", [&] { net_.drawLine(x1, y1, x2, y2); });
   panel.det = common::formatE(net_.lastDet, 10, 3);
 }
 
@@ -351,14 +358,8 @@ void LineEditor::clickDelete(int x, int y, MouseButton button) {
     return;
   }
   if (button == MouseButton::Left) {
-    if (SelNode > 0) {
-      net_.deleteNode(SelNode);
-      modified = true;
-    }
-    if (SelLine > 0) {
-      net_.deleteLine(SelLine);
-      modified = true;
-    }
+    if (SelNode > 0) step("節点の削除", [this] { net_.deleteNode(SelNode); });
+    if (SelLine > 0) step("線の削除", [this] { net_.deleteLine(SelLine); });
   }
   SelNode = 0;
   SelLine = 0;
@@ -384,8 +385,7 @@ void LineEditor::clickDivide(int x, int y, MouseButton button) {
 }
 
 void LineEditor::divideLine(int j) {
-  net_.divideLine(j, DevNum);
-  modified = true;
+  step("線の分割", [&] { net_.divideLine(j, DevNum); });
 }
 
 // ---- typed coordinates -----------------------------------------------------
@@ -565,18 +565,20 @@ void LineEditor::clickArea(int x, int y, MouseButton button) {
 // ---- whole-network events --------------------------------------------------
 
 void LineEditor::Yoso1Click() {
+  step("要素の成形", [this] { net_.formElements(); });
+  showFormation();
+}
+
+void LineEditor::showFormation() {
   if (stage == 4) eraseBand();
   endPicking();
   stage = 0;
   pressedMode = 0;
   DrawFlag = false;
   view_.frame = true;
-  formationMessage.clear();
-  net_.formElements();
   const FormationReport report = reportFormation(net_);
   view_.marks = FormationMarks::of(net_, report);
   formationMessage = report.faultless() ? std::string() : describeFormation(net_, report);
-  modified = true;
   redraw();
 }
 
@@ -594,6 +596,7 @@ void LineEditor::networkLoaded() {
   }
   SelNode = 0;
   SelLine = 0;
+  history_.clear();
   modified = false;  // what was just read is in its file
   redraw();
   setScrollBars();
@@ -680,16 +683,93 @@ AutoMeshResult LineEditor::autoMeshPicked() {
 
 AutoMeshResult LineEditor::autoMeshFaces(const AutoMeshRequest& request) {
   const auto facesBefore = static_cast<int>(findFaces(net_).size());
-  const AutoMeshResult result = linemesh::autoMesh(net_, request);
+  AutoMeshResult result;
+  step("自動メッシュ", [&] {
+    result = linemesh::autoMesh(net_, request);
+    net_.formElements();
+  });
   // Each meshed face became its elements, each a face of the network.
   const int made = static_cast<int>(findFaces(net_).size()) - facesBefore + result.facesMeshed;
-  Yoso1Click();
+  showFormation();
   char text[160];
   std::snprintf(text, sizeof text, "自動メッシュ: %d 要素（%d 面）", made, result.facesMeshed);
   panel.status = text;
   if (result.facesKept > 0)
     panel.status += "、" + std::to_string(result.facesKept) + " 面はそのまま";
   return result;
+}
+
+// ---- undo and redo ---------------------------------------------------------
+
+void LineEditor::step(const std::string& name, const std::function<void()>& change) {
+  try {
+    history_.record(name, change);
+  } catch (...) {
+    modified = !history_.atSaved();
+    throw;
+  }
+  modified = !history_.atSaved();
+}
+
+void LineEditor::markSaved() {
+  history_.markSaved();
+  modified = false;
+}
+
+namespace {
+
+/// Steps that form elements: undone, the lines are shown again; redone, the
+/// elements with their report.
+bool forms(const std::string& step) { return step == "要素の成形" || step == "自動メッシュ"; }
+
+}  // namespace
+
+void LineEditor::undo() {
+  if (!history_.canUndo()) return;
+  escape();
+  const bool formed = forms(history_.undoName());
+  history_.undo();
+  afterHistoryMove();
+  if (formed) btnLineClick();
+}
+
+void LineEditor::redo() {
+  if (!history_.canRedo()) return;
+  escape();
+  const bool formed = forms(history_.redoName());
+  history_.redo();
+  afterHistoryMove();
+  if (formed) showFormation();
+}
+
+void LineEditor::afterHistoryMove() {
+  // The marks and the message belong to the formation the step took back or
+  // did again, which the tables alone no longer tell: they go.
+  view_.marks = {};
+  formationMessage.clear();
+  SelNode = 0;
+  SelLine = 0;
+  modified = !history_.atSaved();
+  redraw();
+}
+
+void LineEditor::escape() {
+  if (picking() && stage != 4) {
+    cancelPicking();
+    return;
+  }
+  if (stage == 4) {
+    // As a second click with another button: the window stays as it was.
+    DrawFlag = true;
+    clickArea(XPos, YPos, MouseButton::Right);
+    return;
+  }
+  if (!DrawFlag) return;
+  eraseBand();
+  DrawFlag = false;
+  SelNode = 0;
+  SelLine = 0;
+  redraw();
 }
 
 }  // namespace linemesh::ui

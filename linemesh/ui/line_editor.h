@@ -5,8 +5,10 @@
 // kept in Panel, the pressed buttons and the cursor.
 #pragma once
 
+#include <functional>
 #include <string>
 
+#include "common/history.h"
 #include "linemesh/model/auto_mesh.h"
 #include "linemesh/model/network.h"
 #include "linemesh/ui/canvas.h"
@@ -54,7 +56,8 @@ class LineEditor {
   int cursor = 1;
   /// Scroll bar positions, 0..100.
   int horzBar = 0, vertBar = 0;
-  /// Set by every change of the network; cleared by the window after saving.
+  /// True while the network differs from its file: set by every step,
+  /// cleared when it is saved or read, and following the history on undo.
   bool modified = false;
   /// After 要素の成形: what it left out, for a message box; empty when nothing was.
   std::string formationMessage;
@@ -113,8 +116,22 @@ class LineEditor {
   AutoMeshResult autoMeshAll(double size);
   AutoMeshResult autoMeshPicked();
 
-  /// The network was replaced by a file: fit the extents, show them all.
+  /// The network was replaced by a file: fit the extents, show them all; a
+  /// new history begins.
   void networkLoaded();
+
+  // Undo and redo: every change of the network is one named step.
+  /// Runs a change of the network as one step of the history.
+  void step(const std::string& name, const std::function<void()>& change);
+  /// The network as it is now is in its file.
+  void markSaved();
+  const common::History& history() const { return history_; }
+  /// Ends what is in progress, then takes back (or does again) one step.
+  void undo();
+  void redo();
+  /// Escape: ends a started line, a pick shown red, an area selection or
+  /// the picking of faces, changing nothing.
+  void escape();
   /// Normal pen, Disp, node count.
   void redraw();
   /// True while the rubber band (line or area) is drawn on the surface.
@@ -149,6 +166,10 @@ class LineEditor {
   /// Clears the picks; a picking mode becomes drawing lines.
   void endPicking();
   AutoMeshResult autoMeshFaces(const AutoMeshRequest& request);
+  /// The view after a formation: elements shown, the report's marks and message.
+  void showFormation();
+  /// The view and the unsaved state after undo or redo.
+  void afterHistoryMove();
   void redLine(int j);
   void registerLine(double x1, double y1, double x2, double y2);
   void divideLine(int j);
@@ -159,6 +180,8 @@ class LineEditor {
   Canvas& canvas_;
   bool bandShown_ = false;
   int cursorBeforeArea_ = 1;
+  common::ModelParts parts_;  // the network's tables, for the history
+  common::History history_;
   FacePicker picker_;
   double pickingSize_ = 1.0;
 };

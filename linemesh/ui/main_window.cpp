@@ -173,6 +173,19 @@ void MainWindow::buildMenus() {
   exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   connect(exit, &QAction::triggered, this, &QWidget::close);
 
+  // 編集(&E) between the documented menus: undo and redo of the network's steps.
+  QMenu* editMenu = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+  editMenu->setObjectName("Edit1");
+  undo_ = addAction(editMenu, "Undo1", QStringLiteral("元に戻す(&U)"), [this] { editor_.undo(); });
+  undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  redo_ = addAction(editMenu, "Redo1", QStringLiteral("やり直し(&R)"), [this] { editor_.redo(); });
+  redo_->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  // Escape ends what is in progress, wherever the focus is.
+  cancel_ = addAction(this, "Cancel1", QStringLiteral("中止"), [this] { editor_.escape(); });
+  cancel_->setShortcut(QKeySequence(Qt::Key_Escape));
+  cancel_->setShortcutContext(Qt::WindowShortcut);
+
   QMenu* parts = menuBar()->addMenu(QStringLiteral("分割数"));
   parts->setObjectName("Devide1");
   auto* group = new QActionGroup(this);
@@ -282,6 +295,12 @@ QWidget* MainWindow::buildPanel() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride) {
+    // Undo, redo and Escape act on the network, not on the text of a box.
+    const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+    for (QAction* a : {undo_, redo_, cancel_})
+      if (a && a->shortcuts().contains(pressed)) return true;
+  }
   if (event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -303,10 +322,6 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
       run([&] { autoMesh([&] { return editor_.autoMeshPicked(); }); });
-      return;
-    }
-    if (key == Qt::Key_Escape) {
-      run([&] { editor_.cancelPicking(); });
       return;
     }
   }
@@ -368,6 +383,17 @@ void MainWindow::sync() {
   check("btnOnSnap", net_.ONSNAP);
   check("btnFreeDeg", !ed.FreeDeg);
   check(("Dev" + std::to_string(ed.DevNum)).c_str(), true);
+  // The undo and redo items name the step they take back or do again.
+  auto stepCaption = [](const char* caption, const std::string& name) {
+    return QString::fromUtf8(caption) +
+           (name.empty() ? QString() : QStringLiteral(": ") + QString::fromStdString(name));
+  };
+  if (undo_) {
+    undo_->setEnabled(ed.history().canUndo());
+    undo_->setText(stepCaption("元に戻す(&U)", ed.history().undoName()));
+    redo_->setEnabled(ed.history().canRedo());
+    redo_->setText(stepCaption("やり直し(&R)", ed.history().redoName()));
+  }
 
   auto text = [](QLabel* l, const std::string& s) {
     if (l) l->setText(QString::fromStdString(s));

@@ -101,6 +101,7 @@ class MainWindow : public QMainWindow {
   QLabel *label5_ = nullptr, *labelNode_ = nullptr, *labelElement_ = nullptr;
   QLineEdit *editXo_ = nullptr, *editYo_ = nullptr, *editX1_ = nullptr, *editY1_ = nullptr;
   QPushButton* btnLine2_ = nullptr;
+  QAction *undo_ = nullptr, *redo_ = nullptr, *cancel_ = nullptr;
   QLabel* lblStatus_ = nullptr;
   AutoMeshChoice autoMeshChoice_;
   int shownCursor_ = 0;

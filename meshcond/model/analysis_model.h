@@ -236,6 +236,9 @@ class AnalysisModel {
   /// 0.0001, else -1; the lowest number wins among equally near nodes.
   int getPoint(double x, double y) const;
 
+  /// True when n is a node of the mesh: 1..NUMNP and within the tables.
+  bool hasNode(int n) const { return n >= 1 && n <= NUMNP && static_cast<size_t>(n) < X.size(); }
+
   /// The number of nodes with IFIXG > 0.
   int countFixedNodes() const;
 

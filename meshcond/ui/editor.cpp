@@ -1,11 +1,10 @@
 // Edit modes, tools and the mouse actions of the condition editor.
 #include "meshcond/ui/editor.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "common/errors.h"
 #include "common/numbers.h"
+#include "meshcond/model/assignments.h"
+#include "meshcond/model/model_parts.h"
 #include "meshcond/ui/picking.h"
 
 namespace meshcond::ui {
@@ -24,44 +23,49 @@ constexpr ModeTexts kModes[] = {
     {kModeFluctuating, "水位変動面", true},
 };
 
-/// The first count entries of a 1-based list.
-std::vector<int32_t> entriesOf(const std::vector<int32_t>& table, int count) {
-  std::vector<int32_t> out;
-  int n = std::min<int>(count, static_cast<int>(table.size()) - 1);
-  for (int k = 1; k <= n; ++k) out.push_back(table[k]);
-  return out;
-}
-
-/// Writes a list back into a 1-based table; true when the list changed.
-bool storeList(std::vector<int32_t>& table, int32_t& count, const std::vector<int32_t>& list) {
-  bool changed = entriesOf(table, count) != list || static_cast<size_t>(count) != list.size();
-  for (size_t k = 0; k < list.size(); ++k) storeAt(table, static_cast<int>(k) + 1, list[k]);
-  count = static_cast<int32_t>(list.size());
-  return changed;
-}
-
-void ensureSlot(std::vector<int32_t>& counts, int g) {
-  if (static_cast<int>(counts.size()) <= g) counts.resize(static_cast<size_t>(g) + 1, 0);
-}
-
-/// Before a list number above the count comes into use, the lists above the
-/// count up to it, itself included, are emptied: they were not in use,
-/// whatever their tables still hold.
-void openUpTo(std::vector<int32_t>& counts, int inUse, int g) {
-  ensureSlot(counts, g);
-  for (int f = inUse + 1; f <= g; ++f) counts[f] = 0;
-}
-
-int highestInUse(const std::vector<int32_t>& counts, int limit) {
-  for (int f = std::min<int>(limit, static_cast<int>(counts.size()) - 1); f >= 1; --f) {
-    if (counts[f] > 0) return f;
-  }
-  return 0;
-}
-
 }  // namespace
 
-ConditionEditor::ConditionEditor(AnalysisModel& m) : model(m) {}
+ConditionEditor::ConditionEditor(AnalysisModel& m) : model(m) { addModelParts(model, parts_); }
+
+void ConditionEditor::step(const std::string& name, const std::function<void()>& change) {
+  history.record(name, change);
+}
+
+void ConditionEditor::step(const std::function<std::string()>& change) {
+  history.begin();
+  std::string name;
+  try {
+    name = change();
+  } catch (...) {
+    history.commit(name);
+    throw;
+  }
+  history.commit(name);
+}
+
+void ConditionEditor::undo(Canvas& canvas) { moveInHistory(&common::History::undo, canvas); }
+
+void ConditionEditor::redo(Canvas& canvas) { moveInHistory(&common::History::redo, canvas); }
+
+void ConditionEditor::moveInHistory(void (common::History::*move)(), Canvas& canvas) {
+  view.endBand();
+  Extent mesh = nodeBounds(model);
+  (history.*move)();
+  // A step that changed the mesh (a load that carried conditions over)
+  // shows the whole mesh it leaves, as a load does.
+  Extent now = nodeBounds(model);
+  if (now.xmin != mesh.xmin || now.xmax != mesh.xmax || now.ymin != mesh.ymin ||
+      now.ymax != mesh.ymax)
+    resetViewToModel();
+  redraw(canvas);
+}
+
+bool ConditionEditor::cancel(Canvas& canvas) {
+  if (!view.DrawFlag) return false;
+  view.endBand();
+  redraw(canvas);
+  return true;
+}
 
 void ConditionEditor::setMode(int newState) {
   for (const ModeTexts& mode : kModes) {
@@ -166,17 +170,8 @@ void ConditionEditor::bandPress(int X, int Y, MouseButton button, Canvas& canvas
   }
   ModelPoint org = view.toModel(view.XOrg, view.YOrg);
   ModelPoint pos = view.toModel(view.XPos, view.YPos);
-  if (ELSelect(model, pos.x, org.y, org.x, pos.y, k) > 0) modified = true;
+  step("材質の設定（エリア）", [&] { ELSelect(model, pos.x, org.y, org.x, pos.y, k); });
   redraw(canvas);
-}
-
-int ConditionEditor::listNumber() const {
-  int g = editMatInteger(EditMat, LabelStage);
-  if (g < 1 || g > kListNumberLimit) {
-    throw common::RangeError(LabelStage + ": " + std::to_string(g) + " is outside 1.." +
-                             std::to_string(kListNumberLimit));
-  }
-  return g;
 }
 
 void ConditionEditor::penAction(double x, double y, MouseButton button, Canvas& canvas) {
@@ -188,74 +183,43 @@ void ConditionEditor::penAction(double x, double y, MouseButton button, Canvas& 
       if (e < 1) return;
       EditElem = std::to_string(e);
       int k = editMatInteger(EditMat, LabelStage);
-      if (model.MAT[e] != k) modified = true;
-      model.MAT[e] = k;
+      step("材質の設定", [&] { setMaterial(model, e, k); });
       break;
     }
     case kModeFixedLevel: {
       if (!left) return;
-      int g = shared.CurFixGroup;
       int j = nodesearch(model, nodeRadius(), x, y);
       if (j > 0) {
         double v = editMatReal(EditMat, LabelStage);
-        if (model.IFIXG[j] == 0) {
-          model.IFIXG[j] = g;
-          model.H[j] = v;
-        } else {
-          model.IFIXG[j] = 0;
-        }
-        modified = true;
+        step([&] {
+          return toggleStepName("固定水位", toggleFixedLevel(model, j, shared.CurFixGroup, v));
+        });
       }
       break;
     }
     case kModeSeepage: {
       if (!left) return;
-      int g = listNumber();
-      toggleSeepage(nodesearch(model, nodeRadius(), x, y), g);
+      int g = editMatInteger(EditMat, LabelStage);
+      int j = nodesearch(model, nodeRadius(), x, y);
+      step([&] { return toggleStepName("浸出面", toggleSeepage(model, j, g, LabelStage)); });
       break;
     }
-    case kModeRainfall:
-      toggleRainfall(nodesearch(model, nodeRadius(), x, y));
+    case kModeRainfall: {
+      int j = nodesearch(model, nodeRadius(), x, y);
+      step([&] { return toggleStepName("降雨節点", toggleRainfall(model, j)); });
       break;
+    }
     case kModeFluctuating: {
-      int g = listNumber();
-      toggleFluctuating(nodesearch(model, nodeRadius(), x, y), g);
+      int g = editMatInteger(EditMat, LabelStage);
+      int j = nodesearch(model, nodeRadius(), x, y);
+      step(
+          [&] { return toggleStepName("水位変動面", toggleFluctuating(model, j, g, LabelStage)); });
       break;
     }
     default:
       return;
   }
   redraw(canvas);
-}
-
-void ConditionEditor::toggleSeepage(int node, int g) {
-  if (static_cast<int>(model.SEEPN.size()) <= g) model.SEEPN.resize(static_cast<size_t>(g) + 1);
-  if (g > model.NSEEP) openUpTo(model.NSEEPN, model.NSEEP, g);
-  ensureSlot(model.NSEEPN, g);
-  std::vector<int32_t> list =
-      toggledList(entriesOf(model.SEEPN[g], model.NSEEPN[g]), model.NUMNP, node);
-  if (static_cast<int>(list.size()) > kSeepNodeCapacity) {
-    throw common::RangeError("浸出面 " + std::to_string(g) + ": a seepage face holds at most " +
-                             std::to_string(kSeepNodeCapacity) + " nodes");
-  }
-  if (storeList(model.SEEPN[g], model.NSEEPN[g], list)) modified = true;
-  model.NSEEP = highestInUse(model.NSEEPN, std::max(model.NSEEP, g));
-}
-
-void ConditionEditor::toggleRainfall(int node) {
-  std::vector<int32_t> list = toggledList(entriesOf(model.RAINN, model.NRAIN), model.NUMNP, node);
-  int32_t count = model.NRAIN;
-  if (storeList(model.RAINN, count, list)) modified = true;
-  model.NRAIN = count;
-}
-
-void ConditionEditor::toggleFluctuating(int node, int g) {
-  if (static_cast<int>(model.FLN.size()) <= g) model.FLN.resize(static_cast<size_t>(g) + 1);
-  if (g > model.NFLUCT) openUpTo(model.NFN, model.NFLUCT, g);
-  ensureSlot(model.NFN, g);
-  std::vector<int32_t> list = toggledList(entriesOf(model.FLN[g], model.NFN[g]), model.NUMNP, node);
-  if (storeList(model.FLN[g], model.NFN[g], list)) modified = true;
-  model.NFLUCT = highestInUse(model.NFN, std::max(model.NFLUCT, g));
 }
 
 EditDialog ConditionEditor::editDialog() {

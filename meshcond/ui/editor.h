@@ -1,10 +1,14 @@
 // The condition editor's main-window logic without a window: edit modes,
-// tools, the pen and area actions, the rubber band and the mouse readout.
-// The window forwards its events here and shows the texts kept here.
+// tools, the pen and area actions, the rubber band, the mouse readout and
+// the undo history. The window forwards its events here and shows the texts
+// kept here. What the pen and the area tool change is the model library's
+// (meshcond/model/assignments.h); every change is a step of the history.
 #pragma once
 
+#include <functional>
 #include <string>
 
+#include "common/history.h"
 #include "meshcond/model/analysis_model.h"
 #include "meshcond/ui/canvas.h"
 #include "meshcond/ui/drawing.h"
@@ -26,9 +30,6 @@ struct SharedChoices {
 
 /// The dialog that "編集" opens in the current mode.
 enum class EditDialog { None, FixedLevels, Rainfall, HeadSeries };
-
-/// Highest face or boundary number the pen accepts.
-inline constexpr int kListNumberLimit = 200;
 
 class ConditionEditor {
  public:
@@ -58,6 +59,25 @@ class ConditionEditor {
   /// After the fixed water level list: EditMat := the chosen level.
   void afterFixedLevelList(Canvas& canvas);
 
+  /// Escape: ends a rubber band in progress (the area tool's or the zoom
+  /// window's) without acting and redraws; true when there was one.
+  bool cancel(Canvas& canvas);
+
+  /// Runs change as one undoable step named name (a change that leaves the
+  /// model as it was is no step). The step is kept when change throws too.
+  void step(const std::string& name, const std::function<void()>& change);
+  /// The same with the name given by what change did.
+  void step(const std::function<std::string()>& change);
+
+  /// Undo and redo of the last step; a rubber band in progress ends; redraws
+  /// (showing the whole mesh when the step changed the mesh's extent).
+  void undo(Canvas& canvas);
+  void redo(Canvas& canvas);
+
+  /// True when the model differs from its file: it follows the history, so
+  /// undoing back to the state last opened or saved leaves nothing unsaved.
+  bool modified() const { return !history.atSaved(); }
+
   AnalysisModel& model;
   View view;
   SharedChoices shared;
@@ -73,16 +93,17 @@ class ConditionEditor {
   std::string Label2 = "要素番号";
   std::string tStatus = "ペン";
 
-  /// Set by every change of the model made here or reported by the window.
-  bool modified = false;
+ private:
+  common::ModelParts parts_;
+
+ public:
+  /// The steps done on the model; opening a file clears it, saving marks it.
+  common::History history{parts_};
 
  private:
   void penAction(double x, double y, MouseButton button, Canvas& canvas);
   void bandPress(int X, int Y, MouseButton button, Canvas& canvas);
-  void toggleSeepage(int node, int face);
-  void toggleRainfall(int node);
-  void toggleFluctuating(int node, int boundary);
-  int listNumber() const;
+  void moveInHistory(void (common::History::*move)(), Canvas& canvas);
   double nodeRadius() const { return 0.01 * (view.xmax - view.xmin); }
 };
 

@@ -43,9 +43,21 @@ bool FileCommands::openAndLoad(Load&& load) {
   std::optional<std::string> path = dialogs_.openFile(openDialog);
   if (!path) return false;
   openDialog.fileName = *path;
-  if (!guarded([&] { load(*path); })) return false;
-  // What was just read is in its file: nothing is unsaved.
-  editor_.modified = false;
+  common::History& history = editor_.history;
+  history.begin();
+  bool carriesOver = false;
+  if (!guarded([&] { carriesOver = load(*path); })) {
+    history.commit(kCarryOverStep);  // a refused load changes nothing: no step
+    return false;
+  }
+  if (carriesOver) {
+    // The conditions carried over onto the new mesh are in no file yet: a
+    // step that undo takes back to the model before the load.
+    history.commit(kCarryOverStep);
+  } else {
+    // What was just read is in its file: a new history, nothing unsaved.
+    history.clear();
+  }
   editor_.resetViewToModel();
   redraw_();
   return true;
@@ -54,22 +66,28 @@ bool FileCommands::openAndLoad(Load&& load) {
 void FileCommands::Mesh1Click() {
   openDialog.filter = "メッシュ(*.DAT)|*.DAT";
   ConvertReport report;
-  bool loaded = openAndLoad([&](const std::string& path) { report = loadMesh(model_, path); });
-  if (!loaded || !report.converted) return;
-  // The conditions carried over onto the new mesh are in no file yet.
-  editor_.modified = true;
-  dialogs_.message(carryOverMessage(report));
+  bool loaded = openAndLoad([&](const std::string& path) {
+    report = loadMesh(model_, path);
+    return report.converted;
+  });
+  if (loaded && report.converted) dialogs_.message(carryOverMessage(report));
 }
 
 void FileCommands::ZEPDAT2Click() {
   openDialog.filter = "ZEPANデータ(*.DAT)|*.DAT";
-  openAndLoad([&](const std::string& path) { openZepDat(model_, path); });
+  openAndLoad([&](const std::string& path) {
+    openZepDat(model_, path);
+    return false;
+  });
 }
 
 void FileCommands::ZEPDAT1Click() {
   openDialog.filter = "ZEP.DAT(*.DAT)|*.DAT";
   openDialog.fileName = "ZEP.DAT";
-  openAndLoad([&](const std::string& path) { importLegacy(model_, path); });
+  openAndLoad([&](const std::string& path) {
+    importLegacy(model_, path);
+    return false;
+  });
 }
 
 bool FileCommands::Save1Click() {
@@ -79,8 +97,11 @@ bool FileCommands::Save1Click() {
   std::optional<std::string> path = dialogs_.saveFile(saveDialog);
   if (!path) return false;
   saveDialog.fileName = *path;
-  if (!guarded([&] { saveAnalysis(model_, *path); })) return false;
-  editor_.modified = false;
+  // Saving derives the node codes and counts in the model: a step of its
+  // own, after which the model is the one in the file.
+  if (!guarded([&] { editor_.step(kSaveStep, [&] { saveAnalysis(model_, *path); }); }))
+    return false;
+  editor_.history.markSaved();
   return true;
 }
 
@@ -88,7 +109,7 @@ void FileCommands::MESH2Click() {
   saveDialog.fileName = "MESH.DAT";
   saveDialog.filter = "メッシュデータ(*.DAT)|*.DAT";
   // The corner counts are stored whether or not the file is written.
-  model_.deriveKN();
+  editor_.step(kMeshSaveStep, [&] { model_.deriveKN(); });
   std::optional<std::string> path = dialogs_.saveFile(saveDialog);
   if (!path) return;
   saveDialog.fileName = *path;
@@ -115,7 +136,7 @@ void FileCommands::Kouu1Click() {
 bool FileCommands::mayClose() { return settleUnsavedChanges(); }
 
 bool FileCommands::settleUnsavedChanges() {
-  if (!editor_.modified) return true;
+  if (!editor_.modified()) return true;
   switch (dialogs_.askUnsaved(kUnsavedQuestion)) {
     case UnsavedAnswer::Save:
       return Save1Click();

@@ -38,6 +38,11 @@ class UserDialogs {
 
 inline constexpr const char* kUnsavedQuestion = "変更が保存されていません。保存しますか？";
 
+/// Names of the undo steps the file commands make.
+inline constexpr const char* kCarryOverStep = "メッシュの読み込み（条件の引き継ぎ）";
+inline constexpr const char* kSaveStep = "保存";
+inline constexpr const char* kMeshSaveStep = "メッシュ保存";
+
 class FileCommands {
  public:
   /// redraw repaints the drawing area (DatShow) and shows its errors.
@@ -67,7 +72,9 @@ class FileCommands {
   /// Runs an operation; an error goes into a message box. True when it ran through.
   template <class Operation>
   bool guarded(Operation&& operation);
-  /// The unsaved-changes question, the open dialog, then load(path); after a
+  /// The unsaved-changes question, the open dialog, then load(path), which
+  /// returns true when it carried unsaved conditions over (an undoable step)
+  /// and false when the file replaced the model (a new history). After a
   /// load the view shows the whole model. True when a file was loaded.
   template <class Load>
   bool openAndLoad(Load&& load);

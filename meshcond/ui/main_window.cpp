@@ -110,6 +110,12 @@ QLineEdit* edit(QWidget* parent, const char* name, const QString& text, int x, i
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 
+/// "元に戻す(&U)", or with the step it takes back "元に戻す(&U): 材質の設定".
+QString stepCaption(const char* command, const std::string& step) {
+  QString caption = QString::fromUtf8(command);
+  return step.empty() ? caption : caption + QStringLiteral(": ") + qs(step);
+}
+
 }  // namespace
 
 MainWindow::MainWindow(AnalysisModel& model, UserDialogs& dialogs, QWidget* parent)
@@ -188,7 +194,11 @@ MainWindow::MainWindow(AnalysisModel& model, UserDialogs& dialogs, QWidget* pare
   syncFromEditor();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  // The text box loses the focus when the window goes, after the editor has
+  // gone: it must not call back into it then.
+  disconnect(editMat_, nullptr, this, nullptr);
+}
 
 template <class Action>
 void MainWindow::guarded(Action&& action) {
@@ -300,6 +310,16 @@ void MainWindow::createMenus() {
 
   QMenu* n3 = menuBar()->addMenu(QStringLiteral("編集"));
   n3->setObjectName(QStringLiteral("N3"));
+  // Undo and redo head the 編集 menu, where users look for them; its other
+  // items follow unchanged.
+  undo_ = item(n3, "Undo", QStringLiteral("元に戻す(&U)"),
+               [this] { editorCommand([this](Canvas& canvas) { editor_.undo(canvas); }); });
+  undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  redo_ = item(n3, "Redo", QStringLiteral("やり直し(&R)"),
+               [this] { editorCommand([this](Canvas& canvas) { editor_.redo(canvas); }); });
+  redo_->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  n3->addSeparator()->setObjectName(QStringLiteral("UndoSeparator"));
   title1_ =
       item(n3, "TITLE1", QStringLiteral("タイトル"), [this] { openDataDialog(title1_, *form2_); });
   solv1_ =
@@ -316,13 +336,21 @@ void MainWindow::createMenus() {
   item(n4, "SYOKI1", QStringLiteral("初期水位"), [this] {
     editor_.stage = kToolNone;
     btnEdit_->setEnabled(false);
-    if (runDialog(*form8_) == QDialog::Accepted) editor_.modified = true;
+    dialogStep(*form8_);
     redraw();
   });
   item(n4, "FIXWL1", QStringLiteral("水位固定"), [this] { chooseMode(kModeFixedLevel); });
   item(n4, "SINSYUTU1", QStringLiteral("浸出点"), [this] { chooseMode(kModeSeepage); });
   item(n4, "RAIN1", QStringLiteral("降雨浸透"), [this] { chooseMode(kModeRainfall); });
   item(n4, "FLOATWL1", QStringLiteral("水位変動"), [this] { chooseMode(kModeFluctuating); });
+  // Escape ends a rubber band in progress.
+  cancel_ = new QAction(this);
+  cancel_->setObjectName(QStringLiteral("Cancel"));
+  cancel_->setShortcut(QKeySequence(Qt::Key_Escape));
+  addAction(cancel_);
+  connect(cancel_, &QAction::triggered, this,
+          [this] { editorCommand([this](Canvas& canvas) { editor_.cancel(canvas); }); });
+
   // Shown for completeness; these conditions are not edited here.
   for (auto [name, caption] : {std::pair{"QDIX", "流量固定"}, std::pair{"QFLOAT1", "流量変動"},
                                std::pair{"WELLB", "井戸底"}, std::pair{"WELLW", "井戸壁"}}) {
@@ -388,7 +416,12 @@ void MainWindow::syncFromEditor() {
   label2_->setText(qs(editor_.Label2));
   btnEdit_->setEnabled(editor_.btnEditEnabled);
   chkElem_->setChecked(editor_.chkElem);
-  setWindowModified(editor_.modified);
+  setWindowModified(editor_.modified());
+  const common::History& history = editor_.history;
+  undo_->setEnabled(history.canUndo());
+  undo_->setText(stepCaption("元に戻す(&U)", history.undoName()));
+  redo_->setEnabled(history.canRedo());
+  redo_->setText(stepCaption("やり直し(&R)", history.redoName()));
   syncing_ = false;
   syncScrollBars();
 }
@@ -413,11 +446,24 @@ int MainWindow::runDialog(ConditionDialog& dialog) {
   return showDialog ? showDialog(dialog) : dialog.exec();
 }
 
+void MainWindow::dialogStep(ConditionDialog& dialog) {
+  guarded([&] { editor_.step(toUtf8(dialog.windowTitle()), [&] { runDialog(dialog); }); });
+}
+
+void MainWindow::editorCommand(const std::function<void(Canvas&)>& command) {
+  guarded([&] {
+    ImageCanvas canvas(image1_->image());
+    command(canvas);
+  });
+  syncFromEditor();
+  image1_->update();
+}
+
 void MainWindow::openDataDialog(QAction* item, ConditionDialog& dialog) {
   editor_.btnEditEnabled = false;
   for (QAction* a : {title1_, solv1_, time1_, element1_, tosui1_}) a->setChecked(a == item);
   syncFromEditor();
-  if (runDialog(dialog) == QDialog::Accepted) editor_.modified = true;
+  dialogStep(dialog);
   syncFromEditor();
 }
 
@@ -426,7 +472,7 @@ void MainWindow::editClicked() {
   guarded([&] { which = editor_.editDialog(); });
   switch (which) {
     case EditDialog::FixedLevels:
-      if (runDialog(*formFix_) == QDialog::Accepted) editor_.modified = true;
+      dialogStep(*formFix_);
       guarded([&] {
         ImageCanvas canvas(image1_->image());
         editor_.afterFixedLevelList(canvas);
@@ -435,10 +481,10 @@ void MainWindow::editClicked() {
       image1_->update();
       break;
     case EditDialog::Rainfall:
-      if (runDialog(*form4_) == QDialog::Accepted) editor_.modified = true;
+      dialogStep(*form4_);
       break;
     case EditDialog::HeadSeries:
-      if (runDialog(*form7_) == QDialog::Accepted) editor_.modified = true;
+      dialogStep(*form7_);
       break;
     case EditDialog::None:
       break;
@@ -462,6 +508,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride && (watched == editMat_ || watched == editElem_)) {
+    // Undo, redo and Escape act on the model, not on the text of the box.
+    QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+    for (QAction* a : {undo_, redo_, cancel_}) {
+      if (a->shortcuts().contains(pressed)) return true;
+    }
+  }
   if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {

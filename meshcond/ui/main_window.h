@@ -57,6 +57,10 @@ class MainWindow : public QMainWindow {
   void openDataDialog(QAction* item, ConditionDialog& dialog);
   void editClicked();
   int runDialog(ConditionDialog& dialog);
+  /// Shows a dialog modally as one undoable step named after its caption.
+  void dialogStep(ConditionDialog& dialog);
+  /// Undo, redo or Escape on the editor, then the window shows its state.
+  void editorCommand(const std::function<void(Canvas&)>& command);
   template <class Action>
   void guarded(Action&& action);
   /// A File menu command, then the window shows the editor's state.
@@ -87,6 +91,9 @@ class MainWindow : public QMainWindow {
   QAction* solv1_ = nullptr;
   QAction* time1_ = nullptr;
   QAction* tosui1_ = nullptr;
+  QAction* undo_ = nullptr;
+  QAction* redo_ = nullptr;
+  QAction* cancel_ = nullptr;
 
   std::unique_ptr<ConditionDialog> form2_, form3_, form4_, form5_, form6_, form7_, form8_, formFix_;
   bool syncing_ = false;

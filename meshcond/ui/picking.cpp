@@ -1,4 +1,4 @@
-// Element and node search, the area selection and the list toggle.
+// Element and node search.
 #include "meshcond/ui/picking.h"
 
 #include <algorithm>
@@ -7,12 +7,8 @@ namespace meshcond::ui {
 
 namespace {
 
-bool validNode(const AnalysisModel& model, int n) {
-  return n >= 1 && n <= model.NUMNP && static_cast<size_t>(n) < model.X.size();
-}
-
 bool inTriangle(const AnalysisModel& model, int a, int b, int c, double x, double y) {
-  if (!validNode(model, a) || !validNode(model, b) || !validNode(model, c)) return false;
+  if (!model.hasNode(a) || !model.hasNode(b) || !model.hasNode(c)) return false;
   return pointInTriangle(model.X[a], model.Y[a], model.X[b], model.Y[b], model.X[c], model.Y[c], x,
                          y);
 }
@@ -43,39 +39,6 @@ int nodesearch(const AnalysisModel& model, double radius, double x, double y) {
     }
   }
   return best > 0 && bestDistance < radius ? best : -1;
-}
-
-int ELSelect(AnalysisModel& model, double x1, double y1, double x2, double y2, int k) {
-  if (x1 > x2) std::swap(x1, x2);
-  if (y1 > y2) std::swap(y1, y2);
-  int count = std::min<int>(model.NUMEL, static_cast<int>(model.KI.size()) - 1);
-  int changed = 0;
-  for (int e = 1; e <= count; ++e) {
-    for (int c = 1; c <= 4; ++c) {
-      int n = model.KI[e][c];
-      if (n <= 0 || !validNode(model, n)) continue;
-      double x = model.X[n], y = model.Y[n];
-      if (x1 < x && x < x2 && y1 < y && y < y2) {
-        if (model.MAT[e] != k) ++changed;
-        model.MAT[e] = k;
-        break;
-      }
-    }
-  }
-  return changed;
-}
-
-std::vector<int32_t> toggledList(const std::vector<int32_t>& entries, int numnp, int node) {
-  std::vector<char> mark(static_cast<size_t>(std::max(numnp, 0)) + 1, 0);
-  for (int32_t n : entries) {
-    if (n >= 1 && n <= numnp) mark[n] = 1;
-  }
-  if (node >= 1 && node <= numnp) mark[node] = !mark[node];
-  std::vector<int32_t> list;
-  for (int n = 1; n <= numnp; ++n) {
-    if (mark[n]) list.push_back(n);
-  }
-  return list;
 }
 
 }  // namespace meshcond::ui

@@ -1,11 +1,9 @@
-// Turning a click into an element or a node, and the assignments the pen and
-// the area tool make in the analysis model.
+// Turning a click into an element or a node. What the pen and the area tool
+// then change is the model library's (meshcond/model/assignments.h).
 #pragma once
 
-#include <cstdint>
-#include <vector>
-
 #include "meshcond/model/analysis_model.h"
+#include "meshcond/model/assignments.h"
 
 namespace meshcond::ui {
 
@@ -17,14 +15,5 @@ int elmsearch(const AnalysisModel& model, double eps, double x, double y);
 /// The node nearest to (x, y) (lowest number among equally near ones) when
 /// it lies closer than radius; -1 otherwise.
 int nodesearch(const AnalysisModel& model, double radius, double x, double y);
-
-/// Gives material k to every element with a corner strictly inside the
-/// rectangle spanned by (x1, y1) and (x2, y2). Returns how many elements
-/// changed their material.
-int ELSelect(AnalysisModel& model, double x1, double y1, double x2, double y2, int k);
-
-/// One click of a list mode: the list's nodes (entries outside 1..numnp are
-/// dropped) with node flipped in or out (none when node < 1), in ascending order.
-std::vector<int32_t> toggledList(const std::vector<int32_t>& entries, int numnp, int node);
 
 }  // namespace meshcond::ui

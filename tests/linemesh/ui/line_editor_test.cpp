@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <vector>
 
 #include "common/errors.h"
@@ -590,6 +591,114 @@ TEST(MeshSizeTest, APositiveNumberOfMetres) {
       EXPECT_NE(std::string(e.what()).find("0 より大きい数"), std::string::npos) << e.what();
     }
   }
+}
+
+// The tables as bytes, the slots beyond the counts included.
+std::string tableBytes(const LineNetwork& n) {
+  auto bytes = [](const auto& v) {
+    return std::string(reinterpret_cast<const char*>(v.data()), v.size() * sizeof(v[0]));
+  };
+  return bytes(n.Node) + bytes(n.Elem) + bytes(n.KI) + bytes(n.KN) + std::to_string(n.NUMNP) + "/" +
+         std::to_string(n.NUMEL) + "/" + std::to_string(n.NE);
+}
+
+TEST_F(LineEditorTest, EveryStepOfTheEditorIsUndoneAndRedoneWhole) {
+  struct Step {
+    const char* name;
+    std::function<void()> act;
+  };
+  const Step steps[] = {
+      {"線の追加", [&] { typedLine(0, 0, 40, 0); }},
+      {"線の追加", [&] { typedLine(20, -10, 20, 30); }},
+      {"線の追加", [&] { typedLine(0, 0, 0, 30); }},
+      {"節点の削除",
+       [&] {
+         editor.btnDelClick();
+         leftAt(0, 30);
+         leftAt(0, 30);
+       }},
+      {"線の整理", [&] { editor.btnDevideClick(); }},
+      {"線の分割",
+       [&] {
+         leftAt(30, 0);
+         leftAt(30, 0);
+       }},
+      {"線の削除",
+       [&] {
+         editor.btnDelClick();
+         leftAt(20, 25);
+         leftAt(20, 25);
+       }},
+      {"要素の成形", [&] { editor.Yoso1Click(); }},
+  };
+  std::vector<std::string> states{tableBytes(net)};
+  for (const Step& s : steps) {
+    SCOPED_TRACE(s.name);
+    s.act();
+    EXPECT_EQ(editor.history().undoName(), s.name);
+    EXPECT_NE(tableBytes(net), states.back());
+    states.push_back(tableBytes(net));
+  }
+  EXPECT_TRUE(editor.modified);
+  for (size_t i = states.size() - 1; i-- > 0;) {
+    editor.undo();
+    EXPECT_EQ(tableBytes(net), states[i]) << steps[i].name;
+  }
+  EXPECT_FALSE(editor.history().canUndo());
+  EXPECT_FALSE(editor.modified);  // back where the editor started
+  for (size_t i = 1; i < states.size(); ++i) {
+    editor.redo();
+    EXPECT_EQ(tableBytes(net), states[i]) << steps[i - 1].name;
+  }
+  EXPECT_TRUE(editor.modified);
+}
+
+TEST_F(LineEditorTest, AutomaticMeshingWithItsFormationIsOneStep) {
+  for (auto [x1, y1, x2, y2] :
+       {std::array<double, 4>{0, 0, 10, 0}, {10, 0, 10, 10}, {10, 10, 0, 10}, {0, 10, 0, 0}})
+    typedLine(x1, y1, x2, y2);
+  const std::string before = tableBytes(net);
+  editor.autoMeshAll(2.0);
+  EXPECT_EQ(editor.history().undoName(), "自動メッシュ");
+  EXPECT_GT(net.NE, 10);
+  EXPECT_TRUE(view.frame);
+  editor.undo();
+  EXPECT_EQ(tableBytes(net), before);
+  EXPECT_EQ(editor.history().undoName(), "線の追加");
+  EXPECT_FALSE(view.frame);  // the lines are shown again, ready to draw
+  EXPECT_EQ(editor.stage, 1);
+  editor.redo();
+  EXPECT_TRUE(view.frame);
+  EXPECT_EQ(editor.stage, 0);
+}
+
+TEST_F(LineEditorTest, EscapeEndsWhatIsInProgressAndChangesNothing) {
+  typedLine(0, 0, 40, 0);
+  const std::string before = tableBytes(net);
+  leftAt(5, 20);  // a line started: the band follows the mouse
+  editor.mouseMove(px(15), py(25));
+  ASSERT_TRUE(editor.DrawFlag);
+  editor.escape();
+  EXPECT_FALSE(editor.DrawFlag);
+  EXPECT_FALSE(editor.bandShown());
+  leftAt(10, 20);  // a new line starts afresh
+  EXPECT_TRUE(editor.DrawFlag);
+  editor.escape();
+
+  editor.btnDelClick();
+  leftAt(20, 0.5);
+  ASSERT_GT(editor.SelLine, 0);
+  editor.escape();
+  EXPECT_EQ(editor.SelLine, 0);
+  EXPECT_FALSE(editor.DrawFlag);
+
+  editor.btnAreaClick();
+  leftAt(0, 0);
+  editor.mouseMove(px(10), py(10));
+  editor.escape();
+  EXPECT_EQ(editor.stage, 2);
+  EXPECT_FALSE(editor.bandShown());
+  EXPECT_EQ(tableBytes(net), before);
 }
 
 }  // namespace

@@ -124,7 +124,7 @@ TEST_F(WindowTest, CaptionsMenusAndToolBar) {
   EXPECT_EQ(window->windowTitle(), QStringLiteral("線を引く"));
   QStringList menus;
   for (QAction* a : window->menuBar()->actions()) menus << a->text();
-  EXPECT_EQ(menus, (QStringList{"File(&F)", "分割数"}));
+  EXPECT_EQ(menus, (QStringList{"File(&F)", "編集(&E)", "分割数"}));
 
   QStringList file;
   for (QAction* a : window->menuBar()->actions()[0]->menu()->actions()) {
@@ -139,7 +139,7 @@ TEST_F(WindowTest, CaptionsMenusAndToolBar) {
   }
   EXPECT_EQ(dat, (QStringList{"メッシュデータ", "-", "ZEPAN", "VOKA"}));
   QStringList parts;
-  for (QAction* a : window->menuBar()->actions()[1]->menu()->actions()) parts << a->text();
+  for (QAction* a : widget<QMenu>("Devide1")->actions()) parts << a->text();
   EXPECT_EQ(parts, (QStringList{"２分割", "３分割", "４分割", "５分割", "６分割", "７分割",
                                 "８分割", "９分割", "10分割"}));
 
@@ -521,6 +521,49 @@ TEST_F(WindowTest, ScrollBarRecentresTheView) {
   clickButton("btnZoomAll");
   EXPECT_EQ(window->horzScrollBar()->value(), 50);
   EXPECT_DOUBLE_EQ(window->view().xmed, 0);
+}
+
+TEST_F(WindowTest, UndoAndRedoFromTheEditMenuAndTheKeys) {
+  QAction* undo = action("Undo1");
+  QAction* redo = action("Redo1");
+  EXPECT_FALSE(undo->isEnabled());
+  EXPECT_FALSE(redo->isEnabled());
+  EXPECT_EQ(undo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+  EXPECT_EQ(redo->shortcuts(),
+            (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Y),
+                                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}));
+  const QPoint c = pixelOf(0, 0);
+  drawLine(c, c + QPoint(60, 0));
+  EXPECT_TRUE(undo->isEnabled());
+  EXPECT_EQ(undo->text(), QStringLiteral("元に戻す(&U): 線の追加"));
+  EXPECT_TRUE(window->editor().modified);
+  // Escape ends a started line.
+  clickAt(c + QPoint(0, 40));
+  ASSERT_TRUE(window->editor().DrawFlag);
+  QTest::keyClick(window.get(), Qt::Key_Escape);
+  EXPECT_FALSE(window->editor().DrawFlag);
+  EXPECT_EQ(window->network().NUMEL, 1);
+
+  // Ctrl+Z takes the line back even from a coordinate box, whose own text
+  // undo would otherwise take the key.
+  widget<QLineEdit>("EditXo")->setFocus();
+  QTest::keyClick(widget<QLineEdit>("EditXo"), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(window->network().NUMEL, 0);
+  EXPECT_FALSE(window->editor().modified);
+  EXPECT_FALSE(undo->isEnabled());
+  EXPECT_EQ(redo->text(), QStringLiteral("やり直し(&R): 線の追加"));
+  QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(window->network().NUMEL, 1);
+  EXPECT_EQ(widget<QLabel>("LabelNode")->text(), QStringLiteral("節点：2"));
+  undo->trigger();
+  QTest::keyClick(window.get(), Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(window->network().NUMEL, 1);
+  EXPECT_FALSE(redo->isEnabled());
+
+  // A file read begins a new history.
+  window->editor().modified = false;
+  window->openFile(std::string(SEEP_FIXTURE_DIR) + "/linemesh/grid2x1.M3W");
+  EXPECT_FALSE(undo->isEnabled());
 }
 
 TEST_F(WindowTest, ClosingWithUnsavedChangesAsks) {

@@ -465,7 +465,7 @@ TEST(ConditionWindow, OpensEachDialogFromTheMenuAndClosesItWithTheCloseButton) {
   EXPECT_EQ(model.MAXITO, 30);
   EXPECT_EQ(model.IPAR2, 1);  // the analysis dialog stored its values
   EXPECT_EQ(model.NFT[1], 0);
-  EXPECT_TRUE(window.editor().modified);
+  EXPECT_TRUE(window.editor().modified());
 }
 
 }  // namespace

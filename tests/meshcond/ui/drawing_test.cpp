@@ -81,7 +81,7 @@ TEST_F(DrawingTest, OtherModesDrawEveryElementYellowAndNumbersCanBeOff) {
 TEST_F(DrawingTest, TriangleRepeatsItsThirdCorner) {
   m.KI[2] = {0, 3, 5, 6, 0};
   RecordingCanvas c = draw(DrawSettings{});
-  const DrawOp& tri = c.of(DrawOp::Polygon)[1];
+  const DrawOp tri = c.of(DrawOp::Polygon)[1];  // a copy: of() gives a fresh list
   EXPECT_EQ(tri.points[2], tri.points[3]);
   EXPECT_EQ(tri.points[3], view.toScreen(20, 10));
 }

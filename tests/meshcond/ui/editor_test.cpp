@@ -49,7 +49,7 @@ TEST_F(EditorTest, StartsWithThePenInMaterialMode) {
   EXPECT_EQ(fresh.EditMat, "1");
   EXPECT_TRUE(fresh.chkElem);
   EXPECT_FALSE(fresh.btnEditEnabled);
-  EXPECT_FALSE(fresh.modified);
+  EXPECT_FALSE(fresh.modified());
 }
 
 TEST_F(EditorTest, ModesSetLabelsAndTheEditButton) {
@@ -84,7 +84,7 @@ TEST_F(EditorTest, PenGivesTheMaterialOfEditMat) {
   click(25, 5);
   EXPECT_EQ(m.MAT[3], 4);
   EXPECT_EQ(editor.EditElem, "3");
-  EXPECT_TRUE(editor.modified);
+  EXPECT_TRUE(editor.modified());
   EXPECT_TRUE(redrawn());
 }
 
@@ -93,7 +93,7 @@ TEST_F(EditorTest, PenAwayFromEveryCentroidDoesNothing) {
   EXPECT_EQ(m.MAT[3], 1);
   EXPECT_EQ(editor.EditElem, "");
   EXPECT_FALSE(redrawn());
-  EXPECT_FALSE(editor.modified);
+  EXPECT_FALSE(editor.modified());
 }
 
 TEST_F(EditorTest, TextsThatDoNotConvertChangeNothing) {
@@ -113,7 +113,7 @@ TEST_F(EditorTest, TextsThatDoNotConvertChangeNothing) {
     EXPECT_EQ(m.H[5], 0.0);
     EXPECT_EQ(m.NSEEP, 0);
     EXPECT_EQ(m.NFLUCT, 0);
-    EXPECT_FALSE(editor.modified);
+    EXPECT_FALSE(editor.modified());
   }
   SetUp();
   editor.EditMat = "x";
@@ -377,6 +377,171 @@ TEST_F(EditorTest, NoToolDoesNothing) {
   editor.chooseTool(kToolNone);
   click(25, 5);
   EXPECT_TRUE(canvas.ops.empty());
+  EXPECT_EQ(m.MAT[3], 1);
+}
+
+// Each kind of step the mouse makes: done, undone and redone, the whole
+// model compared with its state before and after.
+TEST_F(EditorTest, EveryClickIsAStepThatUndoAndRedoGiveBackExactly) {
+  struct Case {
+    const char* name;
+    int state;
+    int stage;
+    const char* editMat;
+    std::vector<Point> clicks;  // the last one makes the step
+    MouseButton button;
+    const char* step;
+  };
+  const Case cases[] = {
+      {"material", kModeMaterial, kToolPen, "4", {{25, 5}}, MouseButton::Left, "材質の設定"},
+      {"area",
+       kModeMaterial,
+       kToolArea,
+       "6",
+       {{9, 11}, {31, -1}},
+       MouseButton::Left,
+       "材質の設定（エリア）"},
+      {"fixed level",
+       kModeFixedLevel,
+       kToolPen,
+       "2.5",
+       {{20, 0}},
+       MouseButton::Left,
+       "固定水位の設定"},
+      {"fixed level released",
+       kModeFixedLevel,
+       kToolPen,
+       "2.5",
+       {{20, 0}, {20, 0}},
+       MouseButton::Left,
+       "固定水位の解除"},
+      {"seepage", kModeSeepage, kToolPen, "3", {{20, 0}}, MouseButton::Left, "浸出面の設定"},
+      {"seepage released",
+       kModeSeepage,
+       kToolPen,
+       "3",
+       {{20, 0}, {20, 0}},
+       MouseButton::Left,
+       "浸出面の解除"},
+      {"rainfall", kModeRainfall, kToolPen, "1", {{20, 10}}, MouseButton::Right, "降雨節点の設定"},
+      {"rainfall released",
+       kModeRainfall,
+       kToolPen,
+       "1",
+       {{20, 10}, {20, 10}},
+       MouseButton::Left,
+       "降雨節点の解除"},
+      {"fluctuating",
+       kModeFluctuating,
+       kToolPen,
+       "2",
+       {{0, 0}},
+       MouseButton::Left,
+       "水位変動面の設定"},
+      {"fluctuating released",
+       kModeFluctuating,
+       kToolPen,
+       "2",
+       {{0, 0}, {0, 0}},
+       MouseButton::Right,
+       "水位変動面の解除"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    *owner = AnalysisModel();
+    SetUp();
+    editor.history.clear();
+    editor.setMode(c.state);
+    editor.chooseTool(c.stage);
+    editor.EditMat = c.editMat;
+    editor.shared.CurFixGroup = 1;
+    for (size_t i = 0; i + 1 < c.clicks.size(); ++i) click(c.clicks[i].x, c.clicks[i].y);
+    auto before = std::make_unique<AnalysisModel>(m);
+    size_t steps = editor.history.steps();
+    Pixel last = at(c.clicks.back().x, c.clicks.back().y);
+    editor.mouseMove(last.x, last.y, canvas);  // where the area tool's band ends
+    editor.mousePress(last.x, last.y, c.button, canvas);
+    auto after = std::make_unique<AnalysisModel>(m);
+    ASSERT_FALSE(*after == *before);
+    EXPECT_EQ(editor.history.steps(), steps + 1);
+    EXPECT_EQ(editor.history.undoName(), c.step);
+    EXPECT_TRUE(editor.modified());
+    canvas.ops.clear();
+    editor.undo(canvas);
+    EXPECT_TRUE(m == *before);
+    EXPECT_TRUE(redrawn());
+    EXPECT_EQ(editor.history.redoName(), c.step);
+    editor.redo(canvas);
+    EXPECT_TRUE(m == *after);
+  }
+}
+
+TEST_F(EditorTest, AClickThatChangesNothingIsNoStep) {
+  editor.EditMat = "1";
+  click(25, 5);  // element 3 has material 1 already
+  editor.setMode(kModeRainfall);
+  click(50, 5);  // no node near
+  EXPECT_FALSE(editor.history.canUndo());
+  EXPECT_FALSE(editor.modified());
+}
+
+TEST_F(EditorTest, AHundredStepsAreKept) {
+  editor.setMode(kModeRainfall);
+  for (int i = 0; i < 101; ++i) click(m.X[1], m.Y[1]);  // in, out, in, ...
+  EXPECT_EQ(editor.history.steps(), 100u);
+  while (editor.history.canUndo()) editor.undo(canvas);
+  EXPECT_EQ(m.NRAIN, 1);  // the first click is beyond the limit
+}
+
+TEST_F(EditorTest, UnsavedStateFollowsTheHistory) {
+  editor.EditMat = "4";
+  click(25, 5);
+  EXPECT_TRUE(editor.modified());
+  editor.undo(canvas);
+  EXPECT_FALSE(editor.modified());
+  editor.redo(canvas);
+  editor.history.markSaved();  // as a save does
+  EXPECT_FALSE(editor.modified());
+  editor.EditMat = "5";
+  click(25, 5);
+  EXPECT_TRUE(editor.modified());
+  editor.undo(canvas);
+  EXPECT_FALSE(editor.modified());
+  editor.undo(canvas);
+  EXPECT_TRUE(editor.modified());
+}
+
+TEST_F(EditorTest, EscapeEndsARubberBandWithoutActing) {
+  for (int tool : {kToolArea, kToolZoomWindow}) {
+    SCOPED_TRACE(tool);
+    editor.chooseTool(tool);
+    editor.EditMat = "6";
+    Extent view{editor.view.gxmin, editor.view.gxmax, editor.view.gymin, editor.view.gymax};
+    click(9, 11);
+    ASSERT_TRUE(editor.view.DrawFlag);
+    canvas.ops.clear();
+    EXPECT_TRUE(editor.cancel(canvas));
+    EXPECT_FALSE(editor.view.DrawFlag);
+    EXPECT_TRUE(redrawn());  // the band is gone from the picture
+    click(31, -1);           // a new band starts: nothing assigned, no zoom
+    EXPECT_TRUE(editor.view.DrawFlag);
+    EXPECT_EQ(m.MAT[2], 1);
+    EXPECT_EQ(editor.view.gxmax, view.xmax);
+    editor.cancel(canvas);
+  }
+  canvas.ops.clear();
+  EXPECT_FALSE(editor.cancel(canvas));  // nothing in progress: nothing done
+  EXPECT_TRUE(canvas.ops.empty());
+}
+
+TEST_F(EditorTest, UndoEndsABandInProgress) {
+  click(25, 5);
+  editor.EditMat = "3";
+  click(25, 5);
+  editor.chooseTool(kToolArea);
+  click(9, 11);
+  editor.undo(canvas);
+  EXPECT_FALSE(editor.view.DrawFlag);
   EXPECT_EQ(m.MAT[3], 1);
 }
 

@@ -9,6 +9,7 @@
 #include "common/text_file.h"
 #include "fake_dialogs.h"
 #include "meshcond/model/mesh_file.h"
+#include "recording_canvas.h"
 #include "tests/support/test_scratch_folder.h"
 
 namespace meshcond::ui {
@@ -23,6 +24,10 @@ class FileCommandsTest : public ::testing::Test {
  protected:
   void SetUp() override { editor.view.setSize(1000, 500); }
   std::string path(const char* name) const { return scratch.path(name); }
+  /// A change that no file holds yet, made as a step.
+  void makeUnsavedChange() {
+    editor.step("変更", [this] { m.TITLE += "*"; });
+  }
 
   common::testing::TestScratchFolder scratch{"meshcond_files"};
   const fs::path& dir = scratch.dir();
@@ -43,7 +48,7 @@ TEST_F(FileCommandsTest, MeshOpensThroughTheDialogAndShowsTheWholeMesh) {
   EXPECT_EQ(m.NUMNP, 147);
   EXPECT_EQ(m.NUMEL, 140);
   EXPECT_EQ(redraws, 1);
-  EXPECT_FALSE(editor.modified);          // a mesh just read is in its file
+  EXPECT_FALSE(editor.modified());        // a mesh just read is in its file
   EXPECT_TRUE(dialogs.messages.empty());  // a first mesh carries nothing over
   // 60 x 12 m in 1000 x 500 pixels: the width decides.
   EXPECT_NEAR(editor.view.xmin, 0.0, 1e-12);
@@ -59,7 +64,7 @@ TEST_F(FileCommandsTest, MeshOpensThroughTheDialogAndShowsTheWholeMesh) {
   files.Mesh1Click();
   EXPECT_EQ(dialogs.shown[1].settings.fileName, kSection);
   EXPECT_EQ(m.MAT[5], 3);
-  EXPECT_TRUE(editor.modified);  // the carried-over conditions are in no file
+  EXPECT_TRUE(editor.modified());  // the carried-over conditions are in no file
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0], carryOverMessage(ConvertReport{true, 0, 0, 0}));
 }
@@ -68,7 +73,7 @@ TEST_F(FileCommandsTest, CancelledOrFailedLoadsChangeNothing) {
   files.Mesh1Click();  // cancelled
   EXPECT_EQ(m.NUMNP, 0);
   EXPECT_EQ(redraws, 0);
-  EXPECT_FALSE(editor.modified);
+  EXPECT_FALSE(editor.modified());
 
   common::writeTextLines(
       path("bad.DAT"),
@@ -79,7 +84,7 @@ TEST_F(FileCommandsTest, CancelledOrFailedLoadsChangeNothing) {
   EXPECT_NE(dialogs.messages[0].find("bad.DAT"), std::string::npos) << dialogs.messages[0];
   EXPECT_EQ(m.NUMNP, 0);
   EXPECT_EQ(redraws, 0);
-  EXPECT_FALSE(editor.modified);
+  EXPECT_FALSE(editor.modified());
 }
 
 TEST_F(FileCommandsTest, EachCommandSetsItsOwnDialogValues) {
@@ -137,7 +142,7 @@ TEST_F(FileCommandsTest, ClosingAsksOnlyWithUnsavedChanges) {
   EXPECT_TRUE(files.mayClose());
   EXPECT_TRUE(dialogs.questions.empty());
 
-  editor.modified = true;
+  makeUnsavedChange();
   struct Case {
     const char* name;
     UnsavedAnswer answer;
@@ -154,7 +159,7 @@ TEST_F(FileCommandsTest, ClosingAsksOnlyWithUnsavedChanges) {
     EXPECT_EQ(files.mayClose(), c.closes);
     EXPECT_EQ(dialogs.questions.back(), "変更が保存されていません。保存しますか？");
   }
-  EXPECT_TRUE(editor.modified);
+  EXPECT_TRUE(editor.modified());
 }
 
 TEST_F(FileCommandsTest, EveryOpenOverUnsavedChangesAsksFirst) {
@@ -174,7 +179,7 @@ TEST_F(FileCommandsTest, EveryOpenOverUnsavedChangesAsksFirst) {
   for (const Open& o : opens) {
     SCOPED_TRACE(o.name);
     m.MAT[7] = 9;
-    editor.modified = true;
+    makeUnsavedChange();
     dialogs.shown.clear();
     dialogs.questions.clear();
     dialogs.unsavedAnswer = UnsavedAnswer::Cancel;
@@ -182,7 +187,7 @@ TEST_F(FileCommandsTest, EveryOpenOverUnsavedChangesAsksFirst) {
     EXPECT_EQ(dialogs.questions, std::vector<std::string>{kUnsavedQuestion});
     EXPECT_TRUE(dialogs.shown.empty());  // キャンセル ends the open before its dialog
     EXPECT_EQ(m.MAT[7], 9);
-    EXPECT_TRUE(editor.modified);
+    EXPECT_TRUE(editor.modified());
 
     dialogs.unsavedAnswer = UnsavedAnswer::Discard;
     dialogs.paths.push_back(o.file);
@@ -192,37 +197,37 @@ TEST_F(FileCommandsTest, EveryOpenOverUnsavedChangesAsksFirst) {
       EXPECT_EQ(m.MAT[7], 9);
     }
     EXPECT_EQ(dialogs.messages.size(), o.carriesOver ? 1u : 0u);
-    EXPECT_EQ(editor.modified, o.carriesOver);
+    EXPECT_EQ(editor.modified(), o.carriesOver);
     dialogs.messages.clear();
   }
 }
 
 TEST_F(FileCommandsTest, ClosingWithAFailedSaveStaysOpen) {
   loadMesh(m, kSection);
-  editor.modified = true;
+  makeUnsavedChange();
   dialogs.unsavedAnswer = UnsavedAnswer::Save;
   dialogs.paths.push_back((dir / "missing" / "ZEP64.DAT").string());
   EXPECT_FALSE(files.mayClose());
   EXPECT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_TRUE(editor.modified);
+  EXPECT_TRUE(editor.modified());
 }
 
 TEST_F(FileCommandsTest, SaveWritesThePackageAndClearsTheChangeMark) {
   dialogs.paths.push_back(kSection);
   files.Mesh1Click();
-  editor.modified = true;
+  makeUnsavedChange();
   dialogs.paths.push_back(path("ZEP64.DAT"));
   EXPECT_TRUE(files.Save1Click());
   EXPECT_TRUE(dialogs.messages.empty());
   for (const char* name : {"ZEP64.DAT", "input.txt", "zepan.bat", "WORK.LST"}) {
     EXPECT_TRUE(fs::exists(dir / name)) << name;
   }
-  EXPECT_FALSE(editor.modified);
+  EXPECT_FALSE(editor.modified());
   EXPECT_TRUE(files.mayClose());
   EXPECT_TRUE(dialogs.questions.empty());
 
   // Closing with changes and answering 保存 saves and closes.
-  editor.modified = true;
+  makeUnsavedChange();
   dialogs.unsavedAnswer = UnsavedAnswer::Save;
   dialogs.paths.push_back(path("again.DAT"));
   EXPECT_TRUE(files.mayClose());
@@ -241,13 +246,60 @@ TEST_F(FileCommandsTest, OpenedZepDatGivesTheFolderOfTheExports) {
   otherFiles.ZEPDAT2Click();
   ASSERT_TRUE(dialogs.messages.empty()) << dialogs.messages[0];
   EXPECT_EQ(fresh->NUMEL, 140);
-  EXPECT_FALSE(other.modified);
+  EXPECT_FALSE(other.modified());
   EXPECT_NEAR(other.view.gxmax, 60.0, 1e-9);
   otherFiles.Kouu1Click();
   otherFiles.Kasen1Click();
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_TRUE(fs::exists(dir / "降雨.CSV"));
   EXPECT_TRUE(fs::exists(dir / "河川水位.CSV"));
+}
+
+TEST_F(FileCommandsTest, ACarriedOverMeshIsAStepAndAnOpenedFileANewHistory) {
+  dialogs.paths.push_back(kSection);
+  files.Mesh1Click();
+  EXPECT_FALSE(editor.history.canUndo());  // a first mesh replaces the model
+  editor.step("材質の設定", [this] { m.MAT[5] = 3; });
+  auto before = std::make_unique<AnalysisModel>(m);
+  dialogs.unsavedAnswer = UnsavedAnswer::Discard;
+  dialogs.paths.push_back(kSection);
+  files.Mesh1Click();
+  EXPECT_EQ(editor.history.undoName(), kCarryOverStep);
+  auto after = std::make_unique<AnalysisModel>(m);
+  editor.history.undo();
+  EXPECT_TRUE(m == *before);
+  editor.history.redo();
+  EXPECT_TRUE(m == *after);
+
+  // Saving marks the state saved; what it derived is a step of its own.
+  dialogs.paths.push_back(path("ZEP64.DAT"));
+  ASSERT_TRUE(files.Save1Click());
+  EXPECT_FALSE(editor.modified());
+  EXPECT_EQ(editor.history.undoName(), kSaveStep);
+  editor.history.undo();
+  EXPECT_TRUE(editor.modified());
+  editor.history.redo();
+  EXPECT_FALSE(editor.modified());
+
+  dialogs.paths.push_back(path("ZEP64.DAT"));
+  files.ZEPDAT2Click();
+  EXPECT_FALSE(editor.history.canUndo());
+  EXPECT_FALSE(editor.modified());
+}
+
+TEST_F(FileCommandsTest, UndoingACarriedOverMeshShowsTheMeshBefore) {
+  dialogs.paths.push_back(SEEP_FIXTURE_DIR "/meshcond/MESH.DAT");  // 20 x 10 m
+  files.Mesh1Click();
+  double eps = editor.view.eps;
+  dialogs.paths.push_back(kSection);  // 60 x 12 m
+  files.Mesh1Click();
+  ASSERT_EQ(editor.history.undoName(), kCarryOverStep);
+  EXPECT_NE(editor.view.eps, eps);
+  testing::RecordingCanvas canvas;
+  editor.undo(canvas);
+  EXPECT_EQ(editor.view.eps, eps);  // the picking radius of the mesh shown
+  editor.redo(canvas);
+  EXPECT_NEAR(editor.view.eps, 0.6, 1e-12);
 }
 
 }  // namespace

@@ -315,5 +315,96 @@ TEST_F(WindowTest, SavedZepDatIsWhatTheBatchToolWritesForTheSameModel) {
   EXPECT_TRUE(dialogs.questions.empty());
 }
 
+TEST_F(WindowTest, UndoAndRedoHeadTheEditMenu) {
+  QMenu* n3 = child<QMenu>("N3");
+  ASSERT_NE(n3, nullptr);
+  QStringList names;
+  for (QAction* a : n3->actions()) names << a->objectName();
+  EXPECT_EQ(names, (QStringList{"Undo", "Redo", "UndoSeparator", "TITLE1", "SOLV1", "TIME1",
+                                "Element1", "TOSUI1"}));
+  QAction* undo = child<QAction>("Undo");
+  QAction* redo = child<QAction>("Redo");
+  EXPECT_EQ(undo->text(), QStringLiteral("元に戻す(&U)"));
+  EXPECT_EQ(redo->text(), QStringLiteral("やり直し(&R)"));
+  EXPECT_EQ(undo->shortcuts(), QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Z"))});
+  EXPECT_EQ(redo->shortcuts(), (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Y")),
+                                                    QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
+  EXPECT_FALSE(undo->isEnabled());
+  EXPECT_FALSE(redo->isEnabled());
+
+  openSection();
+  EXPECT_FALSE(undo->isEnabled());  // opening a file is no step
+  child<QLineEdit>("EditMat")->setText(QStringLiteral("3"));
+  clickAt(m.Gx[1], m.Gy[1]);
+  EXPECT_TRUE(undo->isEnabled());
+  EXPECT_EQ(undo->text(), QStringLiteral("元に戻す(&U): 材質の設定"));
+  EXPECT_TRUE(window.isWindowModified());
+}
+
+TEST_F(WindowTest, ShortcutsUndoAndRedoAndTheDrawingFollows) {
+  openSection();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QLineEdit* editMat = child<QLineEdit>("EditMat");
+  editMat->setText(QStringLiteral("3"));
+  clickAt(m.Gx[1], m.Gy[1]);
+  ASSERT_EQ(pixelAt(0.5, 1.5), qRgb(0, 128, 0));
+  editMat->setFocus();  // the shortcuts reach the model from the text box too
+  struct Key {
+    Qt::KeyboardModifiers modifiers;
+    Qt::Key key;
+    int material;
+  };
+  const Key keys[] = {{Qt::ControlModifier, Qt::Key_Z, 1},
+                      {Qt::ControlModifier, Qt::Key_Y, 3},
+                      {Qt::ControlModifier, Qt::Key_Z, 1},
+                      {Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z, 3}};
+  for (const Key& k : keys) {
+    QTest::keyClick(QApplication::focusWidget(), k.key, k.modifiers);
+    EXPECT_EQ(m.MAT[1], k.material);
+    EXPECT_EQ(pixelAt(0.5, 1.5), k.material == 3 ? qRgb(0, 128, 0) : qRgb(255, 0, 0));
+    EXPECT_EQ(window.isWindowModified(), k.material == 3);
+    EXPECT_EQ(child<QAction>("Undo")->isEnabled(), k.material == 3);
+    EXPECT_EQ(child<QAction>("Redo")->isEnabled(), k.material == 1);
+  }
+  EXPECT_EQ(editMat->text(), QStringLiteral("3"));
+}
+
+TEST_F(WindowTest, EscapeEndsTheAreaBand) {
+  openSection();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  child<QToolButton>("btnArea")->click();
+  child<QLineEdit>("EditMat")->setText(QStringLiteral("5"));
+  clickAt(-1, -1);
+  ASSERT_TRUE(window.editor().view.DrawFlag);
+  QLineEdit* editElem = child<QLineEdit>("EditElem");
+  editElem->setFocus();  // where Enter in EditMat leaves the focus
+  QTest::keyClick(editElem, Qt::Key_Escape);
+  EXPECT_FALSE(window.editor().view.DrawFlag);
+  clickAt(4, 3);  // starts a new band: nothing assigned
+  EXPECT_EQ(m.MAT[1], 1);
+  EXPECT_FALSE(child<QAction>("Undo")->isEnabled());
+}
+
+TEST_F(WindowTest, ADialogThatChangedTheModelIsOneStep) {
+  openSection();
+  window.showDialog = [this](ConditionDialog& dialog) {
+    if (dialog.objectName() == QStringLiteral("TForm2")) m.TITLE = "新しい断面";
+    return static_cast<int>(QDialog::Accepted);
+  };
+  const std::string title = m.TITLE;
+  trigger("SOLV1");  // closed without a change: no step
+  EXPECT_FALSE(child<QAction>("Undo")->isEnabled());
+  trigger("TITLE1");
+  EXPECT_EQ(child<QAction>("Undo")->text(), QStringLiteral("元に戻す(&U): タイトル"));
+  trigger("Undo");
+  EXPECT_EQ(m.TITLE, title);
+  EXPECT_FALSE(window.isWindowModified());
+  EXPECT_EQ(child<QAction>("Redo")->text(), QStringLiteral("やり直し(&R): タイトル"));
+  trigger("Redo");
+  EXPECT_EQ(m.TITLE, "新しい断面");
+}
+
 }  // namespace
 }  // namespace meshcond::ui
