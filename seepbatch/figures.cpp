@@ -39,10 +39,12 @@ void writeLineFigure(linemesh::LineNetwork& net, const linemesh::FormationReport
   figure::writeFigure(path, size, lineFigure(net, window, title));
 }
 
-void writeConditionFigure(const meshcond::AnalysisModel& model, const std::string& path,
-                          const figure::FigureSize& size) {
+void writeConditionFigure(const meshcond::AnalysisModel& model, bool numbers,
+                          const std::string& path, const figure::FigureSize& size) {
   startQt();
-  figure::writeFigure(path, size, meshcond::ui::conditionFigure(model, {}));
+  meshcond::ui::FigureWindow whole;
+  whole.elementNumbers = numbers;
+  figure::writeFigure(path, size, meshcond::ui::conditionFigure(model, whole));
 }
 
 }  // namespace seepbatch

@@ -16,9 +16,10 @@ void writeLineFigure(linemesh::LineNetwork& net, const linemesh::FormationReport
                      const std::string& title, const std::string& path,
                      const figure::FigureSize& size);
 
-/// The whole model with its conditions and the legend.
-void writeConditionFigure(const meshcond::AnalysisModel& model, const std::string& path,
-                          const figure::FigureSize& size);
+/// The whole model with its conditions and the legend, the element numbers
+/// when numbers is true.
+void writeConditionFigure(const meshcond::AnalysisModel& model, bool numbers,
+                          const std::string& path, const figure::FigureSize& size);
 
 /// "--figure-size": A4, A3 or WIDTHxHEIGHT; common::Error for anything else.
 figure::FigureSize figureSizeArgument(const std::string& text);

@@ -22,7 +22,7 @@ namespace seepbatch {
 const char* const kMeshcondUsage =
     "  seepbatch meshcond ACTION...\n      --load-mesh F  --open F  --import-legacy F  --save F  "
     "--save-mesh F  --save-d2 F\n      --export-levels  --export-rain  --figure-size A4|A3|WxH  "
-    "--figure F.pdf|F.svg|F.png\n";
+    "--figure-numbers on|off\n      --figure F.pdf|F.svg|F.png\n";
 
 namespace {
 
@@ -37,6 +37,7 @@ struct Action {
 struct Session {
   AnalysisModel model;
   figure::FigureSize figureSize;
+  bool figureNumbers = true;  // element numbers in the figures
 };
 
 std::string plural(int count, const char* one, const char* many) {
@@ -91,8 +92,14 @@ std::string runAction(Session& session, const Action& a) {
     session.figureSize = figureSizeArgument(a.file);
     return "figure size " + a.file;
   }
+  if (a.name == "--figure-numbers") {
+    if (a.file != "on" && a.file != "off")
+      throw common::Error("--figure-numbers: \"" + a.file + "\" は on か off で指定してください");
+    session.figureNumbers = a.file == "on";
+    return "figure numbers " + a.file;
+  }
   if (a.name == "--figure") {
-    writeConditionFigure(m, a.file, session.figureSize);
+    writeConditionFigure(m, session.figureNumbers, a.file, session.figureSize);
     return a.file + ": figure written, " + meshSummary(m);
   }
   if (a.name == "--export-levels") {
@@ -107,10 +114,10 @@ std::string runAction(Session& session, const Action& a) {
 
 int runMeshcond(const std::vector<std::string>& args) {
   const std::map<std::string, bool> takesFile = {
-      {"--load-mesh", true},      {"--open", true},         {"--import-legacy", true},
-      {"--save", true},           {"--save-mesh", true},    {"--save-d2", true},
-      {"--export-levels", false}, {"--export-rain", false}, {"--figure", true},
-      {"--figure-size", true}};
+      {"--load-mesh", true},      {"--open", true},          {"--import-legacy", true},
+      {"--save", true},           {"--save-mesh", true},     {"--save-d2", true},
+      {"--export-levels", false}, {"--export-rain", false},  {"--figure", true},
+      {"--figure-size", true},    {"--figure-numbers", true}};
   std::vector<Action> actions;
   for (size_t i = 0; i < args.size(); ++i) {
     auto known = takesFile.find(args[i]);

@@ -13,7 +13,7 @@ void writeLineFigure(linemesh::LineNetwork&, const linemesh::FormationReport*, c
   refuse();
 }
 
-void writeConditionFigure(const meshcond::AnalysisModel&, const std::string&,
+void writeConditionFigure(const meshcond::AnalysisModel&, bool, const std::string&,
                           const figure::FigureSize&) {
   refuse();
 }

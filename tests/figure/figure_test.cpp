@@ -379,7 +379,7 @@ TEST(Batch, BothSubcommandsWriteFiguresWithoutADisplay) {
   fs::copy_file(SEEP_FIXTURE_DIR "/linemesh/grid2x1.M3W", dir / "grid.M3W");
   Outcome r = seepbatch(dir, "meshcond --import-legacy " SEEP_FIXTURE_DIR
                              "/meshcond/OLDZEP.DAT --figure m.pdf --figure-size 640x480 --figure "
-                             "m.png --figure m.svg");
+                             "m.png --figure m.svg --figure-numbers off --figure n.svg");
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.err, "");
   EXPECT_NE(r.out.find("m.pdf: figure written, 5 nodes, 2 elements\nfigure size 640x480\n"),
@@ -390,6 +390,11 @@ TEST(Batch, BothSubcommandsWriteFiguresWithoutADisplay) {
   std::string viewBox;
   const std::string texts = joined(svgTexts(dir / "m.svg", &viewBox));
   EXPECT_EQ(viewBox, "0 0 640 480");
+  auto numbers = [](const std::vector<SvgText>& texts) {
+    return std::count_if(texts.begin(), texts.end(), [](auto& t) { return t.fill == "#0000ff"; });
+  };
+  EXPECT_EQ(numbers(svgTexts(dir / "m.svg")), 2);
+  EXPECT_EQ(numbers(svgTexts(dir / "n.svg")), 0);
   for (const char* expected :
        {"旧形式 サンプル", "材質 1", "水位固定 H = 5.000 m", "浸出面", "降雨浸透"})
     EXPECT_NE(texts.find(expected), std::string::npos) << expected << " in " << texts;
@@ -417,6 +422,7 @@ TEST(Batch, RefusedSizesAndNamesEndTheRun) {
       {"meshcond --figure f.jpg", kFormatProblem},
       {"linemesh --figure f.gif", kFormatProblem},
       {"linemesh --figure", "--figure needs 1 argument"},
+      {"meshcond --figure-numbers no --figure f.png", "--figure-numbers: \"no\""},
   };
   for (const Case& c : cases) {
     const Outcome r = seepbatch(scratch.dir(), c.args);
