@@ -1,6 +1,5 @@
 #include "figure/figure_writer.h"
 
-#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPageSize>
@@ -16,14 +15,6 @@ namespace figure {
 namespace {
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
-
-/// The drawing font of the programs, in a size given in points.
-QFont fontOf(double points, bool bold) {
-  QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
-  font.setPointSizeF(points);
-  font.setBold(bold);
-  return font;
-}
 
 void drawSymbol(QPainter& p, Symbol symbol, uint32_t rgb, QPointF centre, double r) {
   p.setPen(QPen(Qt::black, std::max(1.0, r / 5)));
@@ -89,8 +80,15 @@ void drawLegend(QPainter& p, const FigureLayout& l, const std::vector<LegendEntr
 
 }  // namespace
 
-QFont titleFont() { return fontOf(14, true); }
-QFont labelFont() { return fontOf(9, false); }
+QFont drawingFont(double points, bool bold) {
+  QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+  font.setPointSizeF(points);
+  font.setBold(bold);
+  return font;
+}
+
+QFont titleFont() { return drawingFont(14, true); }
+QFont labelFont() { return drawingFont(9); }
 
 void paintFigure(QPainter& painter, const Box& page, const Figure& figure) {
   QPainter& p = painter;

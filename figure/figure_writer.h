@@ -32,6 +32,8 @@ void writeFigure(const std::string& path, const FigureSize& size, const Figure& 
 /// Paints the whole figure on a painter whose device is the page.
 void paintFigure(QPainter& painter, const Box& page, const Figure& figure);
 
+/// The font of the windows and the figures ("ＭＳ Ｐゴシック"), size in points.
+QFont drawingFont(double points, bool bold = false);
 /// The fonts of the title and of the legend and scale bar.
 QFont titleFont();
 QFont labelFont();

@@ -6,15 +6,13 @@
 #include <QPoint>
 #include <algorithm>
 
+#include "figure/figure_writer.h"
+
 namespace meshcond::ui {
 
 QColor toQColor(Colour c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
 
-QFont PainterCanvas::drawingFont(int pointSize) {
-  QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
-  font.setPointSize(pointSize);
-  return font;
-}
+QFont PainterCanvas::drawingFont(int pointSize) { return figure::drawingFont(pointSize); }
 
 PainterCanvas::PainterCanvas(QPainter& painter, QRect area, double lineWidth)
     : painter_(painter), area_(area), lineWidth_(lineWidth) {}
