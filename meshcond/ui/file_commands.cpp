@@ -1,6 +1,7 @@
 // File menu commands: dialogs, file operations, view reset and messages.
 #include "meshcond/ui/file_commands.h"
 
+#include <cctype>
 #include <exception>
 #include <utility>
 
@@ -38,9 +39,9 @@ std::string carryOverMessage(const ConvertReport& report) {
 }
 
 template <class Load>
-bool FileCommands::openAndLoad(Load&& load) {
+bool FileCommands::openAndLoad(Load&& load, std::optional<std::string> path) {
   if (!settleUnsavedChanges()) return false;
-  std::optional<std::string> path = dialogs_.openFile(openDialog);
+  if (!path) path = dialogs_.openFile(openDialog);
   if (!path) return false;
   openDialog.fileName = *path;
   common::History& history = editor_.history;
@@ -63,22 +64,39 @@ bool FileCommands::openAndLoad(Load&& load) {
   return true;
 }
 
-void FileCommands::Mesh1Click() {
+void FileCommands::Mesh1Click() { openMesh(std::nullopt); }
+
+void FileCommands::ZEPDAT2Click() { openZep(std::nullopt); }
+
+void FileCommands::openMesh(std::optional<std::string> path) {
   openDialog.filter = "メッシュ(*.DAT)|*.DAT";
   ConvertReport report;
-  bool loaded = openAndLoad([&](const std::string& path) {
-    report = loadMesh(model_, path);
-    return report.converted;
-  });
+  bool loaded = openAndLoad(
+      [&](const std::string& p) {
+        report = loadMesh(model_, p);
+        return report.converted;
+      },
+      std::move(path));
   if (loaded && report.converted) dialogs_.message(carryOverMessage(report));
 }
 
-void FileCommands::ZEPDAT2Click() {
+void FileCommands::openZep(std::optional<std::string> path) {
   openDialog.filter = "ZEPANデータ(*.DAT)|*.DAT";
-  openAndLoad([&](const std::string& path) {
-    openZepDat(model_, path);
-    return false;
-  });
+  openAndLoad(
+      [&](const std::string& p) {
+        openZepDat(model_, p);
+        return false;
+      },
+      std::move(path));
+}
+
+void FileCommands::openPath(const std::string& path) {
+  std::string name = path.substr(path.find_last_of('/') + 1);
+  for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  if (name.rfind("ZEP", 0) == 0)
+    openZep(path);
+  else
+    openMesh(path);
 }
 
 void FileCommands::ZEPDAT1Click() {

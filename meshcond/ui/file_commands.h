@@ -56,6 +56,9 @@ class FileCommands {
   void Kasen1Click();   // エキスポート > 河川水位
   void Kouu1Click();    // エキスポート > 降雨
   void ZEPDAT1Click();  // (旧)ZEP.DAT
+  /// A file named on the command line: ZEP.DAT when its name begins with
+  /// "ZEP" (either case), else MESH.DAT, read as the two opens read them.
+  void openPath(const std::string& path);
 
   /// Before the window closes: true when it may close (asks first when the
   /// model has changes that were not saved).
@@ -77,7 +80,9 @@ class FileCommands {
   /// and false when the file replaced the model (a new history). After a
   /// load the view shows the whole model. True when a file was loaded.
   template <class Load>
-  bool openAndLoad(Load&& load);
+  bool openAndLoad(Load&& load, std::optional<std::string> path = std::nullopt);
+  void openMesh(std::optional<std::string> path);
+  void openZep(std::optional<std::string> path);
 
   ConditionEditor& editor_;
   AnalysisModel& model_;

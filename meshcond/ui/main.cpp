@@ -24,5 +24,9 @@ int main(int argc, char* argv[]) {
   dialogs.setParent(&window);
   window.show();
   window.applyStartupSettings();
+  // A file named on the command line (MESH.DAT or ZEP64.DAT), as a file
+  // manager passes it; an error shows in a message box.
+  if (QApplication::arguments().size() > 1)
+    window.files().openPath(QApplication::arguments()[1].toStdString());
   return QApplication::exec();
 }

@@ -69,6 +69,28 @@ TEST_F(FileCommandsTest, MeshOpensThroughTheDialogAndShowsTheWholeMesh) {
   EXPECT_EQ(dialogs.messages[0], carryOverMessage(ConvertReport{true, 0, 0, 0}));
 }
 
+TEST_F(FileCommandsTest, AFileNamedOnTheCommandLineOpensByItsName) {
+  files.openPath(kSection);  // a mesh by any name but ZEP...
+  EXPECT_EQ(m.NUMNP, 147);
+  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_FALSE(editor.modified());
+  m.MAT[5] = 4;
+  dialogs.paths.push_back(path("zep64.dat"));
+  ASSERT_TRUE(files.Save1Click());
+  owner = std::make_unique<AnalysisModel>();  // a fresh program
+  AnalysisModel& fresh = *owner;
+  ConditionEditor freshEditor{fresh};
+  FileCommands freshFiles{freshEditor, dialogs, [] {}};
+  freshFiles.openPath(path("zep64.dat"));  // ... and ZEP.DAT by its name, in either case
+  EXPECT_EQ(fresh.NUMNP, 147);
+  EXPECT_EQ(fresh.MAT[5], 4);
+  EXPECT_EQ(dialogs.shown.size(), 1u);  // only the save asked
+  freshFiles.openPath(path("missing.DAT"));
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_NE(dialogs.messages[0].find("missing.DAT"), std::string::npos);
+  EXPECT_EQ(fresh.NUMNP, 147);
+}
+
 TEST_F(FileCommandsTest, CancelledOrFailedLoadsChangeNothing) {
   files.Mesh1Click();  // cancelled
   EXPECT_EQ(m.NUMNP, 0);
