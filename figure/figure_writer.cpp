@@ -1,14 +1,15 @@
 #include "figure/figure_writer.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
 
 #include "common/errors.h"
+#include "common/text_file.h"
 
 namespace figure {
 
@@ -144,9 +145,9 @@ void writeFigure(const std::string& path, const FigureSize& size, const Figure& 
   const std::optional<Format> format = formatOf(path);
   if (!format) throw common::Error(std::string(kFormatProblem) + ": " + path);
   const Box page = pageOf(*format, size);
-  QSaveFile file(qs(path));
-  if (!file.open(QIODevice::WriteOnly))
-    throw common::Error("図のファイルを書き込めません: " + path);
+  // Painted in memory first, then written as every file of the programs is.
+  QBuffer file;
+  file.open(QIODevice::WriteOnly);
   const QString title = qs(figure.title);
   // True when the whole figure went onto the device.
   auto paintOn = [&](QPaintDevice& device) {
@@ -184,7 +185,10 @@ void writeFigure(const std::string& path, const FigureSize& size, const Figure& 
       break;
     }
   }
-  if (!painted || !file.commit()) throw common::Error("図のファイルを書き込めません: " + path);
+  if (!painted) throw common::Error("図を描けませんでした: " + path);
+  common::StagedFile staged(path);
+  staged.write(std::string_view(file.data().constData(), static_cast<size_t>(file.data().size())));
+  staged.commit();
 }
 
 }  // namespace figure

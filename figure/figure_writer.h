@@ -25,8 +25,9 @@ struct Figure {
 };
 
 /// Writes the figure as PDF, SVG or PNG by the file name's extension, under
-/// a temporary name that replaces the file only when complete. Throws
-/// common::Error for another extension or a failed write.
+/// a temporary name that replaces the file only when complete
+/// (common::StagedFile). Throws common::Error for another extension or a
+/// failed write.
 void writeFigure(const std::string& path, const FigureSize& size, const Figure& figure);
 
 /// Paints the whole figure on a painter whose device is the page.
