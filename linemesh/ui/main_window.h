@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "figure/figure_dialog.h"
 #include "linemesh/model/network.h"
 #include "linemesh/ui/dialogs.h"
 #include "linemesh/ui/file_commands.h"
@@ -104,6 +105,7 @@ class MainWindow : public QMainWindow {
   QLabel* lblStatus_ = nullptr;
   AutoMeshChoice autoMeshChoice_;
   int shownCursor_ = 0;
+  figure::FigureRequest figureRequest_;  // the last "図の出力..." choice
 };
 
 }  // namespace linemesh::ui

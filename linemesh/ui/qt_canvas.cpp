@@ -1,15 +1,8 @@
 #include "linemesh/ui/qt_canvas.h"
 
-#include <QPainterPath>
 #include <algorithm>
 
 namespace linemesh::ui {
-
-namespace {
-
-QColor toQColor(Rgb c) { return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
-
-}  // namespace
 
 QtCanvas::QtCanvas(int w, int h) { resize(w, h); }
 
@@ -36,72 +29,6 @@ const QImage& QtCanvas::image() {
 QPainter& QtCanvas::painter() {
   if (!painter_) painter_ = std::make_unique<QPainter>(&image_);
   return *painter_;
-}
-
-void QtCanvas::applyPen(QPainter& p) {
-  const DrawingTools& t = tools();
-  QPen pen(toQColor(t.penColor));
-  pen.setWidth(t.penWidth);
-  pen.setStyle(t.penStyle == PenStyle::Dot ? Qt::DotLine : Qt::SolidLine);
-  p.setPen(pen);
-  p.setCompositionMode(t.penMode == PenMode::Inverting ? QPainter::RasterOp_NotSourceXorDestination
-                                                       : QPainter::CompositionMode_SourceOver);
-}
-
-void QtCanvas::applyFill(QPainter& p) {
-  const DrawingTools& t = tools();
-  if (t.fillStyle == FillStyle::Clear) {
-    p.setBrush(Qt::NoBrush);
-  } else {
-    p.setBrush(toQColor(t.fillColor));
-  }
-}
-
-void QtCanvas::fillRect(int x1, int y1, int x2, int y2) {
-  QPainter& p = painter();
-  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  p.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), toQColor(tools().fillColor));
-}
-
-void QtCanvas::line(int x1, int y1, int x2, int y2) {
-  QPainter& p = painter();
-  applyPen(p);
-  p.drawLine(x1, y1, x2, y2);
-}
-
-void QtCanvas::ellipse(int x1, int y1, int x2, int y2) {
-  QPainter& p = painter();
-  applyPen(p);
-  applyFill(p);
-  p.drawEllipse(QRect(x1, y1, x2 - x1, y2 - y1));
-}
-
-void QtCanvas::rectangle(int x1, int y1, int x2, int y2) {
-  QPainter& p = painter();
-  applyPen(p);
-  applyFill(p);
-  p.drawRect(QRect(x1, y1, x2 - x1, y2 - y1));
-}
-
-void QtCanvas::fillRings(const std::vector<std::vector<std::array<int, 2>>>& rings) {
-  QPainterPath path;
-  path.setFillRule(Qt::OddEvenFill);
-  for (const auto& ring : rings) {
-    QPolygon polygon;
-    for (const auto& [x, y] : ring) polygon << QPoint(x, y);
-    path.addPolygon(polygon);
-    path.closeSubpath();
-  }
-  QPainter& p = painter();
-  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  p.fillPath(path, toQColor(tools().fillColor));
-}
-
-void QtCanvas::textOut(int x, int y, const std::string& text) {
-  QPainter& p = painter();
-  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  p.setPen(Qt::black);
-  p.drawText(QRect(x, y, 10000, 10000), Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(text));
 }
 
 }  // namespace linemesh::ui

@@ -6,11 +6,11 @@
 #include <QPainter>
 #include <memory>
 
-#include "linemesh/ui/canvas.h"
+#include "linemesh/ui/painter_canvas.h"
 
 namespace linemesh::ui {
 
-class QtCanvas : public Canvas {
+class QtCanvas : public PainterCanvas {
  public:
   QtCanvas(int w, int h);
   ~QtCanvas() override;
@@ -23,18 +23,11 @@ class QtCanvas : public Canvas {
 
   int width() const override { return image_.width(); }
   int height() const override { return image_.height(); }
-  void fillRect(int x1, int y1, int x2, int y2) override;
-  void line(int x1, int y1, int x2, int y2) override;
-  void ellipse(int x1, int y1, int x2, int y2) override;
-  void rectangle(int x1, int y1, int x2, int y2) override;
-  void fillRings(const std::vector<std::vector<std::array<int, 2>>>& rings) override;
-  void textOut(int x, int y, const std::string& text) override;
+
+ protected:
+  QPainter& painter() override;
 
  private:
-  QPainter& painter();
-  void applyPen(QPainter& p);
-  void applyFill(QPainter& p);
-
   QImage image_;
   std::unique_ptr<QPainter> painter_;
 };

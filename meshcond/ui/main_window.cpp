@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <exception>
 
+#include "meshcond/ui/condition_figure.h"
 #include "meshcond/ui/dialogs/analysis_dialog.h"
 #include "meshcond/ui/dialogs/fixed_level_dialog.h"
 #include "meshcond/ui/dialogs/head_series_dialog.h"
@@ -314,6 +315,13 @@ void MainWindow::createMenus() {
   item(n1, "MESH2", QStringLiteral("メッシュ保存"),
        [this] { fileCommand(&FileCommands::MESH2Click); });
   item(n1, "D2DAT1", QStringLiteral("D2.DAT"), [this] { fileCommand(&FileCommands::D2DAT1Click); });
+  item(n1, "Figure1", QString::fromUtf8(figure::kMenuCaption), [this] {
+    guarded([&] {
+      figure::exportFigure(this, figureRequest_, [this] {
+        return conditionFigure(model_, shownBy(editor_.view, editor_.chkElem));
+      });
+    });
+  });
   n1->addSeparator()->setObjectName(QStringLiteral("N2"));
   QMenu* n5 = menu(n1, "N5", QStringLiteral("エキスポート"));
   item(n5, "Kasen1", QStringLiteral("河川水位"),

@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "figure/figure_dialog.h"
 #include "meshcond/model/analysis_model.h"
 #include "meshcond/ui/drawing_area.h"
 #include "meshcond/ui/editor.h"
@@ -103,6 +104,7 @@ class MainWindow : public QMainWindow {
 
   std::unique_ptr<ConditionDialog> form2_, form3_, form4_, form5_, form6_, form7_, form8_, formFix_;
   bool syncing_ = false;
+  figure::FigureRequest figureRequest_;  // the last "図の出力..." choice
 };
 
 }  // namespace meshcond::ui
