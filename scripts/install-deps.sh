@@ -3,8 +3,9 @@
 # Quick when everything is there already. Needs root (or sudo).
 set -euo pipefail
 
-packages=(qt6-base-dev qt6-translations-l10n cmake ninja-build g++ clang libgtest-dev libgmock-dev
-          libbenchmark-dev nlohmann-json3-dev libgmsh-dev dpkg-dev fonts-ipafont-gothic xvfb xauth xdotool imagemagick)
+packages=(qt6-base-dev qt6-svg-dev qt6-translations-l10n cmake ninja-build g++ clang libgtest-dev libgmock-dev
+          libbenchmark-dev nlohmann-json3-dev libgmsh-dev dpkg-dev fonts-ipafont-gothic xvfb xauth xdotool imagemagick
+          poppler-utils librsvg2-bin)
 if [ "${1:-}" = "--fuzz" ]; then packages+=(libclang-rt-14-dev); fi
 
 missing=()

@@ -16,6 +16,7 @@
 #include "linemesh/model/formation_report.h"
 #include "linemesh/model/network.h"
 #include "seepbatch/commands.h"
+#include "seepbatch/figures.h"
 
 namespace seepbatch {
 
@@ -23,7 +24,8 @@ const char* const kLinemeshUsage =
     "  seepbatch linemesh [--snap-eps E] ACTION...\n      --load F  --load-mesh F  --line X1 Y1 X2 "
     "Y2  --auto-mesh SIZE\n      --auto-mesh-at X Y SIZE  --form  --report F  --save F  "
     "--save-mesh F"
-    "\n      --save-m2w F  --save-voka F  --plot-lines F  --plot-elements F\n";
+    "\n      --save-m2w F  --save-voka F  --plot-lines F  --plot-elements F\n"
+    "      --figure-size A4|A3|WxH  --figure F.pdf|F.svg|F.png\n";
 
 namespace {
 
@@ -36,10 +38,10 @@ struct Action {
 
 const std::map<std::string, size_t>& actionArity() {
   static const std::map<std::string, size_t> arity = {
-      {"--load", 1},        {"--load-mesh", 1},     {"--line", 4},     {"--form", 0},
-      {"--save", 1},        {"--save-mesh", 1},     {"--save-m2w", 1}, {"--save-voka", 1},
-      {"--plot-lines", 1},  {"--plot-elements", 1}, {"--report", 1},   {"--auto-mesh", 1},
-      {"--auto-mesh-at", 3}};
+      {"--load", 1},         {"--load-mesh", 1},     {"--line", 4},       {"--form", 0},
+      {"--save", 1},         {"--save-mesh", 1},     {"--save-m2w", 1},   {"--save-voka", 1},
+      {"--plot-lines", 1},   {"--plot-elements", 1}, {"--report", 1},     {"--auto-mesh", 1},
+      {"--auto-mesh-at", 3}, {"--figure", 1},        {"--figure-size", 1}};
   return arity;
 }
 
@@ -69,6 +71,8 @@ std::string formationSummary(const LineNetwork& net) {
 struct Session {
   LineNetwork net;
   std::optional<linemesh::FormationReport> report;
+  std::string loaded;  // the file last read, the figure's title
+  figure::FigureSize figureSize;
 };
 
 /// One action; returns its summary line (and, after a formation, a line for
@@ -79,10 +83,12 @@ std::string runAction(Session& session, const Action& a) {
   const std::string& file = a.args.empty() ? std::string() : a.args[0];
   if (a.name == "--load") {
     files::readM3W(net, file);
+    session.loaded = file;
     return "load " + file + ": " + counts(net, false);
   }
   if (a.name == "--load-mesh") {
     files::readMesh(net, file);
+    session.loaded = file;
     return "load-mesh " + file + ": " + counts(net, false);
   }
   if (a.name == "--line") {
@@ -117,6 +123,15 @@ std::string runAction(Session& session, const Action& a) {
     if (!session.report) throw common::Error("要素の成形（--form）がまだ行われていません");
     linemesh::files::writeReportJson(*session.report, file);
     return "report " + file + ": " + std::to_string(session.report->elements) + " elements";
+  }
+  if (a.name == "--figure-size") {
+    session.figureSize = figureSizeArgument(file);
+    return "figure-size " + file;
+  }
+  if (a.name == "--figure") {
+    const linemesh::FormationReport* formation = session.report ? &*session.report : nullptr;
+    writeLineFigure(net, formation, figure::fileTitle(session.loaded), file, session.figureSize);
+    return "figure " + file + ": " + counts(net, formation != nullptr);
   }
   if (a.name == "--save") {
     net.tidyForSave();

@@ -15,12 +15,14 @@
 #include "meshcond/model/run_package.h"
 #include "meshcond/model/zep_file.h"
 #include "seepbatch/commands.h"
+#include "seepbatch/figures.h"
 
 namespace seepbatch {
 
 const char* const kMeshcondUsage =
     "  seepbatch meshcond ACTION...\n      --load-mesh F  --open F  --import-legacy F  --save F  "
-    "--save-mesh F  --save-d2 F\n      --export-levels  --export-rain\n";
+    "--save-mesh F  --save-d2 F\n      --export-levels  --export-rain  --figure-size A4|A3|WxH  "
+    "--figure-numbers on|off\n      --figure F.pdf|F.svg|F.png\n";
 
 namespace {
 
@@ -29,6 +31,13 @@ using meshcond::AnalysisModel;
 struct Action {
   std::string name;
   std::string file;
+};
+
+/// The model and the size of the figures to come.
+struct Session {
+  AnalysisModel model;
+  figure::FigureSize figureSize;
+  bool figureNumbers = true;  // element numbers in the figures
 };
 
 std::string plural(int count, const char* one, const char* many) {
@@ -40,7 +49,8 @@ std::string meshSummary(const AnalysisModel& m) {
 }
 
 /// Runs one action and returns its summary line(s).
-std::string runAction(AnalysisModel& m, const Action& a) {
+std::string runAction(Session& session, const Action& a) {
+  AnalysisModel& m = session.model;
   if (a.name == "--load-mesh") {
     meshcond::ConvertReport report = meshcond::loadMesh(m, a.file);
     std::string text = a.file + ": mesh loaded, " + meshSummary(m);
@@ -78,6 +88,20 @@ std::string runAction(AnalysisModel& m, const Action& a) {
     return a.file + ": D2.DAT written, " + meshSummary(m) + "; " + meshcond::kMarkerName +
            (marker ? " written" : " already present");
   }
+  if (a.name == "--figure-size") {
+    session.figureSize = figureSizeArgument(a.file);
+    return "figure size " + a.file;
+  }
+  if (a.name == "--figure-numbers") {
+    if (a.file != "on" && a.file != "off")
+      throw common::Error("--figure-numbers: \"" + a.file + "\" は on か off で指定してください");
+    session.figureNumbers = a.file == "on";
+    return "figure numbers " + a.file;
+  }
+  if (a.name == "--figure") {
+    writeConditionFigure(m, session.figureNumbers, a.file, session.figureSize);
+    return a.file + ": figure written, " + meshSummary(m);
+  }
   if (a.name == "--export-levels") {
     std::string path = meshcond::exportLevels(m);
     return path + ": " + plural(m.NFT[1], "level point", "level points") + " written";
@@ -90,9 +114,10 @@ std::string runAction(AnalysisModel& m, const Action& a) {
 
 int runMeshcond(const std::vector<std::string>& args) {
   const std::map<std::string, bool> takesFile = {
-      {"--load-mesh", true},      {"--open", true},        {"--import-legacy", true},
-      {"--save", true},           {"--save-mesh", true},   {"--save-d2", true},
-      {"--export-levels", false}, {"--export-rain", false}};
+      {"--load-mesh", true},      {"--open", true},          {"--import-legacy", true},
+      {"--save", true},           {"--save-mesh", true},     {"--save-d2", true},
+      {"--export-levels", false}, {"--export-rain", false},  {"--figure", true},
+      {"--figure-size", true},    {"--figure-numbers", true}};
   std::vector<Action> actions;
   for (size_t i = 0; i < args.size(); ++i) {
     auto known = takesFile.find(args[i]);
@@ -112,10 +137,10 @@ int runMeshcond(const std::vector<std::string>& args) {
     actions.push_back(action);
   }
 
-  AnalysisModel model;
+  Session session;
   for (const Action& action : actions) {
     try {
-      std::cout << runAction(model, action) << "\n";
+      std::cout << runAction(session, action) << "\n";
     } catch (const std::exception& e) {
       std::cout.flush();
       std::cerr << "meshcond: " << action.name << ": " << e.what() << "\n";

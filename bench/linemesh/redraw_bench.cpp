@@ -3,8 +3,10 @@
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
+#include <cstdio>
 
 #include "linemesh/ui/line_editor.h"
+#include "linemesh/ui/line_figure.h"
 #include "linemesh/ui/qt_canvas.h"
 #include "linemesh/ui/view.h"
 
@@ -67,6 +69,22 @@ void redraw(benchmark::State& state, bool elements, bool numbers = true) {
   state.counters["elements"] = net.NE;
 }
 
+// The figure of the whole grid as an A4 PDF: the lines, or the elements with their numbers.
+void pdfFigure(benchmark::State& state, bool elements) {
+  LineNetwork net;
+  fillGrid(net);
+  const std::string path =
+      qEnvironmentVariable("TMPDIR", "/tmp").toStdString() + "/linemesh_figure_bench.pdf";
+  for (auto _ : state)
+    figure::writeFigure(path, {}, lineFigure(net, wholeNetwork(net, elements), "bench"));
+  state.counters["lines"] = net.NUMEL;
+  state.counters["elements"] = net.NE;
+  std::remove(path.c_str());
+}
+
+void BM_FigurePdfLines(benchmark::State& state) { pdfFigure(state, false); }
+void BM_FigurePdfElements(benchmark::State& state) { pdfFigure(state, true); }
+
 void BM_RedrawLines(benchmark::State& state) { redraw(state, false); }
 void BM_RedrawElements(benchmark::State& state) { redraw(state, true); }
 void BM_RedrawElementsWithoutNumbers(benchmark::State& state) { redraw(state, true, false); }
@@ -91,6 +109,8 @@ void BM_PickLineForDeletion(benchmark::State& state) {
   }
 }
 
+BENCHMARK(BM_FigurePdfLines)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FigurePdfElements)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RedrawLines)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RedrawElements)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RedrawElementsWithoutNumbers)->Unit(benchmark::kMillisecond);

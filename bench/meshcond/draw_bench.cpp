@@ -1,12 +1,15 @@
 // The redraw at capacity: 20000 elements, their numbers and the markers of a
-// mode, on an off-screen image of 1100 x 600 pixels.
+// mode, on an off-screen image of 1100 x 600 pixels; and the figure of the
+// same model written as PDF, SVG and PNG.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
 #include <QImage>
+#include <cstdio>
 #include <memory>
 
 #include "meshcond/model/analysis_model.h"
+#include "meshcond/ui/condition_figure.h"
 #include "meshcond/ui/drawing.h"
 #include "meshcond/ui/image_canvas.h"
 
@@ -96,8 +99,33 @@ void BM_DatShowFixedLevelMarkers(benchmark::State& state) {
   drawAtCapacity(state, kModeFixedLevel);
 }
 
+// The figure of the whole model at capacity, written as a file: elements,
+// numbers, the marks of every condition, title, scale bar and legend.
+void writeFigureAtCapacity(benchmark::State& state, const char* name, bool numbers = true) {
+  application();
+  auto model = capacityModel();
+  const std::string path = std::string(qEnvironmentVariable("TMPDIR", "/tmp").toStdString()) +
+                           "/meshcond_figure_bench_" + name;
+  FigureWindow whole;
+  whole.elementNumbers = numbers;
+  for (auto _ : state) figure::writeFigure(path, {}, conditionFigure(*model, whole));
+  state.counters["elements"] = model->NUMEL;
+  std::remove(path.c_str());
+}
+
+void BM_FigurePdf(benchmark::State& state) { writeFigureAtCapacity(state, "a4.pdf"); }
+void BM_FigurePdfWithoutNumbers(benchmark::State& state) {
+  writeFigureAtCapacity(state, "plain.pdf", false);
+}
+void BM_FigureSvg(benchmark::State& state) { writeFigureAtCapacity(state, "1600x1000.svg"); }
+void BM_FigurePng(benchmark::State& state) { writeFigureAtCapacity(state, "1600x1000.png"); }
+
 }  // namespace
 
+BENCHMARK(BM_FigurePdf)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FigurePdfWithoutNumbers)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FigureSvg)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FigurePng)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DatShowMaterials)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DatShowWithoutNumbers)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DatShowRainfallMarkers)->Unit(benchmark::kMillisecond);

@@ -88,6 +88,9 @@ Form1::Form1(UserDialogs* dialogs, QWidget* parent) : QWidget(parent) {
   dialogs_ = dialogs;
 
   setObjectName("Form1");
+  // A title bar with the system menu and the close box only. Window managers
+  // do not all read the button hints: openbox offers maximising to any window
+  // that can be resized, so FormActivate also fixes the size it sets.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setWindowTitle(kFormCaption);
@@ -117,6 +120,8 @@ Form1::Form1(UserDialogs* dialogs, QWidget* parent) : QWidget(parent) {
   layout->addWidget(ScrollBox1, 1);
 
   resize(kClientWidth, kClientHeight);
+  setMinimumWidth(kNarrowestClientWidth);
+  Panel1->installEventFilter(this);
 
   connect(Button1, &QPushButton::clicked, this, &Form1::Button1Click);
   connect(spdConvert, &QToolButton::clicked, this, &Form1::spdConvertClick);
@@ -167,6 +172,15 @@ bool Form1::event(QEvent* event) {
   return QWidget::event(event);
 }
 
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Panel1 && event->type() == QEvent::Resize) {
+    const int shift = speedButtonsLeft(Panel1->width()) - kConvertButtonLeft;
+    spdConvert->move(kConvertButtonLeft + shift, spdConvert->y());
+    spdExit->move(868 + shift, spdExit->y());
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
 void Form1::FormActivate() {
   const QScreen* where = screen();
   if (where == nullptr) return;
@@ -177,7 +191,7 @@ void Form1::FormActivate() {
   const QPoint topLeft = screenRect.topLeft() + QPoint(frame.left, frame.top);
   const QSize client(frame.width - border.width(), frame.height - border.height());
   if (pos() != topLeft) move(topLeft);
-  if (size() != client) resize(client);
+  if (size() != client) setFixedSize(client.expandedTo(QSize(kNarrowestClientWidth, 0)));
 }
 
 void Form1::Button1Click() {

@@ -60,6 +60,8 @@ class Form1 : public QWidget {
 
  protected:
   bool event(QEvent* event) override;
+  /// Keeps 変換 and 終了 on the panel when it is narrower than designed.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildPanel();

@@ -22,4 +22,21 @@ constexpr FramePlacement activePlacement(int screenWidth, int screenHeight) {
   return {0, 0, screenWidth, screenHeight - kTaskBarAllowance};
 }
 
+/// 変換 and 終了 keep their places on a panel of the design width (948) or
+/// wider; on a narrower one they move left together so that 終了 still ends
+/// 9 pixels inside the right edge, but never over the unit buttons.
+inline constexpr int kConvertButtonLeft = 791;
+inline constexpr int kButtonsRightMargin = 9;
+inline constexpr int kButtonsSpan = 939 - kConvertButtonLeft;  // 変換's left to 終了's right
+inline constexpr int kButtonsLeftmost = 545;                   // right of the unit buttons
+
+constexpr int speedButtonsLeft(int panelWidth) {
+  const int pinned = panelWidth - kButtonsRightMargin - kButtonsSpan;
+  return pinned >= kConvertButtonLeft ? kConvertButtonLeft
+                                      : (pinned > kButtonsLeftmost ? pinned : kButtonsLeftmost);
+}
+
+/// The narrowest client width that still shows both buttons whole.
+inline constexpr int kNarrowestClientWidth = kButtonsLeftmost + kButtonsSpan + kButtonsRightMargin;
+
 }  // namespace cadtrace::ui

@@ -9,6 +9,7 @@
 #include <unordered_map>
 
 #include "common/errors.h"
+#include "common/numbers.h"
 #include "linemesh/model/mesh_insert.h"
 #include "linemesh/model/mesh_plan.h"
 
@@ -32,11 +33,7 @@ constexpr double kSimpleRecombination = 0;
 constexpr int kEditorNodes = 20000;
 constexpr int kEditorElements = 20000;
 
-std::string number(double v) {
-  char text[40];
-  std::snprintf(text, sizeof text, "%g", v);
-  return text;
-}
+std::string number(double v) { return common::formatGeneral(v); }
 
 /// Gmsh started for one meshing and ended whatever happens.
 class GmshSession {

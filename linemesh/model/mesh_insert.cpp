@@ -8,6 +8,8 @@
 #include <unordered_map>
 
 #include "common/errors.h"
+#include "common/numbers.h"
+#include "linemesh/model/node_pair.h"
 
 namespace linemesh {
 
@@ -15,22 +17,12 @@ namespace {
 
 constexpr double kPi = 3.141592653589793;
 
-using Side = std::pair<int, int>;  // smaller node first
+using Side = NodePair;
+using SideHash = NodePairHash;
 
-Side sideOf(int a, int b) { return {std::min(a, b), std::max(a, b)}; }
+Side sideOf(int a, int b) { return nodePair(a, b); }
 
-struct SideHash {
-  size_t operator()(const Side& s) const {
-    return std::hash<uint64_t>()(static_cast<uint64_t>(s.first) << 32 ^
-                                 static_cast<uint32_t>(s.second));
-  }
-};
-
-std::string number(double v) {
-  char text[40];
-  std::snprintf(text, sizeof text, "%g", v);
-  return text;
-}
+std::string number(double v) { return common::formatGeneral(v); }
 
 /// The angle at c turned clockwise from the ray to p to the ray to q, degrees:
 /// the inner angle of a counter-clockwise walk p, c, q.

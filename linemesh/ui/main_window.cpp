@@ -22,6 +22,7 @@
 #include <exception>
 
 #include "linemesh/ui/cursors.h"
+#include "linemesh/ui/line_figure.h"
 #include "linemesh/ui/placement.h"
 #include "linemesh/ui/qt_dialogs.h"
 
@@ -206,6 +207,11 @@ void MainWindow::buildMenus() {
   });
   addAction(file, "AutoMesh1", QStringLiteral("自動メッシュ..."), [this] { autoMeshClick(); });
   addAction(file, "Plot1", QStringLiteral("要素図プロット"), [this] { files_.Plot1Click(); });
+  addAction(file, "Figure1", QString::fromUtf8(figure::kMenuCaption), [this] {
+    figure::exportFigure(this, figureRequest_, [this] {
+      return lineFigure(net_, shownBy(view_), figure::fileTitle(files_.MeshName));
+    });
+  });
   QMenu* dat = file->addMenu(QStringLiteral("DAT保存"));
   dat->setObjectName("DAT1");
   addAction(dat, "Mesh1", QStringLiteral("メッシュデータ"), [this] { files_.Mesh1Click(); });

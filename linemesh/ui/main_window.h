@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "figure/figure_dialog.h"
 #include "linemesh/model/network.h"
 #include "linemesh/ui/dialogs.h"
 #include "linemesh/ui/file_commands.h"
@@ -112,7 +113,8 @@ class MainWindow : public QMainWindow {
   QLabel* lblStatus_ = nullptr;
   AutoMeshChoice autoMeshChoice_;
   int shownCursor_ = 0;
-  bool placed_ = false;  // placed again with its frame, when first activated
+  bool placed_ = false;                  // placed again with its frame, when first activated
+  figure::FigureRequest figureRequest_;  // the last "図の出力..." choice
 };
 
 }  // namespace linemesh::ui

@@ -1,14 +1,11 @@
 #include "linemesh/ui/qt_canvas.h"
 
 #include <QFontMetrics>
-#include <QPainterPath>
 #include <algorithm>
 
 namespace linemesh::ui {
 
 namespace {
-
-QColor toQColor(Rgb c) { return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
 
 // Discs up to this size are copied from a stamp; node markers are 5 pixels.
 constexpr int kLargestStamp = 64;
@@ -61,25 +58,6 @@ QPainter& QtCanvas::painter() {
   return *painter_;
 }
 
-void QtCanvas::applyPen(QPainter& p) {
-  const DrawingTools& t = tools();
-  QPen pen(toQColor(t.penColor));
-  pen.setWidth(t.penWidth);
-  pen.setStyle(t.penStyle == PenStyle::Dot ? Qt::DotLine : Qt::SolidLine);
-  p.setPen(pen);
-  p.setCompositionMode(t.penMode == PenMode::Inverting ? QPainter::RasterOp_NotSourceXorDestination
-                                                       : QPainter::CompositionMode_SourceOver);
-}
-
-void QtCanvas::applyFill(QPainter& p) {
-  const DrawingTools& t = tools();
-  if (t.fillStyle == FillStyle::Clear) {
-    p.setBrush(Qt::NoBrush);
-  } else {
-    p.setBrush(toQColor(t.fillColor));
-  }
-}
-
 void QtCanvas::drawLines() {
   if (lines_.empty()) return;
   const DrawingTools now = tools();
@@ -99,9 +77,7 @@ void QtCanvas::drawLines() {
 
 void QtCanvas::fillRect(int x1, int y1, int x2, int y2) {
   drawLines();
-  QPainter& p = painter();
-  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  p.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), toQColor(tools().fillColor));
+  PainterCanvas::fillRect(x1, y1, x2, y2);
 }
 
 void QtCanvas::line(int x1, int y1, int x2, int y2) {
@@ -117,9 +93,7 @@ void QtCanvas::line(int x1, int y1, int x2, int y2) {
                        t.penStyle == linesTools_.penStyle && t.penMode == linesTools_.penMode;
   if (!collect || !samePen) drawLines();
   if (!collect) {
-    QPainter& p = painter();
-    applyPen(p);
-    p.drawLine(x1, y1, x2, y2);
+    PainterCanvas::line(x1, y1, x2, y2);
     return;
   }
   linesTools_ = t;
@@ -154,15 +128,13 @@ const QtCanvas::Stamp& QtCanvas::ellipseStamp(int w, int h) {
 
 void QtCanvas::ellipse(int x1, int y1, int x2, int y2) {
   drawLines();
-  QPainter& p = painter();
   const int w = x2 - x1, h = y2 - y1;
   if (tools().penMode != PenMode::Normal || w < 0 || h < 0 || w > kLargestStamp ||
       h > kLargestStamp) {
-    applyPen(p);
-    applyFill(p);
-    p.drawEllipse(QRect(x1, y1, w, h));
+    PainterCanvas::ellipse(x1, y1, x2, y2);
     return;
   }
+  painter();  // open, so that the image is not shared while written
   const Stamp& stamp = ellipseStamp(w, h);
   const int width = image_.width(), height = image_.height();
   uchar* bits = image_.bits();
@@ -176,25 +148,12 @@ void QtCanvas::ellipse(int x1, int y1, int x2, int y2) {
 
 void QtCanvas::rectangle(int x1, int y1, int x2, int y2) {
   drawLines();
-  QPainter& p = painter();
-  applyPen(p);
-  applyFill(p);
-  p.drawRect(QRect(x1, y1, x2 - x1, y2 - y1));
+  PainterCanvas::rectangle(x1, y1, x2, y2);
 }
 
 void QtCanvas::fillRings(const std::vector<std::vector<std::array<int, 2>>>& rings) {
   drawLines();
-  QPainterPath path;
-  path.setFillRule(Qt::OddEvenFill);
-  for (const auto& ring : rings) {
-    QPolygon polygon;
-    for (const auto& [x, y] : ring) polygon << QPoint(x, y);
-    path.addPolygon(polygon);
-    path.closeSubpath();
-  }
-  QPainter& p = painter();
-  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  p.fillPath(path, toQColor(tools().fillColor));
+  PainterCanvas::fillRings(rings);
 }
 
 const QtCanvas::DigitStamps& QtCanvas::digitStamps() {
@@ -253,12 +212,8 @@ const QtCanvas::DigitStamps& QtCanvas::digitStamps() {
 
 void QtCanvas::textOut(int x, int y, const std::string& text) {
   drawLines();
-  QPainter& p = painter();
   if (!allDigits(text)) {
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    p.setPen(Qt::black);
-    p.drawText(QRect(x, y, 10000, 10000), Qt::AlignLeft | Qt::AlignTop,
-               QString::fromStdString(text));
+    PainterCanvas::textOut(x, y, text);
     return;
   }
   // Numbers, the bulk of the text, are darkened in from the digits' coverage.

@@ -17,11 +17,11 @@
 #include <tuple>
 #include <vector>
 
-#include "linemesh/ui/canvas.h"
+#include "linemesh/ui/painter_canvas.h"
 
 namespace linemesh::ui {
 
-class QtCanvas : public Canvas {
+class QtCanvas : public PainterCanvas {
  public:
   QtCanvas(int w, int h);
   ~QtCanvas() override;
@@ -40,6 +40,9 @@ class QtCanvas : public Canvas {
   void rectangle(int x1, int y1, int x2, int y2) override;
   void fillRings(const std::vector<std::vector<std::array<int, 2>>>& rings) override;
   void textOut(int x, int y, const std::string& text) override;
+
+ protected:
+  QPainter& painter() override;
 
  private:
   /// The pixels a shape covers, drawn once and copied wherever it is drawn
@@ -68,9 +71,6 @@ class QtCanvas : public Canvas {
     qsizetype rowLength = 0;  // pixels from one image row to the next
   };
 
-  QPainter& painter();
-  void applyPen(QPainter& p);
-  void applyFill(QPainter& p);
   /// Draws the collected lines.
   void drawLines();
   const Stamp& ellipseStamp(int w, int h);

@@ -22,4 +22,10 @@ Colour gColor(long long k) {
   return static_cast<Colour>(value & 0xFFFFFF);
 }
 
+Colour numberColourOn(Colour fill) {
+  // Perceived brightness (ITU-R BT.601 weights), 0 to 255000.
+  int luma = 299 * redOf(fill) + 587 * greenOf(fill) + 114 * blueOf(fill);
+  return luma < 128000 ? kWhite : kPureBlue;
+}
+
 }  // namespace meshcond::ui

@@ -22,4 +22,8 @@ inline int redOf(Colour c) { return static_cast<int>(c & 0xFF); }
 inline int greenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
 inline int blueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
 
+/// The colour of an element number written on a fill: pure blue on a light
+/// fill, white on a dark one, so that it stays readable on every material.
+Colour numberColourOn(Colour fill);
+
 }  // namespace meshcond::ui

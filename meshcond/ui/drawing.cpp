@@ -78,7 +78,9 @@ void DatShow(const AnalysisModel& model, View& view, const DrawSettings& setting
     int numbered =
         std::min<int>(elements, static_cast<int>(std::min(m.Gx.size(), m.Gy.size())) - 1);
     for (int e = 1; e <= numbered; ++e) {
-      canvas.text(view.toScreen(m.Gx[e], m.Gy[e]), std::to_string(e), kPureBlue, kTextSize);
+      Colour fill = gColor(settings.state == kModeMaterial ? m.MAT[e] : 2);
+      canvas.text(view.toScreen(m.Gx[e], m.Gy[e]), std::to_string(e), numberColourOn(fill),
+                  kTextSize);
     }
   }
 

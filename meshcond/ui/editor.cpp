@@ -15,13 +15,20 @@ struct ModeTexts {
   int state;
   const char* label;
   bool editEnabled;
+  const char* caption;     // the menu item's
+  const char* firstValue;  // EditMat before the mode has been used
 };
 
 constexpr ModeTexts kModes[] = {
-    {kModeMaterial, "材質番号", false},     {kModeFixedLevel, "固定水位", true},
-    {kModeSeepage, "浸出面番号", false},    {kModeRainfall, "降雨節点", true},
-    {kModeFluctuating, "水位変動面", true},
+    {kModeMaterial, "材質番号", false, "材質", "1"},
+    {kModeFixedLevel, "固定水位", true, "水位固定", ""},
+    {kModeSeepage, "浸出面番号", false, "浸出点", "1"},
+    {kModeRainfall, "降雨節点", true, "降雨浸透", ""},
+    {kModeFluctuating, "水位変動面", true, "水位変動", "1"},
 };
+
+constexpr const char* kNoFixedLevelChosen =
+    "固定水位が選ばれていません。「編集」で固定水位を開き、水位の行をクリックしてください。";
 
 }  // namespace
 
@@ -70,15 +77,33 @@ bool ConditionEditor::cancel(Canvas& canvas) {
 void ConditionEditor::setMode(int newState) {
   for (const ModeTexts& mode : kModes) {
     if (mode.state != newState) continue;
+    modeValues_[state] = EditMat;
     state = newState;
     LabelStage = mode.label;
     btnEditEnabled = mode.editEnabled;
+    Label2 = newState == kModeFluctuating ? "節点番号" : "要素番号";
+    auto last = modeValues_.find(newState);
     if (newState == kModeFluctuating) {
       EditMat = "1";
-      Label2 = "節点番号";
+    } else if (newState == kModeFixedLevel && shared.CurFixGroup > 0) {
+      EditMat = common::formatFixed(shared.CurFixLevel, 7, 3);
+    } else if (last != modeValues_.end()) {
+      EditMat = last->second;
+    } else {
+      EditMat = mode.firstValue;
     }
+    message = newState == kModeFixedLevel && shared.CurFixGroup == 0 ? kNoFixedLevelChosen : "";
     return;
   }
+}
+
+std::string ConditionEditor::modeCaption() const {
+  std::string caption = "モード: ";
+  for (const ModeTexts& mode : kModes)
+    if (mode.state == state) caption += mode.caption;
+  caption += "　ツール: ";
+  caption += tStatus.empty() ? "なし" : tStatus;
+  return caption;
 }
 
 void ConditionEditor::chooseTool(int newStage) {
@@ -94,6 +119,7 @@ void ConditionEditor::chooseTool(int newStage) {
       tStatus = "拡大";
       break;
     default:
+      tStatus.clear();
       break;
   }
   view.endBand();
@@ -188,6 +214,7 @@ void ConditionEditor::penAction(double x, double y, MouseButton button, Canvas& 
     }
     case kModeFixedLevel: {
       if (!left) return;
+      if (shared.CurFixGroup == 0) message = kNoFixedLevelChosen;
       int j = nodesearch(model, nodeRadius(), x, y);
       if (j > 0) {
         double v = editMatReal(EditMat, LabelStage);
@@ -237,7 +264,10 @@ EditDialog ConditionEditor::editDialog() {
 }
 
 void ConditionEditor::afterFixedLevelList(Canvas& canvas) {
-  EditMat = common::formatFixed(shared.CurFixLevel, 7, 3);
+  if (shared.CurFixGroup > 0) {
+    EditMat = common::formatFixed(shared.CurFixLevel, 7, 3);
+    message.clear();
+  }
   redraw(canvas);
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <string>
 
 #include "common/history.h"
@@ -35,8 +36,12 @@ class ConditionEditor {
  public:
   explicit ConditionEditor(AnalysisModel& model);
 
-  /// Edit mode from the menu: labels, 編集's state, EditMat for mode 6.
+  /// Edit mode from the menu: labels, 編集's state, and EditMat: "1" for
+  /// mode 6, the chosen fixed level in mode 2 once there is one, else the
+  /// value last left in the new mode ("1", or empty in modes 2 and 4, at first).
   void setMode(int newState);
+  /// The mode and the tool in force, for the status line ("水位固定・ペン").
+  std::string modeCaption() const;
   /// Tool buttons: stage, status text; ends any rubber band.
   void chooseTool(int newStage);
 
@@ -56,7 +61,8 @@ class ConditionEditor {
   /// "編集": the dialog to open in the current mode (mode 6 first takes
   /// CurFluctNo from EditMat, which may throw).
   EditDialog editDialog();
-  /// After the fixed water level list: EditMat := the chosen level.
+  /// After the fixed water level list: EditMat := the chosen level, once a
+  /// line has been chosen.
   void afterFixedLevelList(Canvas& canvas);
 
   /// Escape: ends a rubber band in progress (the area tool's or the zoom
@@ -92,6 +98,8 @@ class ConditionEditor {
   std::string LabelStage = "材質番号";
   std::string Label2 = "要素番号";
   std::string tStatus = "ペン";
+  /// A note for the status line from the last action; empty when none.
+  std::string message;
 
  private:
   common::ModelParts parts_;
@@ -105,6 +113,8 @@ class ConditionEditor {
   void bandPress(int X, int Y, MouseButton button, Canvas& canvas);
   void moveInHistory(void (common::History::*move)(), Canvas& canvas);
   double nodeRadius() const { return 0.01 * (view.xmax - view.xmin); }
+  /// EditMat as last left in each mode, by mode number.
+  std::map<int, std::string> modeValues_;
 };
 
 }  // namespace meshcond::ui

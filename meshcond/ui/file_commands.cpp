@@ -117,8 +117,10 @@ bool FileCommands::Save1Click() {
   saveDialog.fileName = *path;
   // Saving derives the node codes and counts in the model: a step of its
   // own, after which the model is the one in the file.
-  if (!guarded([&] { editor_.step(kSaveStep, [&] { saveAnalysis(model_, *path); }); }))
+  std::vector<std::string> package;
+  if (!guarded([&] { editor_.step(kSaveStep, [&] { package = saveAnalysis(model_, *path); }); }))
     return false;
+  written = writtenMessage("ZEP.DAT", *path, package);
   editor_.history.markSaved();
   return true;
 }
@@ -131,7 +133,7 @@ void FileCommands::MESH2Click() {
   std::optional<std::string> path = dialogs_.saveFile(saveDialog);
   if (!path) return;
   saveDialog.fileName = *path;
-  guarded([&] { saveMesh(model_, *path); });
+  if (guarded([&] { saveMesh(model_, *path); })) written = writtenMessage("MESH.DAT", *path);
 }
 
 void FileCommands::D2DAT1Click() {
@@ -140,15 +142,24 @@ void FileCommands::D2DAT1Click() {
   std::optional<std::string> path = dialogs_.saveFile(saveDialog);
   if (!path) return;
   saveDialog.fileName = *path;
-  guarded([&] { writeD2Dat(model_, *path); });
+  if (guarded([&] { writeD2Dat(model_, *path); })) written = writtenMessage("D2.DAT", *path);
 }
 
 void FileCommands::Kasen1Click() {
-  guarded([&] { exportLevels(model_); });
+  guarded([&] { written = writtenMessage(kLevelCsvName, exportLevels(model_)); });
 }
 
 void FileCommands::Kouu1Click() {
-  guarded([&] { exportRain(model_); });
+  guarded([&] { written = writtenMessage(kRainCsvName, exportRain(model_)); });
+}
+
+std::string writtenMessage(const std::string& what, const std::string& path,
+                           const std::vector<std::string>& alsoWritten) {
+  std::string text = what + " を書き出しました: " + path;
+  for (size_t i = 0; i < alsoWritten.size(); ++i)
+    text += (i == 0 ? "（同じフォルダに " : "、") + alsoWritten[i];
+  if (!alsoWritten.empty()) text += " も）";
+  return text;
 }
 
 bool FileCommands::mayClose() { return settleUnsavedChanges(); }

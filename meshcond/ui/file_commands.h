@@ -70,6 +70,9 @@ class FileCommands {
 
   FileDialogSettings openDialog;
   FileDialogSettings saveDialog;
+  /// What the last save or export wrote and where, for the status line;
+  /// empty after a command that wrote nothing.
+  std::string written;
 
  private:
   /// Runs an operation; an error goes into a message box. True when it ran through.
@@ -89,6 +92,11 @@ class FileCommands {
   UserDialogs& dialogs_;
   std::function<void()> redraw_;
 };
+
+/// The status line after a save: "ZEP.DAT を書き出しました: path", the
+/// package files written beside it in brackets.
+std::string writtenMessage(const std::string& what, const std::string& path,
+                           const std::vector<std::string>& alsoWritten = {});
 
 /// The message shown after a load that carried conditions over.
 std::string carryOverMessage(const ConvertReport& report);

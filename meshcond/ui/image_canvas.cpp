@@ -2,9 +2,6 @@
 #include "meshcond/ui/image_canvas.h"
 
 #include <QFontMetrics>
-#include <QPen>
-#include <QPoint>
-#include <QRect>
 #include <algorithm>
 #include <array>
 #include <map>
@@ -12,41 +9,9 @@
 
 namespace meshcond::ui {
 
-QColor toQColor(Colour c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
-
-QFont ImageCanvas::drawingFont(int pointSize) {
-  QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
-  font.setPointSize(pointSize);
-  return font;
-}
-
-ImageCanvas::ImageCanvas(QImage& image) : image_(image), painter_(&image) {
-  painter_.setRenderHint(QPainter::Antialiasing, false);
-}
-
-void ImageCanvas::clear(Colour colour) { painter_.fillRect(image_.rect(), toQColor(colour)); }
-
-void ImageCanvas::polygon(const std::array<Pixel, 4>& corners, Colour fill, Colour outline) {
-  QPoint points[4];
-  for (int i = 0; i < 4; ++i) points[i] = QPoint(corners[i].x, corners[i].y);
-  painter_.setPen(QPen(toQColor(outline), 0));
-  painter_.setBrush(toQColor(fill));
-  painter_.drawPolygon(points, 4);
-}
-
-void ImageCanvas::circle(Pixel centre, int radius, Colour colour) {
-  QColor c = toQColor(colour);
-  painter_.setPen(QPen(c, 0));
-  painter_.setBrush(c);
-  painter_.drawEllipse(QRect(centre.x - radius, centre.y - radius, 2 * radius, 2 * radius));
-}
-
-void ImageCanvas::useFont(int pointSize) {
-  if (pointSize == fontSize_) return;
-  QFont font = drawingFont(pointSize);
-  painter_.setFont(font);
-  ascent_ = QFontMetrics(font).ascent();
-  fontSize_ = pointSize;
+ImageCanvas::ImageCanvas(QImage& image)
+    : ImagePainter(image), PainterCanvas(imagePainter, image.rect()), image_(image) {
+  imagePainter.setRenderHint(QPainter::Antialiasing, false);
 }
 
 namespace {
@@ -70,7 +35,7 @@ const DigitGlyphs& digitGlyphs(int pointSize) {
   auto found = cache.find(pointSize);
   if (found != cache.end()) return found->second;
   DigitGlyphs g;
-  QFont font = ImageCanvas::drawingFont(pointSize);
+  QFont font = PainterCanvas::drawingFont(pointSize);
   QFontMetrics metrics(font);
   g.height = metrics.height();
   for (int d = 0; d < 10; ++d) {
@@ -141,36 +106,7 @@ void ImageCanvas::text(Pixel topLeft, std::string_view utf8, Colour colour, int 
     digits(topLeft, utf8, colour, pointSize);
     return;
   }
-  useFont(pointSize);
-  painter_.setPen(toQColor(colour));
-  painter_.drawText(QPoint(topLeft.x, topLeft.y + ascent_),
-                    QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
-}
-
-namespace {
-
-// The same rectangle whatever the order of its corners, so that drawing it
-// again in the inverting mode erases it exactly.
-QRect cornersRect(Pixel a, Pixel b) {
-  return QRect(QPoint(std::min(a.x, b.x), std::min(a.y, b.y)),
-               QPoint(std::max(a.x, b.x), std::max(a.y, b.y)));
-}
-
-}  // namespace
-
-void ImageCanvas::bandRectangle(Pixel a, Pixel b) {
-  painter_.save();
-  painter_.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
-  painter_.setPen(QPen(toQColor(kPureRed), 0, Qt::DotLine));
-  painter_.setBrush(Qt::NoBrush);
-  painter_.drawRect(cornersRect(a, b));
-  painter_.restore();
-}
-
-void ImageCanvas::rectangle(Pixel a, Pixel b, Colour colour) {
-  painter_.setPen(QPen(toQColor(colour), 0));
-  painter_.setBrush(Qt::NoBrush);
-  painter_.drawRect(cornersRect(a, b));
+  PainterCanvas::text(topLeft, utf8, colour, pointSize);
 }
 
 }  // namespace meshcond::ui

@@ -9,9 +9,11 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
+#include <QStatusBar>
 #include <QVBoxLayout>
 #include <exception>
 
+#include "meshcond/ui/condition_figure.h"
 #include "meshcond/ui/dialogs/analysis_dialog.h"
 #include "meshcond/ui/dialogs/fixed_level_dialog.h"
 #include "meshcond/ui/dialogs/head_series_dialog.h"
@@ -27,6 +29,12 @@ namespace meshcond::ui {
 namespace {
 
 constexpr int kPanelHeight = 41;
+// A window narrower than the tool panel's design width shows the panel in two
+// rows: the controls from LabelStage on move below the others.
+constexpr int kPanelWrapX = 535;
+constexpr int kPanelWrappedIndent = 20;
+constexpr int kPanelDesignWidth = 1131;
+constexpr int kPanelWrappedWidth = kPanelDesignWidth - kPanelWrapX + kPanelWrappedIndent;
 constexpr int kClientWidth = 1131;
 constexpr int kClientHeight = 637;
 
@@ -135,6 +143,10 @@ MainWindow::MainWindow(AnalysisModel& model, UserDialogs& dialogs, QWidget* pare
   panel1->setObjectName(QStringLiteral("Panel1"));
   panel1->setFixedHeight(kPanelHeight);
   createPanel(panel1);
+  panel1_ = panel1;
+  for (QObject* child : panel1->children())
+    if (auto* control = qobject_cast<QWidget*>(child))
+      panelDesign_.emplace_back(control, control->geometry());
   column->addWidget(panel1);
   panelMain_ = new PanelMain(central, [this] { layoutDrawingArea(); });
   column->addWidget(panelMain_, 1);
@@ -146,7 +158,12 @@ MainWindow::MainWindow(AnalysisModel& model, UserDialogs& dialogs, QWidget* pare
   for (QScrollBar* bar : {scrollX_, scrollY_}) bar->setRange(0, View::kScrollRange);
   setCentralWidget(central);
   createMenus();
+  // The mode and tool in force stay in view at the right of the status line.
+  modeField_ = new QLabel(this);
+  modeField_->setObjectName(QStringLiteral("ModeField"));
+  statusBar()->addPermanentWidget(modeField_);
   resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+  setMinimumWidth(kPanelWrappedWidth);
 
   connect(scrollX_, &QScrollBar::valueChanged, this, [this](int value) {
     if (syncing_) return;
@@ -236,7 +253,11 @@ void MainWindow::createPanel(QWidget* panel) {
   chkElem_->setObjectName(QStringLiteral("chkElem"));
   chkElem_->setChecked(true);
   chkElem_->setGeometry(322, 12, 100, 17);
-  connect(chkElem_, &QCheckBox::toggled, this, [this](bool on) { editor_.chkElem = on; });
+  connect(chkElem_, &QCheckBox::toggled, this, [this](bool on) {
+    if (syncing_ || editor_.chkElem == on) return;
+    editor_.chkElem = on;
+    redraw();
+  });
   viewButton("btnAreaSelect", QStringLiteral("全"), QStringLiteral("全体"), 425, &View::showExtent);
   connectButton(glyphButton(panel, "btnPen", QStringLiteral("ペ"), QStringLiteral("ペン"), 461),
                 [this] { chooseTool(kToolPen); });
@@ -280,17 +301,27 @@ void MainWindow::createMenus() {
     return m;
   };
 
-  QMenu* n1 = menuBar()->addMenu(QStringLiteral("ファイル"));
+  QMenu* n1 = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
   n1->setObjectName(QStringLiteral("N1"));
   QMenu* open1 = menu(n1, "Open1", QStringLiteral("開く(&O)"));
-  item(open1, "Mesh1", QStringLiteral("メッシュ"),
-       [this] { fileCommand(&FileCommands::Mesh1Click); });
+  item(open1, "Mesh1", QStringLiteral("メッシュ"), [this] {
+    fileCommand(&FileCommands::Mesh1Click);
+  })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
   item(open1, "ZEPDAT2", QStringLiteral("ZEP.DAT"),
        [this] { fileCommand(&FileCommands::ZEPDAT2Click); });
-  item(n1, "Save1", QStringLiteral("保存(&S)"), [this] { fileCommand(&FileCommands::Save1Click); });
+  item(n1, "Save1", QStringLiteral("保存(&S)"), [this] {
+    fileCommand(&FileCommands::Save1Click);
+  })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
   item(n1, "MESH2", QStringLiteral("メッシュ保存"),
        [this] { fileCommand(&FileCommands::MESH2Click); });
   item(n1, "D2DAT1", QStringLiteral("D2.DAT"), [this] { fileCommand(&FileCommands::D2DAT1Click); });
+  item(n1, "Figure1", QString::fromUtf8(figure::kMenuCaption), [this] {
+    guarded([&] {
+      figure::exportFigure(this, figureRequest_, [this] {
+        return conditionFigure(model_, shownBy(editor_.view, editor_.chkElem));
+      });
+    });
+  });
   n1->addSeparator()->setObjectName(QStringLiteral("N2"));
   QMenu* n5 = menu(n1, "N5", QStringLiteral("エキスポート"));
   item(n5, "Kasen1", QStringLiteral("河川水位"),
@@ -300,7 +331,7 @@ void MainWindow::createMenus() {
        [this] { fileCommand(&FileCommands::ZEPDAT1Click); });
   item(n1, "Exit1", QStringLiteral("終了(&X)"), [this] { close(); });
 
-  QMenu* n3 = menuBar()->addMenu(QStringLiteral("編集"));
+  QMenu* n3 = menuBar()->addMenu(QStringLiteral("編集(&E)"));
   n3->setObjectName(QStringLiteral("N3"));
   // Undo and redo head the 編集 menu, where users look for them; its other
   // items follow unchanged.
@@ -323,12 +354,14 @@ void MainWindow::createMenus() {
       item(n3, "TOSUI1", QStringLiteral("透水係数"), [this] { openDataDialog(tosui1_, *form6_); });
   for (QAction* a : {title1_, solv1_, time1_, element1_, tosui1_}) a->setCheckable(true);
 
-  QMenu* n4 = menuBar()->addMenu(QStringLiteral("初期・境界条件"));
+  QMenu* n4 = menuBar()->addMenu(QStringLiteral("初期・境界条件(&C)"));
   n4->setObjectName(QStringLiteral("N4"));
   item(n4, "SYOKI1", QStringLiteral("初期水位"), [this] {
-    editor_.stage = kToolNone;
+    chooseTool(kToolNone);
+    bool editEnabled = editor_.btnEditEnabled;
     btnEdit_->setEnabled(false);
     dialogStep(*form8_);
+    editor_.btnEditEnabled = editEnabled;
     redraw();
   });
   item(n4, "FIXWL1", QStringLiteral("水位固定"), [this] { chooseMode(kModeFixedLevel); });
@@ -365,6 +398,18 @@ void MainWindow::applyStartupSettings() {
   chooseTool(kToolPen);
   editor_.state = kModeMaterial;
   syncFromEditor();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  bool wrapped = width() < kPanelDesignWidth;
+  panel1_->setFixedHeight(wrapped ? 2 * kPanelHeight : kPanelHeight);
+  for (auto& [control, design] : panelDesign_) {
+    bool second = wrapped && design.x() >= kPanelWrapX;
+    control->move(second
+                      ? design.topLeft() + QPoint(kPanelWrappedIndent - kPanelWrapX, kPanelHeight)
+                      : design.topLeft());
+  }
 }
 
 void MainWindow::layoutDrawingArea() {
@@ -408,6 +453,11 @@ void MainWindow::syncFromEditor() {
   label2_->setText(qs(editor_.Label2));
   btnEdit_->setEnabled(editor_.btnEditEnabled);
   chkElem_->setChecked(editor_.chkElem);
+  modeField_->setText(qs(editor_.modeCaption()));
+  if (!editor_.message.empty()) {
+    statusBar()->showMessage(qs(editor_.message));
+    editor_.message.clear();
+  }
   setWindowModified(editor_.modified());
   const common::History& history = editor_.history;
   undo_->setEnabled(history.canUndo());
@@ -421,7 +471,11 @@ void MainWindow::syncFromEditor() {
 void MainWindow::chooseTool(int stage) {
   editor_.chooseTool(stage);
   int cursor = stage == kToolArea ? 3 : stage == kToolZoomWindow ? 2 : 1;
-  image1_->setCursor(toolCursor(cursor));
+  if (stage == kToolNone) {
+    image1_->unsetCursor();  // no tool: the plain arrow
+  } else {
+    image1_->setCursor(toolCursor(cursor));
+  }
   syncFromEditor();
 }
 
@@ -452,10 +506,13 @@ void MainWindow::editorCommand(const std::function<void(Canvas&)>& command) {
 }
 
 void MainWindow::openDataDialog(QAction* item, ConditionDialog& dialog) {
+  // 編集 is greyed while the dialog is open and then serves the mode again.
+  bool editEnabled = editor_.btnEditEnabled;
   editor_.btnEditEnabled = false;
   for (QAction* a : {title1_, solv1_, time1_, element1_, tosui1_}) a->setChecked(a == item);
   syncFromEditor();
   dialogStep(dialog);
+  editor_.btnEditEnabled = editEnabled;
   syncFromEditor();
 }
 
@@ -486,7 +543,9 @@ void MainWindow::editClicked() {
 
 template <class Result>
 void MainWindow::fileCommand(Result (FileCommands::*command)()) {
+  files_.written.clear();
   (files_.*command)();
+  if (!files_.written.empty()) statusBar()->showMessage(qs(files_.written));
   syncFromEditor();
 }
 

@@ -12,7 +12,10 @@
 #include <QToolButton>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
+#include "figure/figure_dialog.h"
 #include "meshcond/model/analysis_model.h"
 #include "meshcond/ui/drawing_area.h"
 #include "meshcond/ui/editor.h"
@@ -44,6 +47,8 @@ class MainWindow : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  /// Narrower than the tool panel: the panel wraps into two rows.
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void createPanel(QWidget* panel);
@@ -84,6 +89,9 @@ class MainWindow : public QMainWindow {
   QLineEdit* editElem_ = nullptr;
   QLineEdit* editXX_ = nullptr;
   QLineEdit* editYY_ = nullptr;
+  QLabel* modeField_ = nullptr;
+  QWidget* panel1_ = nullptr;
+  std::vector<std::pair<QWidget*, QRect>> panelDesign_;  // each control's place in one row
 
   QAction* element1_ = nullptr;
   QAction* title1_ = nullptr;
@@ -96,6 +104,7 @@ class MainWindow : public QMainWindow {
 
   std::unique_ptr<ConditionDialog> form2_, form3_, form4_, form5_, form6_, form7_, form8_, formFix_;
   bool syncing_ = false;
+  figure::FigureRequest figureRequest_;  // the last "図の出力..." choice
 };
 
 }  // namespace meshcond::ui

@@ -19,12 +19,22 @@ int elmsearch(const AnalysisModel& model, double eps, double x, double y) {
   int count = std::min<int>(model.NUMEL, static_cast<int>(model.KI.size()) - 1);
   count = std::min<int>(count, static_cast<int>(std::min(model.Gx.size(), model.Gy.size())) - 1);
   for (int e = 1; e <= count; ++e) {
-    if (!(distance(x, y, model.Gx[e], model.Gy[e]) < eps)) continue;
     const Corners& k = model.KI[e];
     if (inTriangle(model, k[1], k[2], k[3], x, y)) return e;
     if (k[4] > 0 && k[4] != k[3] && inTriangle(model, k[3], k[4], k[1], x, y)) return e;
   }
-  return -1;
+  // A click on no element (in a gap or just outside the mesh) takes the
+  // element whose centroid is nearest, when it lies closer than eps.
+  int best = -1;
+  double bestDistance = 0.0;
+  for (int e = 1; e <= count; ++e) {
+    double d = distance(x, y, model.Gx[e], model.Gy[e]);
+    if (d < eps && (best < 0 || d < bestDistance)) {
+      best = e;
+      bestDistance = d;
+    }
+  }
+  return best;
 }
 
 int nodesearch(const AnalysisModel& model, double radius, double x, double y) {

@@ -7,9 +7,10 @@
 
 namespace meshcond::ui {
 
-/// The first element (ascending number) whose centroid lies closer than eps
-/// to (x, y) and whose triangle 1-2-3, or 3-4-1 for a quadrilateral, holds
-/// the point (an edge counts as inside); -1 when none does.
+/// The first element (ascending number) whose triangle 1-2-3, or 3-4-1 for a
+/// quadrilateral, holds (x, y) (an edge counts as inside); for a point on no
+/// element the one whose centroid is nearest when closer than eps (the lowest
+/// number among equally near ones); -1 when there is none.
 int elmsearch(const AnalysisModel& model, double eps, double x, double y);
 
 /// The node nearest to (x, y) (lowest number among equally near ones) when

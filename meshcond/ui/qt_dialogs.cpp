@@ -18,6 +18,7 @@ QStringList nameFilters(const std::string& filter) {
     for (const QString& p : pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
       both << p;
       if (p.toLower() != p) both << p.toLower();
+      if (p.toUpper() != p) both << p.toUpper();
     }
     // A caption that already shows its pattern in brackets shows both cases there.
     QString shown = QLatin1Char('(') + pattern + QLatin1Char(')');

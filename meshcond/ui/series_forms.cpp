@@ -217,6 +217,24 @@ void storeFixedLevels(const std::vector<std::string>& lines, AnalysisModel& mode
   for (double level : levels) model.FIXWL.at(++model.NFIXWL) = level;
 }
 
+std::string initialLevelText(const AnalysisModel& model) {
+  // The nodes held at a level: as the closing raises their codes.
+  std::vector<bool> held(model.NUMNP + 1, false);
+  for (int b = 1; b <= model.NFLUCT; ++b)
+    for (int k = 1; k <= model.NFN.at(b); ++k) {
+      int n = loadAt(model.FLN.at(b), k);
+      if (n >= 1 && n <= model.NUMNP) held[n] = true;
+    }
+  std::optional<double> shared;
+  for (int n = 1; n <= model.NUMNP; ++n) {
+    if (held[n] || model.KODE.at(n) == 1 || model.IFIXG.at(n) > 0) continue;
+    double level = model.H.at(n);
+    if (shared && *shared != level) return "";
+    shared = level;
+  }
+  return shared ? common::formatFixed(*shared, 0, 3) : "";
+}
+
 void storeInitialLevels(AnalysisModel& model, std::string_view levelText,
                         const std::vector<std::string>* fileLines, const std::string& file) {
   for (int b = 1; b <= model.NFLUCT; ++b)
@@ -232,6 +250,7 @@ void storeInitialLevels(AnalysisModel& model, std::string_view levelText,
   for (int k = 1; k <= model.NRAIN; ++k) nodeSlot(model.KODE, model.RAINN.at(k), "降雨浸透") = -4;
 
   if (!fileLines) {
+    if (trimmed(levelText).empty()) return;
     double level = realOf(levelText).value_or(0.0);
     for (int n = 1; n <= model.NUMNP; ++n)
       if (model.KODE.at(n) != 1) model.H.at(n) = level;

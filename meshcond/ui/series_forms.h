@@ -69,11 +69,16 @@ void storeFixedLevels(const std::vector<std::string>& lines, AnalysisModel& mode
 
 // --- Initial water level (TForm8) ---
 
+/// The level the box shows when the dialog opens: the level of the nodes not
+/// held at a level when they all share one, else empty.
+std::string initialLevelText(const AnalysisModel& model);
+
 /// "閉じる": raises the node codes of the fluctuating boundaries, fixed-level
 /// nodes (with their level) and rainfall nodes, then gives every node not
 /// held at a level the initial level: from the file lines (node, level) when
-/// a file was chosen, else the level typed (0 when it is no number). A bad
-/// file line throws naming the file and line, after the lines before it.
+/// a file was chosen, else the level typed (0 when it is no number; an empty
+/// box leaves the levels as they are). A bad file line throws naming the file
+/// and line, after the lines before it.
 void storeInitialLevels(AnalysisModel& model, std::string_view levelText,
                         const std::vector<std::string>* fileLines, const std::string& file);
 

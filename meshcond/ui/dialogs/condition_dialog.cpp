@@ -17,16 +17,12 @@ std::string toUtf8(const QString& text) { return text.toStdString(); }
 ConditionDialog::ConditionDialog(const char* caption, int width, int height, TitleBar titleBar,
                                  AnalysisModel& model, SharedChoices& shared, UserDialogs& dialogs,
                                  QWidget* parent)
-    : QDialog(parent),
-      model_(model),
-      shared_(shared),
-      dialogs_(dialogs),
-      closeBox_(titleBar == TitleBar::CloseBox) {
+    : QDialog(parent), model_(model), shared_(shared), dialogs_(dialogs) {
   setWindowTitle(QString::fromUtf8(caption));
   setModal(true);
   setFixedSize(width, height);
   Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-  if (closeBox_) flags |= Qt::WindowCloseButtonHint;
+  if (titleBar == TitleBar::CloseBox) flags |= Qt::WindowCloseButtonHint;
   setWindowFlags(flags);
 }
 
@@ -66,13 +62,11 @@ void ConditionDialog::keyPressEvent(QKeyEvent* event) {
   }
 }
 
+// The close box, which a window manager may show even where the dialog asks
+// for none, cancels: it stores nothing.
 void ConditionDialog::closeEvent(QCloseEvent* event) {
-  if (closeBox_) {
-    done(QDialog::Rejected);
-    event->accept();
-  } else {
-    event->ignore();
-  }
+  done(QDialog::Rejected);
+  event->accept();
 }
 
 QLabel* ConditionDialog::label(const char* text, int x, int y) {

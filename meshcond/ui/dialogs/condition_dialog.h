@@ -57,9 +57,6 @@ class ConditionDialog : public QDialog {
   AnalysisModel& model_;
   SharedChoices& shared_;
   UserDialogs& dialogs_;
-
- private:
-  bool closeBox_;
 };
 
 /// UTF-8 <-> QString.

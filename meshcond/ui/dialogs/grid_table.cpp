@@ -3,15 +3,47 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QStyledItemDelegate>
 
 #include "meshcond/ui/dialogs/condition_dialog.h"
 
 namespace meshcond::ui {
 
+namespace {
+
+/// Enter in a cell's editor hands the text back and closes the editor at
+/// once, before the table moves on; the key then goes on to the table. (The
+/// standard delegate does both later, after the move has closed the editor
+/// already.)
+class CellDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+ protected:
+  bool eventFilter(QObject* object, QEvent* event) override {
+    auto* editor = qobject_cast<QWidget*>(object);
+    if (editor && event->type() == QEvent::KeyPress) {
+      int key = static_cast<QKeyEvent*>(event)->key();
+      if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        emit commitData(editor);
+        emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+        return false;
+      }
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
+  }
+};
+
+}  // namespace
+
 GridTable::GridTable(QWidget* parent, int fixedColumns)
     : QTableWidget(parent), fixedColumns_(fixedColumns) {
-  horizontalHeader()->hide();
+  // Row 0 is shown as the header, which stays in place while the rows
+  // scroll; the row itself is kept, hidden, so that cells keep their rows.
+  horizontalHeader()->setSectionsClickable(false);
+  horizontalHeader()->setHighlightSections(false);
   verticalHeader()->hide();
+  setItemDelegate(new CellDelegate(this));
   verticalHeader()->setDefaultSectionSize(24);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -40,6 +72,20 @@ void GridTable::setColumnWidths(std::initializer_list<int> widths) {
 
 void GridTable::setText(int column, int row, const std::string& text) {
   itemAt(column, row)->setText(toQString(text));
+  if (row == 0) showHeader();
+}
+
+void GridTable::showHeader() {
+  if (rowCount() > 0) setRowHidden(0, true);
+  for (int column = 0; column < columnCount(); ++column) {
+    QString caption = toQString(text(column, 0));
+    QTableWidgetItem* header = horizontalHeaderItem(column);
+    if (!header) {
+      setHorizontalHeaderItem(column, new QTableWidgetItem(caption));
+    } else if (header->text() != caption) {
+      header->setText(caption);
+    }
+  }
 }
 
 std::string GridTable::text(int column, int row) const {
@@ -58,6 +104,7 @@ void GridTable::load(const CellGrid& grid) {
                : !wanted.empty() || row == 0 || column < fixedColumns_)
         setText(column, row, wanted);
     }
+  showHeader();
 }
 
 CellGrid GridTable::texts() const {

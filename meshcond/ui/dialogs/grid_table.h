@@ -1,4 +1,5 @@
-// A string grid of the dialogs: row 0 is the fixed header row, columns before
+// A string grid of the dialogs: row 0 is the fixed header row (shown in the
+// table's header, so it stays when the rows scroll), columns before
 // `fixedColumns` are fixed, the other cells are typed in. The dialogs copy
 // its texts into a CellGrid for their logic and show the result again.
 #pragma once
@@ -24,6 +25,8 @@ class GridTable : public QTableWidget {
   void setColumnWidths(std::initializer_list<int> widths);
   void setText(int column, int row, const std::string& text);
   std::string text(int column, int row) const;
+  /// Shows the texts of row 0 in the header and hides the row itself.
+  void showHeader();
 
   /// Called with the cell the selection leaves (column, row).
   std::function<void(int, int)> onLeave;

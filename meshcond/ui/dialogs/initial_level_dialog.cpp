@@ -40,6 +40,9 @@ InitialLevelDialog::InitialLevelDialog(AnalysisModel& model, SharedChoices& shar
   });
 }
 
-void InitialLevelDialog::activate() { FileName.clear(); }
+void InitialLevelDialog::activate() {
+  FileName.clear();
+  EditWL->setText(toQString(initialLevelText(model_)));
+}
 
 }  // namespace meshcond::ui

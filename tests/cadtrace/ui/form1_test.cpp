@@ -179,6 +179,24 @@ TEST_F(Form1Test, ActivationPlacesTheWindowOverTheScreenWidth) {
   EXPECT_EQ(form.frameGeometry(), expected);
 }
 
+TEST_F(Form1Test, ANarrowerWindowKeepsConvertAndExitOnThePanel) {
+  form.show();
+  EXPECT_GE(form.minimumWidth(), 702);
+  for (int width : {1280, 948, 800, 702, 500}) {
+    SCOPED_TRACE(width);
+    form.setMinimumSize(0, 0);
+    form.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    form.resize(width, 400);
+    QApplication::processEvents();
+    const QWidget* panel = child<QFrame>("Panel1");
+    for (const char* name : {"spdConvert", "spdExit"}) {
+      const QRect button = child<QToolButton>(name)->geometry();
+      EXPECT_LE(button.right(), std::max(panel->width(), 702) - 1) << name;
+      EXPECT_GE(button.left(), 545) << name;
+    }
+  }
+}
+
 TEST_F(Form1Test, ExitClosesTheWindow) {
   form.show();
   ASSERT_TRUE(form.isVisible());

@@ -39,6 +39,20 @@ TEST(ActivePlacement, TakesTheScreenWidthAndLeavesRoomForTheTaskBar) {
   }
 }
 
+TEST(SpeedButtonsLeft, KeepTheirPlaceUntilThePanelIsNarrowerThenFollowTheRightEdge) {
+  struct Case {
+    int panelWidth, left;
+  };
+  const Case cases[] = {
+      {1280, 791}, {948, 791}, {947, 790}, {800, 643}, {702, 545}, {600, 545},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.panelWidth);
+    EXPECT_EQ(speedButtonsLeft(c.panelWidth), c.left);
+  }
+  EXPECT_EQ(kNarrowestClientWidth, 702);
+}
+
 TEST(PreviewImage, StartsBlankAtTheWidgetSize) {
   PreviewImage image;
   image.resize(120, 80);

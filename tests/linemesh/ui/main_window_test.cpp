@@ -132,8 +132,8 @@ TEST_F(WindowTest, CaptionsMenusAndToolBar) {
     file << (a->isSeparator() ? QStringLiteral("-") : a->text());
   }
   EXPECT_EQ(file, (QStringList{"読み込み(&L)", "MESH.DAT", "保存(&S)", "M2Wの保存", "M3Wのプロット",
-                               "-", "要素の成形", "自動メッシュ...", "要素図プロット", "DAT保存",
-                               "-", "終了(&X)"}));
+                               "-", "要素の成形", "自動メッシュ...", "要素図プロット",
+                               "図の出力...", "DAT保存", "-", "終了(&X)"}));
   QStringList dat;
   for (QAction* a : widget<QMenu>("DAT1")->actions()) {
     dat << (a->isSeparator() ? QStringLiteral("-") : a->text());

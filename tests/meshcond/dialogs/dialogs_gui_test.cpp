@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
@@ -236,6 +238,23 @@ TEST(PermeabilityDialog, ShowsMetresPerSecondSwitchesUnitsAndStores) {
   });
 }
 
+/// The warnings Qt prints while it lives.
+class QtWarnings {
+ public:
+  QtWarnings() { previous_ = qInstallMessageHandler(&QtWarnings::record); }
+  ~QtWarnings() { qInstallMessageHandler(previous_); }
+  static std::vector<std::string>& recorded() {
+    static std::vector<std::string> texts;
+    return texts;
+  }
+
+ private:
+  static void record(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtWarningMsg) recorded().push_back(text.toStdString());
+  }
+  QtMessageHandler previous_;
+};
+
 /// Types text into the cell's editor and ends it with Enter.
 void typeIntoCell(GridTable* grid, int column, int row, const char* text) {
   grid->setCurrentCell(row, column);
@@ -259,6 +278,8 @@ TEST(PermeabilityDialog, EnterInACellEditorStoresReformatsAndMovesOneCell) {
   FakeDialogs fake;
   SharedChoices shared;
   PermeabilityDialog dialog(model, shared, fake, nullptr);
+  QtWarnings warnings;
+  QtWarnings::recorded().clear();
   execWith(dialog, [&] {
     GridTable* grid = dialog.StringGrid1;
     typeIntoCell(grid, 1, 1, "1e-5");
@@ -278,6 +299,32 @@ TEST(PermeabilityDialog, EnterInACellEditorStoresReformatsAndMovesOneCell) {
   EXPECT_EQ(model.THPSI[1][1], 0.119);
   EXPECT_EQ(model.THPSI[2][1], 0.059);
   EXPECT_TRUE(fake.messages.empty());
+  // The editor is handed back before the move, not after it.
+  EXPECT_EQ(QtWarnings::recorded(), std::vector<std::string>{});
+}
+
+TEST(GridTable, TheHeaderRowStaysInPlaceWhenTheRowsScroll) {
+  CellGrid texts(3, 200);
+  texts.setCell(0, 0, "No");
+  texts.setCell(1, 0, "時間");
+  texts.setCell(2, 0, "水位(m)");
+  for (int row = 1; row < 200; ++row) texts.setCell(0, row, std::to_string(row));
+  GridTable grid(nullptr, 1);
+  grid.resize(250, 200);
+  grid.load(texts);
+  grid.show();
+  grid.scrollToBottom();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(grid.horizontalHeader()->isVisible());
+  EXPECT_TRUE(grid.isRowHidden(0));
+  EXPECT_GT(grid.verticalScrollBar()->value(), 0);
+  for (int column = 0; column < 3; ++column)
+    EXPECT_EQ(grid.model()->headerData(column, Qt::Horizontal).toString().toStdString(),
+              texts.cell(column, 0));
+  // Changing a heading shows the new one; the cells keep their rows.
+  grid.setText(1, 0, "時刻");
+  EXPECT_EQ(grid.horizontalHeaderItem(1)->text(), "時刻");
+  EXPECT_EQ(grid.text(0, 5), "5");
 }
 
 TEST(EditMat, TakesTheRightAlignedLevelOfTheFixedLevelList) {
@@ -413,12 +460,26 @@ TEST(InitialLevelDialog, GivesTheTypedLevelOrTheFilesLevels) {
   EXPECT_EQ(model.H[1], 12.5);
   EXPECT_EQ(model.H[2], 4.25);
 
-  // A new showing forgets the file (the box still shows its name).
+  // A new showing forgets the file (the box still shows its name). The free
+  // nodes now stand at two levels, so the level box opens empty and closing
+  // it changes no level.
   dialog.show();
   EXPECT_TRUE(dialog.FileName.empty());
   EXPECT_EQ(text(dialog.EditFirstPw), csv.path());
+  EXPECT_EQ(text(dialog.EditWL), "");
   dialog.btnClose->click();
-  EXPECT_EQ(model.H[2], 12.5);
+  EXPECT_EQ(model.H[1], 12.5);
+  EXPECT_EQ(model.H[2], 4.25);
+
+  // One level for all free nodes is shown; the close box cancels.
+  dialog.EditWL->setText("3");
+  dialog.btnClose->click();
+  dialog.show();
+  EXPECT_EQ(text(dialog.EditWL), "3.000");
+  dialog.EditWL->setText("20");
+  dialog.close();
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(model.H[1], 3);
 }
 
 TEST(ConditionWindow, OpensEachDialogFromTheMenuAndClosesItWithTheCloseButton) {

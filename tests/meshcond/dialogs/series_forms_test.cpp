@@ -295,6 +295,46 @@ TEST(InitialLevel, ALevelThatIsNoNumberGivesZero) {
   EXPECT_EQ(model.H[2], 8.0);
 }
 
+TEST(InitialLevel, AnEmptyBoxLeavesTheLevelsButRaisesTheCodes) {
+  for (const char* text : {"", "   "}) {
+    SCOPED_TRACE(std::string("\"") + text + "\"");
+    AnalysisModel model = initialLevelModel();
+    model.H[1] = 7.25;
+    model.H[6] = 3.5;
+    storeInitialLevels(model, text, nullptr, "");
+    EXPECT_EQ(model.H[1], 7.25);
+    EXPECT_EQ(model.H[6], 3.5);
+    EXPECT_EQ(model.H[2], 8.0);  // the fixed-level node still gets its group's level
+    EXPECT_EQ(model.KODE[4], -4);
+  }
+}
+
+TEST(InitialLevel, TheBoxShowsTheLevelTheFreeNodesShare) {
+  struct Case {
+    const char* name;
+    double h1, h4, h6;  // nodes 2, 5 (fixed) and 3 (fluctuating) are held
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"all free nodes at one level", 12.5, 12.5, 12.5, "12.500"},
+      {"held nodes do not count", 0, 0, 0, "0.000"},
+      {"free nodes at two levels", 12.5, 3, 12.5, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    AnalysisModel model = initialLevelModel();
+    model.H[1] = c.h1;
+    model.H[2] = 99;
+    model.H[3] = -5;
+    model.H[4] = c.h4;
+    model.H[5] = 42;
+    model.H[6] = c.h6;
+    EXPECT_EQ(initialLevelText(model), c.expected);
+  }
+  AnalysisModel none;
+  EXPECT_EQ(initialLevelText(none), "");
+}
+
 TEST(InitialLevel, FileGivesLevelsPerNode) {
   AnalysisModel model = initialLevelModel();
   Lines file{"node,level", "1,3.5", "2,4.5", "5 6.5", "6,7"};

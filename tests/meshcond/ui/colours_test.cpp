@@ -31,5 +31,25 @@ TEST(ColourRule, PackedIsBlueGreenRed) {
   EXPECT_EQ(blueOf(c), 0);
 }
 
+TEST(NumberColour, BlueOnLightFillsWhiteOnDarkOnes) {
+  struct Case {
+    long long colourNumber;
+    Colour expected;
+  };
+  const Case cases[] = {
+      {2, kPureBlue},   // yellow, the fill of the boundary modes
+      {0, kWhite},      // black
+      {1, kWhite},      // red
+      {5, kWhite},      // medium blue
+      {6, kWhite},      // dark magenta
+      {15, kPureBlue},  // lawn green
+      {25, kPureBlue},  // light pink
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.colourNumber);
+    EXPECT_EQ(numberColourOn(gColor(c.colourNumber)), c.expected);
+  }
+}
+
 }  // namespace
 }  // namespace meshcond::ui

@@ -57,10 +57,13 @@ TEST_F(DrawingTest, ElementsInMaterialColoursThenTheirNumbers) {
   EXPECT_EQ(c.ops[1].points[2], view.toScreen(10, 10));
   EXPECT_EQ(c.ops[3].kind, DrawOp::Text);
   EXPECT_EQ(c.ops[3].text, "1");
-  EXPECT_EQ(c.ops[3].colour, kPureBlue);
+  EXPECT_EQ(c.ops[3].colour, kWhite);  // readable on the dark fill
   EXPECT_EQ(c.ops[3].size, 10);
   EXPECT_EQ(c.ops[3].points[0], view.toScreen(m.Gx[1], m.Gy[1]));
   EXPECT_EQ(c.ops[4].text, "2");
+  EXPECT_EQ(c.ops[4].colour, kWhite);
+  m.MAT[2] = 2;  // yellow: blue numbers as before
+  EXPECT_EQ(draw(DrawSettings{}).ops[4].colour, kPureBlue);
 }
 
 TEST_F(DrawingTest, OtherModesDrawEveryElementYellowAndNumbersCanBeOff) {

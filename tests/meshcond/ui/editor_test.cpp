@@ -53,16 +53,22 @@ TEST_F(EditorTest, StartsWithThePenInMaterialMode) {
 }
 
 TEST_F(EditorTest, ModesSetLabelsAndTheEditButton) {
+  // Each mode shows its own value: the one last left in it, or its first
+  // ("1", or empty for a level or where none is used); mode 6 starts at "1".
   struct Case {
     int state;
     const char* label;
     bool edit;
+    const char* value;
+    const char* label2;
+    const char* caption;
   };
-  const Case cases[] = {{2, "固定水位", true},
-                        {3, "浸出面番号", false},
-                        {4, "降雨節点", true},
-                        {6, "水位変動面", true},
-                        {1, "材質番号", false}};
+  const Case cases[] = {{2, "固定水位", true, "", "要素番号", "モード: 水位固定　ツール: ペン"},
+                        {3, "浸出面番号", false, "1", "要素番号", "モード: 浸出点　ツール: ペン"},
+                        {4, "降雨節点", true, "", "要素番号", "モード: 降雨浸透　ツール: ペン"},
+                        {6, "水位変動面", true, "1", "節点番号", "モード: 水位変動　ツール: ペン"},
+                        {1, "材質番号", false, "7", "要素番号", "モード: 材質　ツール: ペン"},
+                        {3, "浸出面番号", false, "1", "要素番号", "モード: 浸出点　ツール: ペン"}};
   editor.EditMat = "7";
   for (const Case& c : cases) {
     SCOPED_TRACE(c.state);
@@ -70,13 +76,40 @@ TEST_F(EditorTest, ModesSetLabelsAndTheEditButton) {
     EXPECT_EQ(editor.state, c.state);
     EXPECT_EQ(editor.LabelStage, c.label);
     EXPECT_EQ(editor.btnEditEnabled, c.edit);
+    EXPECT_EQ(editor.EditMat, c.value);
+    EXPECT_EQ(editor.Label2, c.label2);
+    EXPECT_EQ(editor.modeCaption(), c.caption);
   }
-  EXPECT_EQ(editor.EditMat, "1");        // reset by mode 6 only
-  EXPECT_EQ(editor.Label2, "節点番号");  // and never set back
   editor.chooseTool(kToolArea);
   EXPECT_EQ(editor.tStatus, "エリア");
   editor.chooseTool(kToolZoomWindow);
   EXPECT_EQ(editor.tStatus, "拡大");
+  editor.chooseTool(kToolNone);
+  EXPECT_EQ(editor.tStatus, "");
+  EXPECT_EQ(editor.modeCaption(), "モード: 浸出点　ツール: なし");
+}
+
+TEST_F(EditorTest, FixedLevelsSayWhenNoLevelIsChosenAndKeepTheValueUntilOneIs) {
+  editor.setMode(kModeFixedLevel);
+  EXPECT_NE(editor.message.find("固定水位が選ばれていません"), std::string::npos);
+  editor.EditMat = "-2.5";
+  editor.message.clear();
+  click(20, 0);  // no group yet: said again
+  EXPECT_NE(editor.message.find("固定水位が選ばれていません"), std::string::npos);
+  // The list closed without a line chosen leaves the value.
+  editor.afterFixedLevelList(canvas);
+  EXPECT_EQ(editor.EditMat, "-2.5");
+  editor.shared.CurFixGroup = 1;
+  editor.shared.CurFixLevel = 4;
+  editor.afterFixedLevelList(canvas);
+  EXPECT_EQ(editor.EditMat, "  4.000");
+  EXPECT_EQ(editor.message, "");
+  // The level stays with mode 2: the next mode starts from its own value.
+  editor.setMode(kModeSeepage);
+  EXPECT_EQ(editor.EditMat, "1");
+  editor.setMode(kModeFixedLevel);
+  EXPECT_EQ(editor.EditMat, "  4.000");
+  EXPECT_EQ(editor.message, "");
 }
 
 TEST_F(EditorTest, PenGivesTheMaterialOfEditMat) {
@@ -88,9 +121,16 @@ TEST_F(EditorTest, PenGivesTheMaterialOfEditMat) {
   EXPECT_TRUE(redrawn());
 }
 
-TEST_F(EditorTest, PenAwayFromEveryCentroidDoesNothing) {
+TEST_F(EditorTest, PenInsideAnElementFarFromItsCentroidPicksIt) {
+  editor.EditMat = "4";
   click(21, 9);  // inside element 3, 5.7 m from its centroid
-  EXPECT_EQ(m.MAT[3], 1);
+  EXPECT_EQ(m.MAT[3], 4);
+  EXPECT_EQ(editor.EditElem, "3");
+  EXPECT_TRUE(editor.modified());
+}
+
+TEST_F(EditorTest, PenOnNoElementAndFarFromEveryCentroidDoesNothing) {
+  click(50, 30);  // above the mesh
   EXPECT_EQ(editor.EditElem, "");
   EXPECT_FALSE(redrawn());
   EXPECT_FALSE(editor.modified());

@@ -40,9 +40,14 @@ TEST_F(TwoSquares, ElementSearchFindsInsideEdgeAndTriangles) {
       {"shared edge goes to the lower number", 6, 10, 5, 1},
       {"second square", 6, 15, 2, 2},
       {"triangle element", 6, 5, 12, 3},
-      {"inside but not closer than eps to the centroid", 3, 1, 9, -1},
-      {"centroid exactly eps away", 4, 5, 1, -1},
-      {"outside every element", 50, 30, 30, -1},
+      // A click inside an element picks it however far from its centroid.
+      {"inside but not closer than eps to the centroid", 3, 1, 9, 1},
+      {"inside with the centroid exactly eps away", 4, 5, 1, 1},
+      // A click on no element takes the nearest centroid closer than eps.
+      {"outside, nearest centroid within eps", 50, 30, 30, 2},
+      {"outside, nearest centroid exactly eps away", 10, 25, 5, -1},
+      {"outside, within eps of two: the nearer", 12, 11, 16, 3},
+      {"outside every element and far from all", 3, 30, 30, -1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -55,7 +60,7 @@ TEST_F(TwoSquares, QuadrilateralWithRepeatedCornerIsATriangle) {
   m.KN[3] = 4;
   m.computeCentroids();
   EXPECT_EQ(elmsearch(m, 20, 5, 12), 3);
-  EXPECT_EQ(elmsearch(m, 20, 1, 19), -1);
+  EXPECT_EQ(elmsearch(m, 2, 1, 19), -1);
 }
 
 TEST_F(TwoSquares, NodeSearchWithinTheRadius) {

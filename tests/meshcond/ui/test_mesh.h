@@ -30,4 +30,32 @@ inline void makeGrid(AnalysisModel& m, int nx, int ny, double w, double h) {
   m.computeCentroids();
 }
 
+/// A 3 x 2 grid of 10 x 5 m cells with every kind of condition a figure
+/// shows: materials 1, 5 and 2 column by column, fixed levels 12.5 m on
+/// the left column (group 1) and 8.25 m on the right (group 2), a seepage
+/// face on the lower two nodes of the right column, a fluctuating boundary
+/// on the lower two of the left, rainfall on the top row.
+inline void makeConditionModel(AnalysisModel& m) {
+  makeGrid(m, 3, 2, 10, 5);
+  m.TITLE = "試験断面 A";
+  const int materials[] = {0, 1, 1, 5, 5, 2, 2};
+  for (int e = 1; e <= 6; ++e) m.MAT[e] = materials[e];
+  m.NUMMAT = 5;
+  m.NFIXWL = 2;
+  m.FIXWL[1] = 12.5;
+  m.FIXWL[2] = 8.25;
+  for (int n : {1, 2, 3}) m.IFIXG[n] = 1;
+  for (int n : {10, 11, 12}) m.IFIXG[n] = 2;
+  m.NSEEP = 1;
+  m.NSEEPN[1] = 2;
+  m.SEEPN[1][1] = 10;
+  m.SEEPN[1][2] = 11;
+  m.NFLUCT = 1;
+  m.NFN[1] = 2;
+  storeAt(m.FLN[1], 1, 1);
+  storeAt(m.FLN[1], 2, 2);
+  m.NRAIN = 4;
+  for (int k = 1; k <= 4; ++k) m.RAINN[k] = 3 * k;
+}
+
 }  // namespace meshcond::ui::testing

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 #include <filesystem>
@@ -77,6 +78,8 @@ class WindowTest : public ::testing::Test {
 TEST_F(WindowTest, CaptionsControlsAndMenus) {
   // "[*]" only marks where unsaved changes show.
   EXPECT_EQ(window.windowTitle().remove(QStringLiteral("[*]")), QStringLiteral("材質番号を振る"));
+  // The tool panel in one row, as the window shows it at its design width.
+  window.resize(1131, 700);
   struct Control {
     const char* name;
     int x;
@@ -132,8 +135,29 @@ TEST_F(WindowTest, CaptionsControlsAndMenus) {
   }
   QStringList menus;
   for (QAction* a : window.menuBar()->actions()) menus << a->text();
-  EXPECT_EQ(menus, (QStringList{QStringLiteral("ファイル"), QStringLiteral("編集"),
-                                QStringLiteral("初期・境界条件")}));
+  // The menus carry their access keys, shown in the captions.
+  EXPECT_EQ(menus, (QStringList{QStringLiteral("ファイル(&F)"), QStringLiteral("編集(&E)"),
+                                QStringLiteral("初期・境界条件(&C)")}));
+  EXPECT_EQ(child<QAction>("Mesh1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+  EXPECT_EQ(child<QAction>("Save1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+}
+
+TEST_F(WindowTest, ANarrowWindowWrapsTheToolPanel) {
+  auto* panel = child<QWidget>("Panel1");
+  for (int width : {1131, 1000, 800, 620}) {
+    SCOPED_TRACE(width);
+    window.resize(width, 700);
+    QCoreApplication::processEvents();
+    bool wrapped = width < 1131;
+    EXPECT_EQ(panel->height(), wrapped ? 82 : 41);
+    for (const char* name : {"spdExp", "btnArea", "EditMat", "btnEdit", "EditYY", "spdRedraw"}) {
+      QRect box = child<QWidget>(name)->geometry();
+      EXPECT_LE(box.right(), panel->width() - 1) << name;
+      EXPECT_LE(box.bottom(), panel->height() - 1) << name;
+    }
+    EXPECT_EQ(child<QWidget>("EditMat")->y() >= 41, wrapped);
+  }
+  EXPECT_LE(window.minimumWidth(), 620);
   for (const char* name :
        {"TForm2", "TForm3", "TForm4", "TForm5", "TForm6", "TForm7", "TForm8", "TFormFix"}) {
     EXPECT_NE(window.findChild<QDialog*>(QString::fromLatin1(name)), nullptr) << name;
@@ -185,6 +209,40 @@ TEST_F(WindowTest, AreaToolAndModes) {
   clickAt(m.X[7], m.Y[7]);
   ASSERT_EQ(dialogs.messages.size(), 1u);  // the conversion error, nothing changed
   EXPECT_EQ(m.NFLUCT, 0);
+}
+
+TEST_F(WindowTest, TheStatusLineShowsTheModeInForceAndWhatWasWritten) {
+  openSection();
+  auto* mode = child<QLabel>("ModeField");
+  EXPECT_EQ(mode->text(), QStringLiteral("モード: 材質　ツール: ペン"));
+  trigger("FIXWL1");
+  EXPECT_EQ(mode->text(), QStringLiteral("モード: 水位固定　ツール: ペン"));
+  EXPECT_TRUE(
+      window.statusBar()->currentMessage().contains(QStringLiteral("固定水位が選ばれていません")));
+  EXPECT_EQ(child<QLineEdit>("EditMat")->text(), QStringLiteral(""));
+  // 初期水位 takes the pen away; the status line and the panel say so, and
+  // 編集 serves the mode again afterwards.
+  trigger("SYOKI1");
+  EXPECT_EQ(mode->text(), QStringLiteral("モード: 水位固定　ツール: なし"));
+  EXPECT_EQ(child<QLabel>("tStatus")->text(), QStringLiteral(""));
+  EXPECT_TRUE(child<QPushButton>("btnEdit")->isEnabled());
+  trigger("TITLE1");
+  EXPECT_TRUE(child<QPushButton>("btnEdit")->isEnabled());
+  trigger("Element1");
+  EXPECT_EQ(child<QLabel>("Label2")->text(), QStringLiteral("要素番号"));
+
+  common::testing::ScratchFolder scratch("meshcond_window_status");
+  std::string d2 = (scratch.dir() / "D2.DAT").string();
+  dialogs.paths.push_back(d2);
+  trigger("D2DAT1");
+  EXPECT_EQ(window.statusBar()->currentMessage(),
+            QString::fromStdString("D2.DAT を書き出しました: " + d2));
+  std::string zep = (scratch.dir() / "ZEP64.DAT").string();
+  dialogs.paths.push_back(zep);
+  trigger("Save1");
+  EXPECT_EQ(window.statusBar()->currentMessage(),
+            QString::fromStdString("ZEP.DAT を書き出しました: " + zep +
+                                   "（同じフォルダに input.txt、zepan.bat、WORK.LST も）"));
 }
 
 TEST_F(WindowTest, ZoomButtonsMoveTheScrollBars) {
@@ -244,6 +302,8 @@ TEST(FileDialogFilters, MatchBothCases) {
             QStringList{QStringLiteral("メッシュ(*.DAT *.dat)")});
   EXPECT_EQ(nameFilters("Data|*.DAT;*.TXT"),
             QStringList{QStringLiteral("Data(*.DAT *.dat *.TXT *.txt)")});
+  EXPECT_EQ(nameFilters("初期水位(*.csv)|*.csv"),
+            QStringList{QStringLiteral("初期水位(*.csv *.CSV)")});
   EXPECT_TRUE(nameFilters("").isEmpty());
 }
 
