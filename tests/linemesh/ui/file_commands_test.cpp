@@ -4,36 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <vector>
-
+#include "tests/linemesh/ui/fake_dialogs.h"
 #include "tests/linemesh/ui/recording_canvas.h"
 #include "tests/support/test_scratch_folder.h"
 
 namespace linemesh::ui {
 namespace {
-
-/// Chooses the prepared paths in turn and records what each dialog proposed.
-class ChosenPaths : public Dialogs {
- public:
-  std::deque<std::optional<std::string>> paths;
-  std::vector<FileDialogState> asked;
-
-  std::optional<std::string> openFile(const FileDialogState& d) override { return next(d); }
-  std::optional<std::string> saveFile(const FileDialogState& d) override { return next(d); }
-  void message(const std::string&) override {}
-  Answer askSaveChanges(const std::string&) override { return Answer::Discard; }
-  std::optional<AutoMeshChoice> askAutoMesh(const AutoMeshChoice&) override { return {}; }
-
- private:
-  std::optional<std::string> next(const FileDialogState& d) {
-    asked.push_back(d);
-    if (paths.empty()) return std::nullopt;
-    auto p = paths.front();
-    paths.pop_front();
-    return p;
-  }
-};
 
 class LineFileCommandsTest : public ::testing::Test {
  protected:
@@ -41,7 +17,7 @@ class LineFileCommandsTest : public ::testing::Test {
   testing::RecordingCanvas canvas{1000, 400};
   View view{net, canvas};
   LineEditor editor{net, view, canvas};
-  ChosenPaths dialogs;
+  testing::FakeDialogs dialogs;
   FileCommands files{net, editor, dialogs};
   common::testing::TestScratchFolder scratch{"linemesh_files"};
 

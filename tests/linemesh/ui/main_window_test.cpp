@@ -28,6 +28,7 @@
 
 #include "common/text_file.h"
 #include "linemesh/ui/qt_dialogs.h"
+#include "tests/linemesh/ui/fake_dialogs.h"
 #include "tests/support/test_scratch_folder.h"
 
 namespace linemesh::ui {
@@ -35,45 +36,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-/// Answers the dialogs from prepared queues and records what was asked.
-class FakeDialogs : public Dialogs {
- public:
-  std::deque<std::optional<std::string>> paths;
-  std::deque<Answer> answers;
-  std::vector<FileDialogState> asked;
-  std::vector<std::string> messages;
-  int questions = 0;
-  std::deque<std::optional<AutoMeshChoice>> autoMeshChoices;
-  std::vector<AutoMeshChoice> autoMeshProposals;
-
-  std::optional<std::string> openFile(const FileDialogState& d) override { return next(d); }
-  std::optional<std::string> saveFile(const FileDialogState& d) override { return next(d); }
-  void message(const std::string& text) override { messages.push_back(text); }
-  Answer askSaveChanges(const std::string& question) override {
-    EXPECT_EQ(question, "変更が保存されていません。保存しますか？");
-    ++questions;
-    if (answers.empty()) return Answer::Cancel;
-    Answer a = answers.front();
-    answers.pop_front();
-    return a;
-  }
-  std::optional<AutoMeshChoice> askAutoMesh(const AutoMeshChoice& proposal) override {
-    autoMeshProposals.push_back(proposal);
-    if (autoMeshChoices.empty()) return std::nullopt;
-    auto c = autoMeshChoices.front();
-    autoMeshChoices.pop_front();
-    return c;
-  }
-
- private:
-  std::optional<std::string> next(const FileDialogState& d) {
-    asked.push_back(d);
-    if (paths.empty()) return std::nullopt;
-    auto p = paths.front();
-    paths.pop_front();
-    return p;
-  }
-};
+using testing::FakeDialogs;
 
 class WindowTest : public ::testing::Test {
  protected:

@@ -314,6 +314,13 @@ TEST_F(ViewTest, DispShowsElementsWithNumbersAndFaultyCellsInThickRed) {
   EXPECT_EQ(texts[1].text, "2");
   EXPECT_EQ(texts[1].x1, view.toPixelX(40.0 / 3));
   EXPECT_EQ(canvas.tools().penWidth, 1);
+  // The numbers come after the sides of all elements, so no side crosses
+  // one; the thick outlines of faulty cells come last.
+  std::vector<std::string> order;
+  for (const auto& c : canvas.commands)
+    if ((c.kind == "line" || c.kind == "text") && (order.empty() || order.back() != c.kind))
+      order.push_back(c.kind);
+  EXPECT_EQ(order, (std::vector<std::string>{"line", "text", "line"}));
 }
 
 TEST_F(ViewTest, ElementNumbersCanBeSwitchedOff) {
