@@ -77,9 +77,12 @@ window "自動メッシュ" >/dev/null
 shot linemesh-automesh-dialog
 xdotool key Return
 sleep 3
-shot linemesh-formed
 xdotool key Return  # the formation report, if any
 sleep 0.5
+xdotool key alt+v  # 表示 > 要素番号 off: a dense mesh reads better without them
+sleep 0.4
+xdotool key n
+shot linemesh-formed
 "$bin/seepbatch/seepbatch" linemesh --load dam.M3W --auto-mesh 1 --form --save-mesh MESH.DAT \
   --report report.json >/dev/null
 kill "${pids[-1]}"
