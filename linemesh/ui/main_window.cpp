@@ -21,9 +21,9 @@
 #include <QWheelEvent>
 #include <exception>
 
+#include "common/window_placement.h"
 #include "linemesh/ui/cursors.h"
 #include "linemesh/ui/line_figure.h"
-#include "linemesh/ui/placement.h"
 #include "linemesh/ui/qt_dialogs.h"
 
 namespace linemesh::ui {
@@ -159,10 +159,10 @@ void MainWindow::placeInWorkArea() {
   // The frame is known once the window system has framed the window;
   // before that it counts as none.
   const QRect frame = frameGeometry(), client = geometry();
-  const Box box =
-      clientAreaFilling({work.x(), work.y(), work.width(), work.height()},
-                        {client.left() - frame.left(), client.top() - frame.top(),
-                         frame.right() - client.right(), frame.bottom() - client.bottom()});
+  const common::WindowBox box =
+      common::clientAreaFilling({work.x(), work.y(), work.width(), work.height()},
+                                {client.left() - frame.left(), client.top() - frame.top(),
+                                 frame.right() - client.right(), frame.bottom() - client.bottom()});
   setGeometry(box.left, box.top, box.width, box.height);
 }
 

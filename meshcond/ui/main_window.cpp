@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
@@ -13,6 +14,7 @@
 #include <QVBoxLayout>
 #include <exception>
 
+#include "common/window_placement.h"
 #include "meshcond/ui/condition_figure.h"
 #include "meshcond/ui/dialogs/analysis_dialog.h"
 #include "meshcond/ui/dialogs/fixed_level_dialog.h"
@@ -383,12 +385,33 @@ void MainWindow::createMenus() {
   }
 }
 
-void MainWindow::applyStartupSettings() {
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect area = screen->availableGeometry();
-    move(area.topLeft());
-    resize(area.size());
+void MainWindow::placeInWorkArea() {
+  const QScreen* screen = this->screen();
+  if (!screen) return;
+  const QRect work = screen->availableGeometry();
+  // Before the window system frames the window its frame counts as none.
+  const QRect frame = frameGeometry(), client = geometry();
+  const common::WindowBox box =
+      common::clientAreaFilling({work.x(), work.y(), work.width(), work.height()},
+                                {client.left() - frame.left(), client.top() - frame.top(),
+                                 frame.right() - client.right(), frame.bottom() - client.bottom()});
+  setGeometry(box.left, box.top, box.width, box.height);
+}
+
+bool MainWindow::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate && !placed_) {
+    placed_ = true;
+    placeInWorkArea();
+    // The drawing area follows the new size at once, as at start-up.
+    if (layout()) layout()->activate();
+    layoutDrawingArea();
+    redraw();
   }
+  return QMainWindow::event(event);
+}
+
+void MainWindow::applyStartupSettings() {
+  placeInWorkArea();
   layoutDrawingArea();
   View& view = editor_.view;
   view.setSize(image1_->width(), image1_->height());

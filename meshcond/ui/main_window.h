@@ -45,12 +45,17 @@ class MainWindow : public QMainWindow {
   std::function<int(ConditionDialog&)> showDialog;
 
  protected:
+  /// First activated: the window is framed by now, and its whole frame goes
+  /// into the work area.
+  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   /// Narrower than the tool panel: the panel wraps into two rows.
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  /// The frame, title bar included, fills the screen's work area.
+  void placeInWorkArea();
   void createPanel(QWidget* panel);
   void createMenus();
   void layoutDrawingArea();
@@ -105,6 +110,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<ConditionDialog> form2_, form3_, form4_, form5_, form6_, form7_, form8_, formFix_;
   bool syncing_ = false;
   figure::FigureRequest figureRequest_;  // the last "図の出力..." choice
+  bool placed_ = false;
 };
 
 }  // namespace meshcond::ui

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "linemesh/ui/placement.h"
+#include "common/window_placement.h"
 #include "tests/linemesh/ui/recording_canvas.h"
 
 namespace linemesh::ui {
@@ -382,12 +382,14 @@ TEST_F(ViewTest, PickedFacesAreFilledInBothViewsOverTheFormationMarks) {
 
 TEST(WindowPlacement, TheWholeFrameFillsTheWorkArea) {
   // A work area below a 24-pixel panel; a frame with a 20-pixel title bar.
-  const Box work{0, 24, 1280, 776};
-  EXPECT_EQ(clientAreaFilling(work, {1, 20, 1, 4}), (Box{1, 44, 1278, 752}));
+  using common::clientAreaFilling;
+  using common::WindowBox;
+  const WindowBox work{0, 24, 1280, 776};
+  EXPECT_EQ(clientAreaFilling(work, {1, 20, 1, 4}), (WindowBox{1, 44, 1278, 752}));
   // Not framed (yet): the client area is the work area.
   EXPECT_EQ(clientAreaFilling(work, {}), work);
   // A frame larger than the work area still leaves a window.
-  EXPECT_EQ(clientAreaFilling({0, 0, 10, 10}, {8, 8, 8, 8}), (Box{8, 8, 1, 1}));
+  EXPECT_EQ(clientAreaFilling({0, 0, 10, 10}, {8, 8, 8, 8}), (WindowBox{8, 8, 1, 1}));
 }
 
 }  // namespace
