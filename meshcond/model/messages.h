@@ -1,6 +1,7 @@
-// The condition editor's texts: every message its files, windows and batch
-// action show, in one table. Each function returns the whole text with its
-// values filled in; the callers add only the position (file, line, field).
+// The condition editor's messages: the sentences its files, windows and
+// batch action show, in one table. Each function returns the whole text with
+// its values filled in; the callers add the position (file, line, field) and
+// name the item read or written (a field label such as "要素番号").
 #pragma once
 
 #include <string>
