@@ -12,6 +12,7 @@
 #include "meshcond/model/d2_file.h"
 #include "meshcond/model/legacy_file.h"
 #include "meshcond/model/mesh_file.h"
+#include "meshcond/model/messages.h"
 #include "meshcond/model/run_package.h"
 #include "meshcond/model/zep_file.h"
 #include "seepbatch/commands.h"
@@ -27,6 +28,7 @@ const char* const kMeshcondUsage =
 namespace {
 
 using meshcond::AnalysisModel;
+namespace msg = meshcond::msg;
 
 struct Action {
   std::string name;
@@ -40,74 +42,56 @@ struct Session {
   bool figureNumbers = true;  // element numbers in the figures
 };
 
-std::string plural(int count, const char* one, const char* many) {
-  return std::to_string(count) + " " + (count == 1 ? one : many);
-}
-
-std::string meshSummary(const AnalysisModel& m) {
-  return plural(m.NUMNP, "node", "nodes") + ", " + plural(m.NUMEL, "element", "elements");
-}
-
 /// Runs one action and returns its summary line(s).
 std::string runAction(Session& session, const Action& a) {
   AnalysisModel& m = session.model;
   if (a.name == "--load-mesh") {
     meshcond::ConvertReport report = meshcond::loadMesh(m, a.file);
-    std::string text = a.file + ": mesh loaded, " + meshSummary(m);
+    std::string text = msg::meshLoaded(a.file, m.NUMNP, m.NUMEL);
     if (report.converted)
-      text += "\ncarried over: " + plural(report.nodesWithoutPartner, "node", "nodes") + " and " +
-              plural(report.elementsWithoutPartner, "element", "elements") +
-              " without counterpart, " +
-              plural(report.droppedEntries, "list entry", "list entries") + " dropped";
+      text += "\n" + msg::carriedOverSummary(report.nodesWithoutPartner,
+                                             report.elementsWithoutPartner, report.droppedEntries);
     return text;
   }
   if (a.name == "--open") {
     meshcond::openZepDat(m, a.file);
-    return a.file + ": ZEP.DAT read, " + meshSummary(m) + ", " +
-           plural(m.NUMMAT, "material", "materials");
+    return msg::zepRead(a.file, m.NUMNP, m.NUMEL, m.NUMMAT);
   }
   if (a.name == "--import-legacy") {
     meshcond::importLegacy(m, a.file);
-    return a.file + ": old-style ZEP.DAT imported, " + meshSummary(m) + ", " +
-           plural(m.NUMMAT, "material", "materials");
+    return msg::legacyImported(a.file, m.NUMNP, m.NUMEL, m.NUMMAT);
   }
   if (a.name == "--save") {
     std::vector<std::string> written = meshcond::saveAnalysis(m, a.file);
-    std::string text = a.file + ": ZEP.DAT written, " + meshSummary(m) + ", " +
-                       plural(m.NUMMAT, "material", "materials") + "; package files written: ";
-    if (written.empty()) text += "none (all present)";
-    for (size_t i = 0; i < written.size(); ++i) text += (i ? ", " : "") + written[i];
-    return text;
+    return msg::zepWritten(a.file, m.NUMNP, m.NUMEL, m.NUMMAT, written);
   }
   if (a.name == "--save-mesh") {
     meshcond::saveMesh(m, a.file);
-    return a.file + ": mesh written, " + meshSummary(m);
+    return msg::meshWritten(a.file, m.NUMNP, m.NUMEL);
   }
   if (a.name == "--save-d2") {
     bool marker = meshcond::writeD2Dat(m, a.file);
-    return a.file + ": D2.DAT written, " + meshSummary(m) + "; " + meshcond::kMarkerName +
-           (marker ? " written" : " already present");
+    return msg::d2Written(a.file, m.NUMNP, m.NUMEL, meshcond::kMarkerName, marker);
   }
   if (a.name == "--figure-size") {
     session.figureSize = figureSizeArgument(a.file);
-    return "figure size " + a.file;
+    return msg::figureSize(a.file);
   }
   if (a.name == "--figure-numbers") {
-    if (a.file != "on" && a.file != "off")
-      throw common::Error("--figure-numbers: \"" + a.file + "\" は on か off で指定してください");
+    if (a.file != "on" && a.file != "off") throw common::Error(msg::figureNumbersOnOff(a.file));
     session.figureNumbers = a.file == "on";
-    return "figure numbers " + a.file;
+    return msg::figureNumbers(a.file);
   }
   if (a.name == "--figure") {
     writeConditionFigure(m, session.figureNumbers, a.file, session.figureSize);
-    return a.file + ": figure written, " + meshSummary(m);
+    return msg::figureWritten(a.file, m.NUMNP, m.NUMEL);
   }
   if (a.name == "--export-levels") {
     std::string path = meshcond::exportLevels(m);
-    return path + ": " + plural(m.NFT[1], "level point", "level points") + " written";
+    return msg::levelsExported(path, m.NFT[1]);
   }
   std::string path = meshcond::exportRain(m);
-  return path + ": " + plural(m.NRTIME, "rainfall point", "rainfall points") + " written";
+  return msg::rainExported(path, m.NRTIME);
 }
 
 }  // namespace
@@ -122,14 +106,14 @@ int runMeshcond(const std::vector<std::string>& args) {
   for (size_t i = 0; i < args.size(); ++i) {
     auto known = takesFile.find(args[i]);
     if (known == takesFile.end()) {
-      std::cerr << "meshcond: unknown action \"" << args[i] << "\"\n" << kMeshcondUsage;
+      std::cerr << "meshcond: " << msg::unknownAction(args[i]) << "\n" << kMeshcondUsage;
       return 1;
     }
     Action action{args[i], ""};
     if (known->second) {
       // The next argument is the file, unless it is missing or an action itself.
       if (i + 1 >= args.size() || args[i + 1].empty() || takesFile.count(args[i + 1]) > 0) {
-        std::cerr << "meshcond: " << args[i] << ": a file name is missing\n" << kMeshcondUsage;
+        std::cerr << "meshcond: " << msg::fileNameMissing(args[i]) << "\n" << kMeshcondUsage;
         return 1;
       }
       action.file = args[++i];

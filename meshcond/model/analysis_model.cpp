@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/errors.h"
+#include "meshcond/model/messages.h"
 
 namespace meshcond {
 
@@ -169,20 +170,16 @@ void AnalysisModel::deriveRMAX() {
 
 void AnalysisModel::deriveNodeCodes() {
   auto checkNode = [this](int n, const std::string& what) {
-    if (n < 1 || n > NUMNP)
-      refuse(what + ": node " + std::to_string(n) + " is outside 1.." + std::to_string(NUMNP));
+    if (n < 1 || n > NUMNP) refuse(what + ": " + msg::outsideRange("節点", n, 1, NUMNP));
   };
   for (int n = 1; n <= NUMNP; ++n) {
     if (IFIXG[n] > 0 && (IFIXG[n] > NFIXWL || IFIXG[n] > kFixedLevelCapacity))
-      refuse("node " + std::to_string(n) + ": fixed-level group " + std::to_string(IFIXG[n]) +
-             " does not exist (" + std::to_string(NFIXWL) + " levels)");
+      refuse(msg::groupMissing(n, IFIXG[n], NFIXWL));
   }
   for (int b = 1; b <= NFLUCT; ++b)
     for (int k = 1; k <= NFN[b]; ++k)
-      checkNode(loadAt(FLN[b], k),
-                "fluctuating boundary " + std::to_string(b) + ", entry " + std::to_string(k));
-  for (int k = 1; k <= NRAIN; ++k)
-    checkNode(RAINN[k], "rainfall node list, entry " + std::to_string(k));
+      checkNode(loadAt(FLN[b], k), msg::nth(msg::fluctBoundary(b), k));
+  for (int k = 1; k <= NRAIN; ++k) checkNode(RAINN[k], msg::nth(msg::rainfallNodes(), k));
 
   for (int n = 1; n <= NUMNP; ++n) KODE[n] = 0;
   for (int n = 1; n <= NUMNP; ++n) {
@@ -205,8 +202,7 @@ void AnalysisModel::rebuildFixedLevelGroups() {
     for (int k = 1; k <= NFN[b]; ++k) {
       int n = loadAt(FLN[b], k);
       if (n < 1 || n > kNodeCapacity)
-        refuse("fluctuating boundary " + std::to_string(b) + ", entry " + std::to_string(k) +
-               ": node " + std::to_string(n) + " is outside 1.." + std::to_string(kNodeCapacity));
+        refuse(msg::listNodeOutside(msg::fluctBoundary(b), k, n, kNodeCapacity));
       IFIXG[n] = 0;
     }
   }
@@ -221,9 +217,7 @@ void AnalysisModel::rebuildFixedLevelGroups() {
       }
     }
     if (group == 0) {
-      if (count == kFixedLevelCapacity)
-        refuse("node " + std::to_string(n) + ": more than " + std::to_string(kFixedLevelCapacity) +
-               " distinct fixed water levels");
+      if (count == kFixedLevelCapacity) refuse(msg::tooManyFixedLevels(n, kFixedLevelCapacity));
       FIXWL[++count] = H[n];
       group = count;
     }
@@ -237,9 +231,7 @@ void AnalysisModel::computeCentroids() {
     const Corners& c = KI[e];
     auto corner = [&](int place) {
       int n = c[place];
-      if (n < 1 || n > kNodeCapacity)
-        refuse("element " + std::to_string(e) + ": corner " + std::to_string(place) + " is node " +
-               std::to_string(n) + ", outside 1.." + std::to_string(kNodeCapacity));
+      if (n < 1 || n > kNodeCapacity) refuse(msg::cornerOutside(e, place, n, kNodeCapacity));
       return Point{X[n], Y[n]};
     };
     Point p1 = corner(1), p2 = corner(2), p3 = corner(3);
@@ -326,8 +318,7 @@ void AnalysisModel::applyLegacyImportAssignments() {
 }
 
 void AnalysisModel::setSoilCurves(int m, SoilType type) {
-  if (m < 1 || m > kMaterialCapacity)
-    refuse("material " + std::to_string(m) + " is outside 1.." + std::to_string(kMaterialCapacity));
+  if (m < 1 || m > kMaterialCapacity) refuse(msg::materialOutside(m, kMaterialCapacity));
   const SoilCurves& curves = soilCurves(type);
   NKR[m] = static_cast<int32_t>(curves.kr.size());
   for (size_t k = 0; k < curves.kr.size(); ++k) {

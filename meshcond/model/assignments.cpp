@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "common/errors.h"
+#include "meshcond/model/messages.h"
 
 namespace meshcond {
 
@@ -50,8 +51,7 @@ int highestInUse(const std::vector<int32_t>& counts, int limit) {
 
 void checkListNumber(int g, int limit, const std::string& label) {
   if (g < 1 || g > limit) {
-    throw common::RangeError(label + ": " + std::to_string(g) + " is outside 1.." +
-                             std::to_string(limit));
+    throw common::RangeError(msg::listNumberOutside(label, g, limit));
   }
 }
 
@@ -59,15 +59,14 @@ void checkListNumber(int g, int limit, const std::string& label) {
 /// family's count (NSEEP, NFLUCT), raised or lowered to the highest list in use.
 Toggle toggleNumberedList(AnalysisModel& model, std::vector<std::vector<int32_t>>& lists,
                           std::vector<int32_t>& counts, int& inUse, int j, int g, size_t capacity,
-                          const std::string& what, const std::string& noun) {
+                          const std::string& what) {
   std::vector<int32_t> before =
       g <= inUse && g < static_cast<int>(counts.size()) && g < static_cast<int>(lists.size())
           ? entriesOf(lists[g], counts[g])
           : std::vector<int32_t>{};
   std::vector<int32_t> list = toggledList(before, model.NUMNP, j);
   if (list.size() > capacity) {
-    throw common::RangeError(what + " " + std::to_string(g) + ": a " + noun + " holds at most " +
-                             std::to_string(capacity) + " nodes");
+    throw common::RangeError(msg::listFull(what, g, static_cast<int>(capacity)));
   }
   if (static_cast<int>(lists.size()) <= g) lists.resize(static_cast<size_t>(g) + 1);
   if (g > inUse) openUpTo(counts, inUse, g);
@@ -122,7 +121,7 @@ Toggle toggleFixedLevel(AnalysisModel& model, int j, int group, double level) {
 Toggle toggleSeepage(AnalysisModel& model, int j, int g, const std::string& label) {
   checkListNumber(g, kSeepFaceCapacity, label);
   return toggleNumberedList(model, model.SEEPN, model.NSEEPN, model.NSEEP, j, g, kSeepNodeCapacity,
-                            "浸出面", "seepage face");
+                            "浸出面");
 }
 
 Toggle toggleRainfall(AnalysisModel& model, int j) {
@@ -136,7 +135,7 @@ Toggle toggleRainfall(AnalysisModel& model, int j) {
 Toggle toggleFluctuating(AnalysisModel& model, int j, int g, const std::string& label) {
   checkListNumber(g, kFluctCapacity, label);
   return toggleNumberedList(model, model.FLN, model.NFN, model.NFLUCT, j, g, kFluctNodeCapacity,
-                            "水位変動面", "fluctuating boundary");
+                            "水位変動面");
 }
 
 std::vector<int32_t> toggledList(const std::vector<int32_t>& entries, int numnp, int node) {

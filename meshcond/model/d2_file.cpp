@@ -7,6 +7,7 @@
 #include "common/text_file.h"
 #include "meshcond/model/count_checks.h"
 #include "meshcond/model/field_writer.h"
+#include "meshcond/model/messages.h"
 
 namespace meshcond {
 
@@ -29,22 +30,22 @@ constexpr int kColourCount = sizeof kMaterialColours / sizeof kMaterialColours[0
 
 void checkCounts(const AnalysisModel& m) {
   checkSharedCounts(kFile, m);
-  checkCount(kFile, m.NUMMAT, kColourCount, "material count NUMMAT");
+  checkCount(kFile, m.NUMMAT, kColourCount, "材料数 NUMMAT");
 }
 
 void soilBlock(FieldWriter& w, SoilType type, const char* label, const char* limits) {
   const SoilCurves& c = soilCurves(type);
-  std::string item = std::string("soil ") + soilLetter(type);
+  std::string item = std::string("土質 ") + soilLetter(type);
   w.line(std::string("    0    2    0 '") + label + "   '");
   w.line("   21");
   w.list(21, 5, kFixed, [&](int k) {
-    w.e(c.thetaKr[k - 1], 10, 3, item + " permeability point " + num(k));
-    w.e(c.kr[k - 1], 10, 3, item + " permeability point " + num(k));
+    w.e(c.thetaKr[k - 1], 10, 3, item + " 透水係数の点 " + num(k));
+    w.e(c.kr[k - 1], 10, 3, item + " 透水係数の点 " + num(k));
   });
   w.line("   16");
   w.list(16, 5, kFixed, [&](int k) {
-    w.e(c.thetaPsi[k - 1], 10, 3, item + " suction point " + num(k));
-    w.e(c.psi[k - 1], 10, 3, item + " suction point " + num(k));
+    w.e(c.thetaPsi[k - 1], 10, 3, item + " サクションの点 " + num(k));
+    w.e(c.psi[k - 1], 10, 3, item + " サクションの点 " + num(k));
   });
   w.line("    0");
   w.line("    0");
@@ -57,7 +58,7 @@ void soilBlock(FieldWriter& w, SoilType type, const char* label, const char* lim
 std::vector<std::string> d2DatLines(const AnalysisModel& m) {
   checkCounts(m);
   if (m.TITLE.find('\n') != std::string::npos)
-    throw common::RangeError("D2.DAT: the title must be one line");
+    throw common::RangeError(msg::titleOneLine("D2.DAT"));
   FieldWriter w("D2.DAT");
   w.line("");
   w.line("$$TITLE$$     //=====  タイトル  =====//");
@@ -72,15 +73,15 @@ std::vector<std::string> d2DatLines(const AnalysisModel& m) {
   w.end();
   for (int e = 1; e <= m.NUMEL; ++e) {
     w.begin(kFixed);
-    w.i(e, 5, "element number");
-    for (int c = 1; c <= 4; ++c) w.i(m.KI[e][c], 5, {"element ", e, " corner ", c, ""});
+    w.i(e, 5, "要素番号");
+    for (int c = 1; c <= 4; ++c) w.i(m.KI[e][c], 5, {"要素 ", e, " 角 ", c, ""});
     w.end();
   }
   for (int n = 1; n <= m.NUMNP; ++n) {
     w.begin(kFixed);
-    w.i(n, 5, "node number");
-    w.f(m.X[n], 10, 3, {"node ", n, " X"});
-    w.f(m.Y[n], 10, 3, {"node ", n, " Y"});
+    w.i(n, 5, "節点番号");
+    w.f(m.X[n], 10, 3, {"節点 ", n, " X"});
+    w.f(m.Y[n], 10, 3, {"節点 ", n, " Y"});
     w.end();
   }
   w.line("");
@@ -112,7 +113,7 @@ std::vector<std::string> d2DatLines(const AnalysisModel& m) {
   w.i(m.NOUT, 5, "NOUT");
   w.end();
   w.list(m.NOUT, 6, kFixed, [&](int k) {
-    w.f(m.TOUT[k], 15, 3, {"output time ", k, ""});
+    w.f(m.TOUT[k], 15, 3, {"出力時刻 ", k, ""});
     w.text(" 10");
   });
   w.line("      1.0000e+0   20    3");
@@ -123,14 +124,14 @@ std::vector<std::string> d2DatLines(const AnalysisModel& m) {
   w.i(m.NUMMAT, 5, "NUMMAT");
   w.end();
   for (int k = 1; k <= m.NUMMAT; ++k) {
-    std::string item = "material " + num(k);
+    std::string item = msg::material(k);
     w.begin(kFixed);
-    w.i(kMaterialColours[k - 1], 10, item + " colour");
+    w.i(kMaterialColours[k - 1], 10, item + " 色");
     w.e(m.KH[k] / 3600.0, 15, 4, item + " KH in m/s");
     w.e(m.KV[k] / 3600.0, 15, 4, item + " KV in m/s");
     w.e(m.SS[k], 15, 4, item + " SS");
-    w.f(m.MPAR5[k], 10, 3, item + " value 5");
-    w.f(1.8, 10, 3, item + " constant");
+    w.f(m.MPAR5[k], 10, 3, item + " 値 5");
+    w.f(1.8, 10, 3, item + " 定数");
     switch (soilTypeOf(m.THPSI[k][1])) {
       case SoilType::Gravel:
         w.text("    1    1");
@@ -153,9 +154,9 @@ std::vector<std::string> d2DatLines(const AnalysisModel& m) {
   w.end();
   for (int e = 1; e <= m.NUMEL; ++e) {
     w.begin(kFixed);
-    w.i(e, 5, "element number");
-    w.i(e, 5, "element number");
-    w.i(m.MAT[e], 5, {"element ", e, " material"});
+    w.i(e, 5, "要素番号");
+    w.i(e, 5, "要素番号");
+    w.i(m.MAT[e], 5, {"要素 ", e, " 材料"});
     w.end();
   }
   w.line("");
@@ -185,9 +186,9 @@ std::vector<std::string> d2DatLines(const AnalysisModel& m) {
     }
     w.begin(kFixed);
     w.f(box.xmin, 10, 3, "xmin");
-    w.f(level, 10, 3, "initial water level");
+    w.f(level, 10, 3, "初期水位");
     w.f(box.xmax, 10, 3, "xmax");
-    w.f(level, 10, 3, "initial water level");
+    w.f(level, 10, 3, "初期水位");
     w.end();
   }
   w.line("");
@@ -198,16 +199,16 @@ std::vector<std::string> d2DatLines(const AnalysisModel& m) {
 
   w.line("$$WL_FIX$$     //===== 水位固定 =====//");
   w.begin(kFixed);
-  w.i(m.countFixedNodes(), 5, "fixed-level node count");
+  w.i(m.countFixedNodes(), 5, "固定水位の節点数");
   w.end();
   for (int n = 1; n <= m.NUMNP; ++n) {
     if (m.IFIXG[n] <= 0) continue;
     w.begin(kFixed);
     w.text("    1");
-    w.f(m.H[n], 10, 3, {"node ", n, " fixed level"});
+    w.f(m.H[n], 10, 3, {"節点 ", n, " 固定水位"});
     w.end();
     w.begin(kFixed);
-    w.i(n, 5, "fixed-level node");
+    w.i(n, 5, "固定水位の節点");
     w.end();
   }
   w.line("");
@@ -217,17 +218,17 @@ std::vector<std::string> d2DatLines(const AnalysisModel& m) {
   w.i(m.NFLUCT, 5, "NFLUCT");
   w.end();
   for (int b = 1; b <= m.NFLUCT; ++b) {
-    std::string item = "fluctuating boundary " + num(b);
+    std::string item = msg::fluctBoundary(b);
     w.begin(kFixed);
     w.i(m.NFN[b], 5, item + " NFN");
     w.i(m.NFT[b], 5, item + " NFT");
     w.end();
     w.list(m.NFN[b], 20, kFixed, [&](int k) {
-      w.i(loadAt(m.FLN[b], k), 5, {"fluctuating boundary ", b, " node ", k, ""});
+      w.i(loadAt(m.FLN[b], k), 5, {"水位変動境界 ", b, " 節点 ", k, ""});
     });
     w.list(m.NFT[b], 5, kFixed, [&](int k) {
-      w.f(loadAt(m.FTIME[b], k), 10, 3, {"fluctuating boundary ", b, " time ", k, ""});
-      w.f(loadAt(m.FLEV[b], k), 10, 3, {"fluctuating boundary ", b, " level ", k, ""});
+      w.f(loadAt(m.FTIME[b], k), 10, 3, {"水位変動境界 ", b, " 時刻 ", k, ""});
+      w.f(loadAt(m.FLEV[b], k), 10, 3, {"水位変動境界 ", b, " 水位 ", k, ""});
     });
   }
   w.line("");
@@ -247,13 +248,13 @@ std::vector<std::string> d2DatLines(const AnalysisModel& m) {
   w.begin(kFixed);
   w.i(m.NRAIN, 5, "NRAIN");
   w.end();
-  w.list(m.NRAIN, 20, kFixed, [&](int k) { w.i(m.RAINN[k], 5, {"rainfall node ", k, ""}); });
+  w.list(m.NRAIN, 20, kFixed, [&](int k) { w.i(m.RAINN[k], 5, {"降雨節点 ", k, ""}); });
   w.begin(kFixed);
   w.i(m.NRTIME, 5, "NRTIME");
   w.end();
   w.list(m.NRTIME, 5, kFixed, [&](int k) {
-    w.f(m.RTIME[k], 10, 3, {"rainfall time ", k, ""});
-    w.f(m.RAIN[k] * 1000.0, 10, 3, {"rainfall intensity ", k, " in mm/h"});
+    w.f(m.RTIME[k], 10, 3, {"降雨時刻 ", k, ""});
+    w.f(m.RAIN[k] * 1000.0, 10, 3, {"降雨強度 ", k, " (mm/h)"});
   });
   return w.take();
 }

@@ -5,6 +5,7 @@
 
 #include "common/errors.h"
 #include "common/numbers.h"
+#include "meshcond/model/messages.h"
 
 namespace meshcond {
 
@@ -51,14 +52,10 @@ bool FieldWriter::fits(const std::string& text, int width) const {
 
 void FieldWriter::refuse(const std::string& text, int width, const Item& item,
                          const std::string& format, const std::string& valueText) const {
-  std::string where =
-      file_ + " line " + std::to_string(lines_.size() + 1) + ": " + item.str() + " = " + valueText;
+  std::string where = msg::writtenItem(file_, lines_.size() + 1, item.str(), valueText);
   if (static_cast<int>(text.size()) > width)
-    throw common::RangeError(where + " does not fit its field \"" + format + "\" (" +
-                             std::to_string(text.size()) + " characters in " +
-                             std::to_string(width) + ")");
-  throw common::RangeError(where + " fills its whole field \"" + format +
-                           "\" and would run into the field before it");
+    throw common::RangeError(msg::fieldTooNarrow(where, format, text.size(), width));
+  throw common::RangeError(msg::fieldFilled(where, format));
 }
 
 void FieldWriter::i(long long value, int width, const Item& item) {

@@ -8,6 +8,7 @@
 #include "common/text_file.h"
 #include "meshcond/model/all_or_nothing.h"
 #include "meshcond/model/line_reader.h"
+#include "meshcond/model/messages.h"
 
 namespace meshcond {
 
@@ -26,15 +27,13 @@ class TokenReader {
   int32_t integer(const std::string& what) {
     std::string token = next(what);
     if (auto value = common::parseInt(token)) return *value;
-    throw common::ConversionError(
-        common::located(here(), what + ": \"" + token + "\" is not a valid integer"));
+    throw common::ConversionError(common::located(here(), msg::notInteger(what, token)));
   }
 
   double real(const std::string& what) {
     std::string token = next(what);
     if (auto value = common::parseReal(token)) return *value;
-    throw common::ConversionError(
-        common::located(here(), what + ": \"" + token + "\" is not a valid real number"));
+    throw common::ConversionError(common::located(here(), msg::notReal(what, token)));
   }
 
   int count(int capacity, const std::string& what) {
@@ -72,7 +71,7 @@ class TokenReader {
       ++line_;
       pos_ = 0;
     }
-    throw common::MissingError(file_ + ": the file ends before " + what);
+    throw common::MissingError(msg::fileEndsBefore(file_, what));
   }
 
   std::string file_;
@@ -84,23 +83,21 @@ class TokenReader {
 
 void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std::string& file) {
   if (lines.empty())
-    throw common::MissingError(
-        common::located({file, 1, 0}, "the file ends here; expected the title"));
+    throw common::MissingError(common::located({file, 1, 0}, msg::fileEndsExpecting("タイトル")));
   if (common::hasInvalidBytes(lines[0]))
-    throw common::ConversionError(
-        common::located({file, 1, 0}, "the title holds bytes that are not valid CP932 text"));
+    throw common::ConversionError(common::located({file, 1, 0}, msg::titleNotCp932()));
   m.TITLE = lines[0];
 
   TokenReader in(file, lines);
   m.NUMNP = in.count(kNodeCapacity, "NUMNP");
   m.NUMEL = in.count(kElementCapacity, "NUMEL");
   m.IANAL = in.integer("IANAL");
-  in.integer("control value 4");
+  in.integer("制御値 4");
   m.NUMMAT = in.count(kMaterialCapacity, "NUMMAT");
-  in.integer("control value 6");
+  in.integer("制御値 6");
   m.IFORM = in.integer("IFORM");
   m.MAXIT = in.integer("MAXIT");
-  in.integer("control value 9");
+  in.integer("制御値 9");
   m.NSEEP = in.count(kSeepFaceCapacity, "NSEEP");
   m.MAXSEEP = in.count(kSeepNodeCapacity, "MAXSEEP");
   m.NFLUCT = in.count(kFluctCapacity, "NFLUCT");
@@ -108,7 +105,7 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
   m.MAXFT = in.count(kFluctSeriesCapacity, "MAXFT");
   in.skipRestOfLine();
 
-  for (int k = 1; k <= 5; ++k) in.integer("value " + num(k) + " of the second control group");
+  for (int k = 1; k <= 5; ++k) in.integer("値 " + num(k) + "（第 2 制御群）");
   in.skipRestOfLine();
 
   m.NRAIN = in.count(kRainNodeCapacity, "NRAIN");
@@ -119,72 +116,70 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
   m.NOUT = in.count(kOutputTimeCapacity, "NOUT");
   m.MAXITO = in.integer("MAXITO");
   m.ISTEADY = in.integer("ISTEADY");
-  in.integer("control value 5 of the fourth group");
-  in.integer("control value 6 of the fourth group");
+  in.integer("制御値 5 of the fourth group");
+  in.integer("制御値 6 of the fourth group");
   m.IPAR9 = in.integer("IPAR9");
   m.IPAR10 = in.integer("IPAR10");
   in.skipRestOfLine();
 
   for (int k = 1; k <= m.NUMMAT; ++k) {
-    m.NKR[k] = in.count(kCurvePointCapacity, "NKR of material " + num(k));
-    m.NPSI[k] = in.count(kCurvePointCapacity, "NPSI of material " + num(k));
+    m.NKR[k] = in.count(kCurvePointCapacity, "NKR: " + msg::material(k));
+    m.NPSI[k] = in.count(kCurvePointCapacity, "NPSI: " + msg::material(k));
   }
 
   std::vector<bool> filled(static_cast<size_t>(m.NUMEL) + 1, false);
   for (int i = 1; i <= m.NUMEL; ++i) {
-    std::string item = "element record " + num(i);
-    int e = in.number(1, m.NUMEL, item + ": element number");
-    if (filled[e]) in.fail("element " + num(e) + " appears twice");
+    std::string item = "要素レコード " + num(i);
+    int e = in.number(1, m.NUMEL, item + ": 要素番号");
+    if (filled[e]) in.fail(msg::appearsTwice(msg::element(e)));
     filled[e] = true;
     Corners corners{};
     for (int c = 1; c <= 4; ++c)
-      corners[c] = in.number(c == 4 ? 0 : 1, m.NUMNP, "element " + num(e) + ": corner " + num(c));
+      corners[c] = in.number(c == 4 ? 0 : 1, m.NUMNP, msg::element(e) + ": " + msg::corner(c));
     m.KI[e] = corners;
     m.KN[e] = corners[4] == 0 ? 3 : 4;
-    m.MAT[e] = in.integer("element " + num(e) + ": material");
-    in.real("element " + num(e) + ": its real value");
+    m.MAT[e] = in.integer(msg::element(e) + ": 材料");
+    in.real(msg::element(e) + ": 実数値");
   }
 
   for (int f = 1; f <= m.NSEEP; ++f) {
-    m.NSEEPN[f] = in.count(kSeepNodeCapacity, "NSEEPN of seepage face " + num(f));
+    m.NSEEPN[f] = in.count(kSeepNodeCapacity, "NSEEPN: " + msg::seepageFace(f));
     for (int k = 1; k <= m.NSEEPN[f]; ++k)
-      m.SEEPN[f][k] = in.number(1, m.NUMNP, "seepage face " + num(f) + " node " + num(k));
+      m.SEEPN[f][k] = in.number(1, m.NUMNP, msg::seepageFace(f) + " " + msg::node(k));
   }
 
   if (m.NRAIN > 0) {
-    in.real("the first rainfall value");
-    in.real("the second rainfall value");
+    in.real("降雨の値 1");
+    in.real("降雨の値 2");
     in.skipRestOfLine();
-    for (int k = 1; k <= m.NRAIN; ++k)
-      m.RAINN[k] = in.number(1, m.NUMNP, "rainfall node " + num(k));
+    for (int k = 1; k <= m.NRAIN; ++k) m.RAINN[k] = in.number(1, m.NUMNP, "降雨" + msg::node(k));
     for (int k = 1; k <= m.NRTIME; ++k) {
-      m.RTIME[k] = in.real("rainfall time " + num(k));
-      m.RAIN[k] = in.real("rainfall intensity " + num(k));
+      m.RTIME[k] = in.real("降雨時刻 " + num(k));
+      m.RAIN[k] = in.real("降雨強度 " + num(k));
     }
   }
 
   if (m.NFLUCT > 0) {
     for (int b = 1; b <= m.NFLUCT; ++b) {
-      std::string item = "fluctuating boundary " + num(b);
+      std::string item = msg::fluctBoundary(b);
       m.NFN[b] = in.count(kFluctNodeCapacity, "NFN of " + item);
       m.FLN[b].assign(static_cast<size_t>(m.NFN[b]) + 1, 0);
       for (int k = 1; k <= m.NFN[b]; ++k)
-        m.FLN[b][k] = in.number(1, m.NUMNP, item + " node " + num(k));
+        m.FLN[b][k] = in.number(1, m.NUMNP, item + " " + msg::node(k));
     }
     for (int b = 1; b <= m.NFLUCT; ++b) {
-      m.NFT[b] = in.count(kFluctSeriesCapacity, "NFT of fluctuating boundary " + num(b));
+      m.NFT[b] = in.count(kFluctSeriesCapacity, "NFT: " + msg::fluctBoundary(b));
       if (b > kFluctSeriesBoundaries && m.NFT[b] > 0)
-        in.fail("boundary " + num(b) + " has a level series; only boundaries 1.." +
-                num(kFluctSeriesBoundaries) + " can carry one");
+        in.fail(msg::seriesOnlyOnFirstBoundaries(b, kFluctSeriesBoundaries));
     }
     for (int b = 1; b <= m.NFLUCT; ++b) {
       if (m.NFT[b] == 0) continue;
       m.FTIME[b].assign(static_cast<size_t>(m.NFT[b]) + 1, 0.0);
       m.FLEV[b].assign(static_cast<size_t>(m.NFT[b]) + 1, 0.0);
       for (int k = 1; k <= m.NFT[b]; ++k) {
-        std::string item = "boundary " + num(b) + " level series point " + num(k);
-        m.FTIME[b][k] = in.real(item + " time");
-        m.FLEV[b][k] = in.real(item + " level");
+        std::string item = msg::boundary(b) + " 水位時系列の点 " + num(k);
+        m.FTIME[b][k] = in.real(item + " 時刻");
+        m.FLEV[b][k] = in.real(item + " 水位");
       }
     }
   }
@@ -196,37 +191,37 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
   m.TOL = in.real("TOL");
   in.skipRestOfLine();
 
-  for (int k = 1; k <= m.NOUT; ++k) m.TOUT[k] = in.real("output time " + num(k));
+  for (int k = 1; k <= m.NOUT; ++k) m.TOUT[k] = in.real("出力時刻 " + num(k));
 
   for (int k = 1; k <= m.NUMMAT; ++k) {
-    std::string item = "material " + num(k);
+    std::string item = msg::material(k);
     m.KH[k] = in.real(item + " KH");
     m.KV[k] = in.real(item + " KV");
     m.POIS[k] = in.real(item + " POIS");
     m.SS[k] = in.real(item + " SS");
-    in.real(item + " value 5");
-    in.real(item + " value 6");
+    in.real(item + " 値 5");
+    in.real(item + " 値 6");
     in.skipRestOfLine();
   }
 
   for (int k = 1; k <= m.NUMMAT; ++k) {
-    std::string item = "material " + num(k);
+    std::string item = msg::material(k);
     for (int p = 1; p <= m.NKR[k]; ++p) {
-      m.THKR[k][p] = in.real(item + " permeability curve point " + num(p) + " water content");
-      m.KR[k][p] = in.real(item + " permeability curve point " + num(p) + " value");
+      m.THKR[k][p] = in.real(item + " 透水係数曲線の点 " + num(p) + " 含水率");
+      m.KR[k][p] = in.real(item + " 透水係数曲線の点 " + num(p) + " 値");
     }
     for (int p = 1; p <= m.NPSI[k]; ++p) {
-      m.THPSI[k][p] = in.real(item + " suction curve point " + num(p) + " water content");
-      m.PSI[k][p] = in.real(item + " suction curve point " + num(p) + " suction");
+      m.THPSI[k][p] = in.real(item + " サクション曲線の点 " + num(p) + " 含水率");
+      m.PSI[k][p] = in.real(item + " サクション曲線の点 " + num(p) + " サクション");
     }
   }
 
   std::vector<bool> seen(static_cast<size_t>(m.NUMNP) + 1, false);
   for (int i = 1; i <= m.NUMNP; ++i) {
-    int n = in.number(1, m.NUMNP, "node record " + num(i) + ": node number");
-    if (seen[n]) in.fail("node " + num(n) + " appears twice");
+    int n = in.number(1, m.NUMNP, "節点レコード " + num(i) + ": 節点番号");
+    if (seen[n]) in.fail(msg::appearsTwice(msg::node(n)));
     seen[n] = true;
-    std::string item = "node " + num(n);
+    std::string item = msg::node(n);
     m.KODE[n] = in.integer(item + " KODE");
     m.X[n] = in.real(item + " X");
     m.Y[n] = in.real(item + " Y");

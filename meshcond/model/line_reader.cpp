@@ -4,16 +4,13 @@
 
 #include "common/fields.h"
 #include "common/numbers.h"
+#include "meshcond/model/messages.h"
 
 namespace meshcond {
 
 namespace {
 
-std::string quoted(const std::string& text) { return "\"" + text + "\""; }
-
-std::string columnRange(int first, int width) {
-  return "columns " + std::to_string(first) + "-" + std::to_string(first + width - 1);
-}
+std::string columnRange(int first, int width) { return msg::columns(first, first + width - 1); }
 
 std::string stripLeadingSpaces(std::string text) {
   size_t start = text.find_first_not_of(' ');
@@ -28,7 +25,7 @@ LineReader::LineReader(std::string file, const std::vector<std::string>& lines)
 const std::string& LineReader::take(const std::string& what) {
   if (static_cast<size_t>(next_) >= lines_.size())
     throw common::MissingError(
-        common::located({file_, next_ + 1, 0}, "the file ends here; expected " + what));
+        common::located({file_, next_ + 1, 0}, msg::fileEndsExpecting(what)));
   return lines_[static_cast<size_t>(next_++)];
 }
 
@@ -47,23 +44,20 @@ int32_t LineReader::columnInt(int first, int width, const std::string& what) con
   std::string text = stripLeadingSpaces(columns(first, width));
   if (auto value = common::parseInt(text)) return *value;
   throw common::ConversionError(common::located(
-      here(),
-      columnRange(first, width) + " (" + what + "): " + quoted(text) + " is not a valid integer"));
+      here(), msg::notInteger(columnRange(first, width) + " (" + what + ")", text)));
 }
 
 double LineReader::columnReal(int first, int width, const std::string& what) const {
   std::string text = stripLeadingSpaces(columns(first, width));
   if (auto value = common::parseReal(text)) return *value;
-  throw common::ConversionError(common::located(here(), columnRange(first, width) + " (" + what +
-                                                            "): " + quoted(text) +
-                                                            " is not a valid real number"));
+  throw common::ConversionError(
+      common::located(here(), msg::notReal(columnRange(first, width) + " (" + what + ")", text)));
 }
 
 int32_t LineReader::wholeLineInt(const std::string& what) const {
   std::string text = stripLeadingSpaces(lines_[static_cast<size_t>(next_ - 1)]);
   if (auto value = common::parseInt(text)) return *value;
-  throw common::ConversionError(
-      common::located(here(), what + ": " + quoted(text) + " is not a valid integer"));
+  throw common::ConversionError(common::located(here(), msg::notInteger(what, text)));
 }
 
 std::vector<std::string> LineReader::fields(size_t need, const std::string& what) const {
@@ -71,8 +65,7 @@ std::vector<std::string> LineReader::fields(size_t need, const std::string& what
       common::splitNumberFields(lines_[static_cast<size_t>(next_ - 1)], here());
   if (result.size() < need)
     throw common::MissingError(
-        common::located(here(), "too few fields: " + std::to_string(result.size()) + " found, " +
-                                    std::to_string(need) + " expected (" + what + ")"));
+        common::located(here(), msg::tooFewFields(result.size(), need, what)));
   return result;
 }
 
@@ -80,16 +73,14 @@ int32_t LineReader::fieldInt(const std::vector<std::string>& fields, size_t inde
                              const std::string& what) const {
   if (auto value = common::parseInt(fields[index])) return *value;
   throw common::ConversionError(
-      common::located(here(static_cast<int>(index + 1)),
-                      what + ": " + quoted(fields[index]) + " is not a valid integer"));
+      common::located(here(static_cast<int>(index + 1)), msg::notInteger(what, fields[index])));
 }
 
 double LineReader::fieldReal(const std::vector<std::string>& fields, size_t index,
                              const std::string& what) const {
   if (auto value = common::parseReal(fields[index])) return *value;
   throw common::ConversionError(
-      common::located(here(static_cast<int>(index + 1)),
-                      what + ": " + quoted(fields[index]) + " is not a valid real number"));
+      common::located(here(static_cast<int>(index + 1)), msg::notReal(what, fields[index])));
 }
 
 template <class T, class Convert>

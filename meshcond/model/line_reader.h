@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/errors.h"
+#include "meshcond/model/messages.h"
 
 namespace meshcond {
 
@@ -61,13 +62,11 @@ class LineReader {
 };
 
 /// Checks low <= value <= high for a node or slot number, else the reader
-/// fails (RangeError at its line): "what N is outside low..high". Any reader
+/// fails (RangeError at its line): "what N" outside low..high. Any reader
 /// with a fail(message) serves.
 template <class Reader>
 int checkedNumber(const Reader& reader, int value, int low, int high, const std::string& what) {
-  if (value < low || value > high)
-    reader.fail(what + " " + std::to_string(value) + " is outside " + std::to_string(low) + ".." +
-                std::to_string(high));
+  if (value < low || value > high) reader.fail(msg::outsideRange(what, value, low, high));
   return value;
 }
 

@@ -8,6 +8,7 @@
 #include "common/text_file.h"
 #include "meshcond/model/all_or_nothing.h"
 #include "meshcond/model/line_reader.h"
+#include "meshcond/model/messages.h"
 #include "meshcond/model/node_index.h"
 
 namespace meshcond {
@@ -29,7 +30,7 @@ bool isNegativeInteger(const std::string& field) {
 
 void checkListCount(int count, int capacity, const std::string& what) {
   if (count < 0 || count > capacity)
-    throw common::RangeError(what + ": count " + num(count) + " is outside 0.." + num(capacity));
+    throw common::RangeError(msg::outsideRange(what + ": 個数", count, 0, capacity));
 }
 
 /// Keeps the current mesh and node lists as the previous ones.
@@ -50,26 +51,26 @@ void saveOldMesh(AnalysisModel& m) {
 }
 
 void saveOldLists(AnalysisModel& m) {
-  checkListCount(m.NRAIN, kRainNodeCapacity, "rainfall nodes");
+  checkListCount(m.NRAIN, kRainNodeCapacity, "降雨節点");
   for (int k = 1; k <= m.NRAIN; ++k) m.OLDRAINN[k] = m.RAINN[k];
-  checkListCount(m.NFLUCT, kFluctCapacity, "fluctuating boundaries");
+  checkListCount(m.NFLUCT, kFluctCapacity, "水位変動境界");
   for (int b = 1; b <= m.NFLUCT; ++b) {
-    checkListCount(m.NFN[b], kFluctNodeCapacity, "fluctuating boundary " + num(b));
+    checkListCount(m.NFN[b], kFluctNodeCapacity, msg::fluctBoundary(b));
     for (int k = 1; k <= m.NFN[b]; ++k) storeAt(m.OLDFLN[b], k, loadAt(m.FLN[b], k));
   }
-  checkListCount(m.NSEEP, kSeepFaceCapacity, "seepage faces");
+  checkListCount(m.NSEEP, kSeepFaceCapacity, "浸出面");
   for (int f = 1; f <= m.NSEEP; ++f) {
-    checkListCount(m.NSEEPN[f], kSeepNodeCapacity, "seepage face " + num(f));
+    checkListCount(m.NSEEPN[f], kSeepNodeCapacity, msg::seepageFace(f));
     for (int k = 1; k <= m.NSEEPN[f]; ++k) m.OLDSEEPN[f][k] = m.SEEPN[f][k];
   }
-  checkListCount(m.NFLUX, kFluxCapacity, "flux-fluctuation boundaries");
+  checkListCount(m.NFLUX, kFluxCapacity, "流量変動境界");
   for (int b = 1; b <= m.NFLUX; ++b) {
-    checkListCount(m.NQN[b], kFluxNodeCapacity, "flux-fluctuation boundary " + num(b));
+    checkListCount(m.NQN[b], kFluxNodeCapacity, msg::fluxBoundary(b));
     for (int k = 1; k <= m.NQN[b]; ++k) storeAt(m.OLDQN[b], k, loadAt(m.QN[b], k));
   }
   if (m.NWL1 > 0) {
-    checkListCount(m.NWL1, kWellCapacity, "well list 1");
-    checkListCount(m.NWL2, kWellCapacity, "well list 2");
+    checkListCount(m.NWL1, kWellCapacity, "井戸リスト 1");
+    checkListCount(m.NWL2, kWellCapacity, "井戸リスト 2");
     for (int k = 1; k <= m.NWL1; ++k) m.OLDWL1[k] = m.WL1[k];
     for (int k = 1; k <= m.NWL2; ++k) m.OLDWL2[k] = m.WL2[k];
   }
@@ -77,37 +78,34 @@ void saveOldLists(AnalysisModel& m) {
 
 void readMesh(AnalysisModel& m, const std::vector<std::string>& lines, const std::string& file) {
   LineReader in(file, lines);
-  in.take("the header (node and element counts)");
-  auto header = in.fields(2, "node and element counts");
-  int numnp = checkedCount(in, in.fieldInt(header, 0, "node count"), kNodeCapacity, "node count");
-  int numel =
-      checkedCount(in, in.fieldInt(header, 1, "element count"), kElementCapacity, "element count");
+  in.take("見出し行（節点数と要素数）");
+  auto header = in.fields(2, "節点数と要素数");
+  int numnp = checkedCount(in, in.fieldInt(header, 0, "節点数"), kNodeCapacity, "節点数");
+  int numel = checkedCount(in, in.fieldInt(header, 1, "要素数"), kElementCapacity, "要素数");
   m.NUMNP = numnp;
   m.NUMEL = numel;
   for (int i = 1; i <= numnp; ++i) {
-    in.take("node line " + num(i));
-    auto f = in.fields(3, "node number, x, y");
-    in.fieldInt(f, 0, "node number");
+    in.take("節点行 " + num(i));
+    auto f = in.fields(3, "節点番号, x, y");
+    in.fieldInt(f, 0, "節点番号");
     m.X[i] = in.fieldReal(f, 1, "x");
     m.Y[i] = in.fieldReal(f, 2, "y");
   }
   std::vector<bool> filled(static_cast<size_t>(numel) + 1, false);
   for (int i = 1; i <= numel; ++i) {
-    in.take("element line " + num(i));
-    auto f = in.fields(5, "element number and four corners");
-    int e = checkedNumber(in, in.fieldInt(f, 0, "element number"), 1, numel, "element number");
-    if (filled[e]) in.fail("element " + num(e) + " appears twice");
+    in.take("要素行 " + num(i));
+    auto f = in.fields(5, "要素番号と四つの角");
+    int e = checkedNumber(in, in.fieldInt(f, 0, "要素番号"), 1, numel, "要素番号");
+    if (filled[e]) in.fail(msg::appearsTwice(msg::element(e)));
     filled[e] = true;
     Corners corners{};
     for (int c = 1; c <= 4; ++c) {
-      std::string what = "corner " + num(c);
+      std::string what = msg::corner(c);
       corners[c] = checkedNumber(in, in.fieldInt(f, c, what), c == 4 ? 0 : 1, numnp, what);
     }
     // The corner count is not read, but a negative one marks a five-corner
     // cell, which would be taken for a quadrilateral.
-    if (f.size() > 5 && isNegativeInteger(f[5]))
-      in.fail("要素 " + num(e) + ": 角数 " + f[5] +
-              " は五角形のセルです。メッシュ作成で線を引いて三角形か四角形に分割してください");
+    if (f.size() > 5 && isNegativeInteger(f[5])) in.fail(msg::fiveCornerCell(e, f[5]));
     m.KI[e] = corners;
     m.KN[e] = corners[4] == 0 ? 3 : 4;
     m.MAT[e] = 1;
@@ -122,8 +120,7 @@ Point referencePoint(const Corners& c, const std::vector<double>& xs, const std:
   double sx = 0.0, sy = 0.0;
   for (int k = 1; k <= count; ++k) {
     if (c[k] < 1 || c[k] > kNodeCapacity)
-      throw common::RangeError("element " + num(element) + ": corner " + num(k) + " is node " +
-                               num(c[k]) + ", outside 1.." + num(kNodeCapacity));
+      throw common::RangeError(msg::cornerOutside(element, k, c[k], kNodeCapacity));
     sx += xs[c[k]];
     sy += ys[c[k]];
   }

@@ -8,6 +8,7 @@
 #include "common/numbers.h"
 #include "common/text_file.h"
 #include "meshcond/model/all_or_nothing.h"
+#include "meshcond/model/messages.h"
 #include "meshcond/model/zep_file.h"
 
 namespace meshcond {
@@ -17,8 +18,7 @@ namespace {
 std::string num(long long value) { return std::to_string(value); }
 
 std::string csvNumber(double value, const std::string& what) {
-  if (!std::isfinite(value))
-    throw common::RangeError(what + " is not a finite number and cannot be exported");
+  if (!std::isfinite(value)) throw common::RangeError(msg::notFinite(what));
   return common::formatGeneral(value);
 }
 
@@ -65,26 +65,26 @@ std::vector<std::string> saveAnalysis(AnalysisModel& model, const std::string& p
 
 std::vector<std::string> levelCsvLines(const AnalysisModel& m) {
   if (m.NFT[1] < 0 || m.NFT[1] > kFluctSeriesCapacity)
-    throw common::RangeError("level series length NFT " + num(m.NFT[1]) + " of boundary 1 is " +
-                             "outside 0.." + num(kFluctSeriesCapacity));
+    throw common::RangeError(
+        msg::outsideRange("境界 1 の水位時系列の長さ NFT", m.NFT[1], 0, kFluctSeriesCapacity));
   std::vector<std::string> lines{"時間,水位"};
   for (int k = 1; k <= m.NFT[1]; ++k) {
-    std::string point = "level series point " + num(k);
-    lines.push_back(csvNumber(loadAt(m.FTIME[1], k), point + " time") + "," +
-                    csvNumber(loadAt(m.FLEV[1], k), point + " level"));
+    std::string point = "水位時系列の点 " + num(k);
+    lines.push_back(csvNumber(loadAt(m.FTIME[1], k), point + " 時刻") + "," +
+                    csvNumber(loadAt(m.FLEV[1], k), point + " 水位"));
   }
   return lines;
 }
 
 std::vector<std::string> rainCsvLines(const AnalysisModel& m) {
   if (m.NRTIME < 0 || m.NRTIME > kRainSeriesCapacity)
-    throw common::RangeError("rainfall series length NRTIME " + num(m.NRTIME) + " is outside 0.." +
-                             num(kRainSeriesCapacity));
+    throw common::RangeError(
+        msg::outsideRange("降雨時系列の長さ NRTIME", m.NRTIME, 0, kRainSeriesCapacity));
   std::vector<std::string> lines{"時間,降雨"};
   for (int k = 1; k <= m.NRTIME; ++k) {
-    std::string point = "rainfall series point " + num(k);
-    lines.push_back(csvNumber(m.RTIME[k], point + " time") + "," +
-                    csvNumber(m.RAIN[k] * 1000.0, point + " intensity in mm/h"));
+    std::string point = "降雨時系列の点 " + num(k);
+    lines.push_back(csvNumber(m.RTIME[k], point + " 時刻") + "," +
+                    csvNumber(m.RAIN[k] * 1000.0, point + " 強度 (mm/h)"));
   }
   return lines;
 }

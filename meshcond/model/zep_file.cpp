@@ -10,6 +10,7 @@
 #include "meshcond/model/count_checks.h"
 #include "meshcond/model/field_writer.h"
 #include "meshcond/model/line_reader.h"
+#include "meshcond/model/messages.h"
 
 namespace meshcond {
 
@@ -27,45 +28,41 @@ const char* const kZeroField = "       0.0";
 /// table is indexed by them.
 void checkCounts(const AnalysisModel& m) {
   checkSharedCounts(kFile, m);
-  checkCount(kFile, m.NSEEP, kSeepFaceCapacity, "seepage face count NSEEP");
+  checkCount(kFile, m.NSEEP, kSeepFaceCapacity, "浸出面数 NSEEP");
   for (int f = 1; f <= m.NSEEP; ++f)
     checkCount(kFile, m.NSEEPN[f], kSeepNodeCapacity,
-               "node count NSEEPN of seepage face " + num(f));
-  checkCount(kFile, m.NFLUX, kFluxCapacity, "flux boundary count NFLUX");
+               "浸出面の節点数 NSEEPN: " + msg::seepageFace(f));
+  checkCount(kFile, m.NFLUX, kFluxCapacity, "流量変動境界数 NFLUX");
   for (int b = 1; b <= m.NFLUX; ++b) {
-    checkCount(kFile, m.NQN[b], kFluxNodeCapacity, "node count NQN of flux boundary " + num(b));
-    checkCount(kFile, m.NQT[b], kFluxSeriesCapacity,
-               "series length NQT of flux boundary " + num(b));
+    checkCount(kFile, m.NQN[b], kFluxNodeCapacity, "流量変動境界の節点数 NQN: " + msg::boundary(b));
+    checkCount(kFile, m.NQT[b], kFluxSeriesCapacity, "流量時系列の長さ NQT: " + msg::boundary(b));
   }
-  checkCount(kFile, m.NWL1, kWellCapacity, "well list length NWL1");
-  checkCount(kFile, m.NWL2, kWellCapacity, "well list length NWL2");
+  checkCount(kFile, m.NWL1, kWellCapacity, "井戸リストの長さ NWL1");
+  checkCount(kFile, m.NWL2, kWellCapacity, "井戸リストの長さ NWL2");
 }
 
 void checkListNodes(const AnalysisModel& m) {
   auto check = [&m](int node, const std::string& list, int k) {
     if (node < 1 || node > m.NUMNP)
-      throw common::RangeError("ZEP.DAT: " + list + ", entry " + num(k) + ": node " + num(node) +
-                               " is outside 1.." + num(m.NUMNP));
+      throw common::RangeError("ZEP.DAT: " + msg::listNodeOutside(list, k, node, m.NUMNP));
   };
   for (int f = 1; f <= m.NSEEP; ++f)
-    for (int k = 1; k <= m.NSEEPN[f]; ++k) check(m.SEEPN[f][k], "seepage face " + num(f), k);
-  for (int k = 1; k <= m.NRAIN; ++k) check(m.RAINN[k], "rainfall nodes", k);
+    for (int k = 1; k <= m.NSEEPN[f]; ++k) check(m.SEEPN[f][k], msg::seepageFace(f), k);
+  for (int k = 1; k <= m.NRAIN; ++k) check(m.RAINN[k], "降雨節点", k);
   for (int b = 1; b <= m.NFLUCT; ++b)
-    for (int k = 1; k <= m.NFN[b]; ++k)
-      check(loadAt(m.FLN[b], k), "fluctuating boundary " + num(b), k);
+    for (int k = 1; k <= m.NFN[b]; ++k) check(loadAt(m.FLN[b], k), msg::fluctBoundary(b), k);
   for (int b = 1; b <= m.NFLUX; ++b)
-    for (int k = 1; k <= m.NQN[b]; ++k) check(loadAt(m.QN[b], k), "flux boundary " + num(b), k);
+    for (int k = 1; k <= m.NQN[b]; ++k) check(loadAt(m.QN[b], k), msg::fluxBoundary(b), k);
   if (m.NWL1 > 0) {
-    for (int k = 1; k <= m.NWL1; ++k) check(m.WL1[k], "well list 1", k);
-    for (int k = 1; k <= m.NWL2; ++k) check(m.WL2[k], "well list 2", k);
+    for (int k = 1; k <= m.NWL1; ++k) check(m.WL1[k], "井戸リスト 1", k);
+    for (int k = 1; k <= m.NWL2; ++k) check(m.WL2[k], "井戸リスト 2", k);
   }
 }
 
 void checkFixedGroups(const AnalysisModel& m) {
   for (int n = 1; n <= m.NUMNP; ++n)
     if (m.IFIXG[n] > 0 && (m.IFIXG[n] > m.NFIXWL || m.IFIXG[n] > kFixedLevelCapacity))
-      throw common::RangeError("ZEP.DAT: node " + num(n) + ": fixed-level group " +
-                               num(m.IFIXG[n]) + " does not exist (" + num(m.NFIXWL) + " levels)");
+      throw common::RangeError("ZEP.DAT: " + msg::groupMissing(n, m.IFIXG[n], m.NFIXWL));
 }
 
 /// Reads the whole file into `m` (which the caller discards on failure).
@@ -74,13 +71,12 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
   using Layout = LineReader::Layout;
   const Layout fixed5{14, 5}, split14{14, 0}, fixedPairs{6, 10}, splitPairs{6, 0};
 
-  const std::string& title = in.take("the title");
+  const std::string& title = in.take("タイトル");
   if (common::hasInvalidBytes(title))
-    throw common::ConversionError(
-        common::located(in.here(), "the title holds bytes that are not valid CP932 text"));
+    throw common::ConversionError(common::located(in.here(), msg::titleNotCp932()));
   m.TITLE = title;
 
-  in.take("control line 1");
+  in.take("制御行 1");
   auto col = [&in](int k, const char* name) { return in.columnInt(5 * k - 4, 5, name); };
   m.NUMNP = checkedCount(in, col(1, "NUMNP"), kNodeCapacity, "NUMNP");
   m.NUMEL = checkedCount(in, col(2, "NUMEL"), kElementCapacity, "NUMEL");
@@ -97,7 +93,7 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
   m.MAXFN = checkedCount(in, col(13, "MAXFN"), kFluctNodeCapacity, "MAXFN");
   m.MAXFT = checkedCount(in, col(14, "MAXFT"), kFluctSeriesCapacity, "MAXFT");
 
-  in.take("control line 2");
+  in.take("制御行 2");
   {
     auto f = in.fields(5, "NWL1, IPAR4, IPAR5, NWL2, IPAR6");
     m.NWL1 = checkedCount(in, in.fieldInt(f, 0, "NWL1"), kWellCapacity, "NWL1");
@@ -107,74 +103,73 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
     m.IPAR6 = in.fieldInt(f, 4, "IPAR6");
   }
 
-  in.take("control line 3");
+  in.take("制御行 3");
   m.NRAIN = checkedCount(in, col(1, "NRAIN"), kRainNodeCapacity, "NRAIN");
   m.NRTIME = checkedCount(in, col(2, "NRTIME"), kRainSeriesCapacity, "NRTIME");
   m.NFLUX = checkedCount(in, col(3, "NFLUX"), kFluxCapacity, "NFLUX");
   m.IPAR7 = col(4, "IPAR7");
   m.IPAR8 = col(5, "IPAR8");
 
-  in.take("control line 4");
+  in.take("制御行 4");
   {
     const char* names[] = {"NCUL",   "NOUT",   "MAXITO", "ISTEADY", "IPAR11", "IPAR12", "IPAR9",
                            "IPAR13", "IPAR14", "IPAR15", "IPAR16",  "IPAR17", "ISOLV",  "IPAR18"};
     int* targets[] = {&m.NCUL,   &m.NOUT,   &m.MAXITO, &m.ISTEADY, &m.IPAR11, &m.IPAR12, &m.IPAR9,
                       &m.IPAR13, &m.IPAR14, &m.IPAR15, &m.IPAR16,  &m.IPAR17, &m.ISOLV,  &m.IPAR18};
-    auto f = in.fields(14, "the 14 values of control line 4");
+    auto f = in.fields(14, "制御行 4 の 14 個の値");
     for (size_t k = 0; k < 14; ++k) *targets[k] = in.fieldInt(f, k, names[k]);
     checkedCount(in, m.NOUT, kOutputTimeCapacity, "NOUT");
   }
 
-  std::vector<int32_t> counts = in.intList(2 * m.NUMMAT, split14, "curve point count");
+  std::vector<int32_t> counts = in.intList(2 * m.NUMMAT, split14, "曲線の点数");
   for (int k = 1; k <= m.NUMMAT; ++k) {
-    m.NKR[k] =
-        checkedCount(in, counts[2 * k - 2], kCurvePointCapacity, "NKR of material " + num(k));
+    m.NKR[k] = checkedCount(in, counts[2 * k - 2], kCurvePointCapacity, "NKR: " + msg::material(k));
     m.NPSI[k] =
-        checkedCount(in, counts[2 * k - 1], kCurvePointCapacity, "NPSI of material " + num(k));
+        checkedCount(in, counts[2 * k - 1], kCurvePointCapacity, "NPSI: " + msg::material(k));
   }
 
   std::vector<bool> filled(static_cast<size_t>(m.NUMEL) + 1, false);
   for (int i = 1; i <= m.NUMEL; ++i) {
-    in.take("element line " + num(i));
-    int e = checkedNumber(in, in.columnInt(1, 5, "element number"), 1, m.NUMEL, "element number");
-    if (filled[e]) in.fail("element " + num(e) + " appears twice");
+    in.take("要素行 " + num(i));
+    int e = checkedNumber(in, in.columnInt(1, 5, "要素番号"), 1, m.NUMEL, "要素番号");
+    if (filled[e]) in.fail(msg::appearsTwice(msg::element(e)));
     filled[e] = true;
     Corners corners{};
     for (int c = 1; c <= 4; ++c) {
-      std::string what = "corner " + num(c);
+      std::string what = msg::corner(c);
       corners[c] =
           checkedNumber(in, in.columnInt(5 * c + 1, 5, what), c == 4 ? 0 : 1, m.NUMNP, what);
     }
     m.KI[e] = corners;
     m.KN[e] = corners[4] == 0 ? 3 : 4;
-    m.MAT[e] = in.columnInt(26, 5, "material number");
+    m.MAT[e] = in.columnInt(26, 5, "材料番号");
   }
 
   auto nodeList = [&](int count, Layout layout, const std::string& what) {
     std::vector<int32_t> nodes = in.intList(count, layout, what);
-    for (int32_t n : nodes) checkedNumber(in, n, 1, m.NUMNP, what + " node");
+    for (int32_t n : nodes) checkedNumber(in, n, 1, m.NUMNP, what + " 節点");
     return nodes;
   };
 
   for (int f = 1; f <= m.NSEEP; ++f) {
-    in.take("the header of seepage face " + num(f));
-    auto h = in.fields(2, "NSEEPN and the face value");
+    in.take("見出し行: " + msg::seepageFace(f));
+    auto h = in.fields(2, "NSEEPN と浸出面の値");
     m.NSEEPN[f] = checkedCount(in, in.fieldInt(h, 0, "NSEEPN"), kSeepNodeCapacity, "NSEEPN");
-    m.SEEPPAR[f] = in.fieldReal(h, 1, "face value");
-    std::vector<int32_t> nodes = nodeList(m.NSEEPN[f], fixed5, "seepage face " + num(f));
+    m.SEEPPAR[f] = in.fieldReal(h, 1, "浸出面の値");
+    std::vector<int32_t> nodes = nodeList(m.NSEEPN[f], fixed5, msg::seepageFace(f));
     for (int k = 1; k <= m.NSEEPN[f]; ++k) m.SEEPN[f][k] = nodes[k - 1];
   }
 
   if (m.NRAIN > 0) {
-    in.take("the rainfall header");
-    auto h = in.fields(2, "RMAX and the rainfall value");
+    in.take("降雨の見出し行");
+    auto h = in.fields(2, "RMAX と降雨の値");
     m.RMAX = in.fieldReal(h, 0, "RMAX");
-    m.RPAR2 = in.fieldReal(h, 1, "rainfall value");
-    std::vector<int32_t> nodes = nodeList(m.NRAIN, fixed5, "rainfall");
+    m.RPAR2 = in.fieldReal(h, 1, "降雨の値");
+    std::vector<int32_t> nodes = nodeList(m.NRAIN, fixed5, "降雨");
     for (int k = 1; k <= m.NRAIN; ++k) m.RAINN[k] = nodes[k - 1];
   }
   if (m.NRTIME > 0) {
-    std::vector<double> pairs = in.realList(2 * m.NRTIME, fixedPairs, "rainfall series value");
+    std::vector<double> pairs = in.realList(2 * m.NRTIME, fixedPairs, "降雨時系列の値");
     for (int k = 1; k <= m.NRTIME; ++k) {
       m.RTIME[k] = pairs[2 * k - 2];
       m.RAIN[k] = pairs[2 * k - 1];
@@ -183,22 +178,21 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
 
   if (m.NFLUCT > 0) {
     for (int b = 1; b <= m.NFLUCT; ++b) {
-      in.take("NFN of fluctuating boundary " + num(b));
+      in.take("NFN: " + msg::fluctBoundary(b));
       m.NFN[b] = checkedCount(in, in.wholeLineInt("NFN"), kFluctNodeCapacity, "NFN");
-      std::vector<int32_t> nodes = nodeList(m.NFN[b], fixed5, "fluctuating boundary " + num(b));
+      std::vector<int32_t> nodes = nodeList(m.NFN[b], fixed5, msg::fluctBoundary(b));
       m.FLN[b].assign(1, 0);
       m.FLN[b].insert(m.FLN[b].end(), nodes.begin(), nodes.end());
     }
     std::vector<int32_t> nft = in.intList(m.NFLUCT, fixed5, "NFT");
     for (int b = 1; b <= m.NFLUCT; ++b) {
-      m.NFT[b] = checkedCount(in, nft[b - 1], kFluctSeriesCapacity, "NFT of boundary " + num(b));
+      m.NFT[b] = checkedCount(in, nft[b - 1], kFluctSeriesCapacity, "NFT: " + msg::boundary(b));
       if (b > kFluctSeriesBoundaries && m.NFT[b] > 0)
-        in.fail("boundary " + num(b) + " has a level series; only boundaries 1.." +
-                num(kFluctSeriesBoundaries) + " can carry one");
+        in.fail(msg::seriesOnlyOnFirstBoundaries(b, kFluctSeriesBoundaries));
     }
     for (int b = 1; b <= m.NFLUCT; ++b) {
       std::vector<double> pairs =
-          in.realList(2 * m.NFT[b], fixedPairs, "level series value of boundary " + num(b));
+          in.realList(2 * m.NFT[b], fixedPairs, "水位時系列の値: " + msg::boundary(b));
       if (b > kFluctSeriesBoundaries) continue;
       m.FTIME[b].assign(static_cast<size_t>(m.NFT[b]) + 1, 0.0);
       m.FLEV[b].assign(static_cast<size_t>(m.NFT[b]) + 1, 0.0);
@@ -211,18 +205,18 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
 
   if (m.NFLUX > 0) {
     for (int b = 1; b <= m.NFLUX; ++b) {
-      in.take("NQN of flux boundary " + num(b));
+      in.take("NQN: " + msg::fluxBoundary(b));
       m.NQN[b] = checkedCount(in, in.wholeLineInt("NQN"), kFluxNodeCapacity, "NQN");
-      std::vector<int32_t> nodes = nodeList(m.NQN[b], fixed5, "flux boundary " + num(b));
+      std::vector<int32_t> nodes = nodeList(m.NQN[b], fixed5, msg::fluxBoundary(b));
       m.QN[b].assign(1, 0);
       m.QN[b].insert(m.QN[b].end(), nodes.begin(), nodes.end());
     }
     std::vector<int32_t> nqt = in.intList(m.NFLUX, split14, "NQT");
     for (int b = 1; b <= m.NFLUX; ++b)
-      m.NQT[b] = checkedCount(in, nqt[b - 1], kFluxSeriesCapacity, "NQT of boundary " + num(b));
+      m.NQT[b] = checkedCount(in, nqt[b - 1], kFluxSeriesCapacity, "NQT: " + msg::boundary(b));
     for (int b = 1; b <= m.NFLUX; ++b) {
       std::vector<double> pairs =
-          in.realList(2 * m.NQT[b], splitPairs, "flux series value of boundary " + num(b));
+          in.realList(2 * m.NQT[b], splitPairs, "流量時系列の値: " + msg::boundary(b));
       for (int k = 1; k <= m.NQT[b]; ++k) {
         m.QTIME[b][k] = pairs[2 * k - 2];
         m.QVAL[b][k] = pairs[2 * k - 1];
@@ -231,18 +225,18 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
   }
 
   if (m.NWL1 > 0) {
-    std::vector<int32_t> wells = nodeList(m.NWL1 + m.NWL2, split14, "well list");
+    std::vector<int32_t> wells = nodeList(m.NWL1 + m.NWL2, split14, "井戸リスト");
     for (int k = 1; k <= m.NWL1; ++k) m.WL1[k] = wells[k - 1];
     for (int k = 1; k <= m.NWL2; ++k) m.WL2[k] = wells[m.NWL1 + k - 1];
-    in.take("the well values");
-    auto f = in.fields(4, "the four well values");
-    m.WPAR1 = in.fieldReal(f, 0, "well value 1");
-    m.WPAR2 = in.fieldReal(f, 1, "well value 2");
-    m.WPAR3 = in.fieldReal(f, 2, "well value 3");
-    m.WPAR4 = in.fieldReal(f, 3, "well value 4");
+    in.take("井戸の値");
+    auto f = in.fields(4, "井戸の四つの値");
+    m.WPAR1 = in.fieldReal(f, 0, "井戸の値 1");
+    m.WPAR2 = in.fieldReal(f, 1, "井戸の値 2");
+    m.WPAR3 = in.fieldReal(f, 2, "井戸の値 3");
+    m.WPAR4 = in.fieldReal(f, 3, "井戸の値 4");
   }
 
-  in.take("the time control line");
+  in.take("時間制御行");
   {
     auto f = in.fields(7, "DT, DTMAX, DMUL, TMAX, TOL, TSOLV, ITMAX");
     m.DT = in.fieldReal(f, 0, "DT");
@@ -254,28 +248,28 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
     m.ITMAX = in.fieldInt(f, 6, "ITMAX");
   }
 
-  std::vector<double> times = in.realList(m.NOUT, Layout{7, 0}, "output time");
+  std::vector<double> times = in.realList(m.NOUT, Layout{7, 0}, "出力時刻");
   for (int k = 1; k <= m.NOUT; ++k) m.TOUT[k] = times[k - 1];
 
   for (int k = 1; k <= m.NUMMAT; ++k) {
-    in.take("the line of material " + num(k));
+    in.take("行: " + msg::material(k));
     m.KH[k] = in.columnReal(1, 10, "KH");
     m.KV[k] = in.columnReal(11, 10, "KV");
     m.POIS[k] = in.columnReal(21, 10, "POIS");
     m.SS[k] = in.columnReal(31, 10, "SS");
-    m.MPAR5[k] = in.columnReal(41, 10, "material value 5");
-    m.MPAR6[k] = in.columnReal(51, 10, "material value 6");
+    m.MPAR5[k] = in.columnReal(41, 10, "材料の値 5");
+    m.MPAR6[k] = in.columnReal(51, 10, "材料の値 6");
   }
 
   for (int k = 1; k <= m.NUMMAT; ++k) {
     std::vector<double> kr =
-        in.realList(2 * m.NKR[k], splitPairs, "permeability curve value of material " + num(k));
+        in.realList(2 * m.NKR[k], splitPairs, "透水係数曲線の値: " + msg::material(k));
     for (int p = 1; p <= m.NKR[k]; ++p) {
       m.THKR[k][p] = kr[2 * p - 2];
       m.KR[k][p] = kr[2 * p - 1];
     }
     std::vector<double> psi =
-        in.realList(2 * m.NPSI[k], splitPairs, "suction curve value of material " + num(k));
+        in.realList(2 * m.NPSI[k], splitPairs, "サクション曲線の値: " + msg::material(k));
     for (int p = 1; p <= m.NPSI[k]; ++p) {
       m.THPSI[k][p] = psi[2 * p - 2];
       m.PSI[k][p] = psi[2 * p - 1];
@@ -284,10 +278,10 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
 
   std::vector<bool> seen(static_cast<size_t>(m.NUMNP) + 1, false);
   for (int i = 1; i <= m.NUMNP; ++i) {
-    in.take("node line " + num(i));
-    auto f = in.fields(6, "node number, KODE, X, Y, H, Q");
-    int n = checkedNumber(in, in.fieldInt(f, 0, "node number"), 1, m.NUMNP, "node number");
-    if (seen[n]) in.fail("node " + num(n) + " appears twice");
+    in.take("節点行 " + num(i));
+    auto f = in.fields(6, "節点番号, KODE, X, Y, H, Q");
+    int n = checkedNumber(in, in.fieldInt(f, 0, "節点番号"), 1, m.NUMNP, "節点番号");
+    if (seen[n]) in.fail(msg::appearsTwice(msg::node(n)));
     seen[n] = true;
     m.KODE[n] = in.fieldInt(f, 1, "KODE");
     m.X[n] = in.fieldReal(f, 2, "X");
@@ -306,8 +300,8 @@ void prepareZepDat(AnalysisModel& model) {
   for (int e = 1; e <= m.NUMEL && e <= kElementCapacity; ++e)
     largestMaterial = std::max(largestMaterial, static_cast<int>(m.MAT[e]));
   if (largestMaterial > kMaterialCapacity)
-    throw common::RangeError("ZEP.DAT: material number " + num(largestMaterial) + " is above " +
-                             num(kMaterialCapacity));
+    throw common::RangeError(
+        msg::aboveLimit("ZEP.DAT", "材料番号", largestMaterial, kMaterialCapacity));
   checkCounts(m);
   checkListNodes(m);
   checkFixedGroups(m);
@@ -326,10 +320,10 @@ void prepareZepDat(AnalysisModel& model) {
 std::vector<std::string> zepDatLines(const AnalysisModel& m) {
   checkCounts(m);
   if (m.NUMMAT > kMaterialCapacity)
-    throw common::RangeError("ZEP.DAT: NUMMAT " + num(m.NUMMAT) + " is above " +
-                             num(kMaterialCapacity));
+    throw common::RangeError(
+        msg::aboveLimit("ZEP.DAT", "材料数 NUMMAT", m.NUMMAT, kMaterialCapacity));
   if (m.TITLE.find('\n') != std::string::npos)
-    throw common::RangeError("ZEP.DAT: the title must be one line");
+    throw common::RangeError(msg::titleOneLine("ZEP.DAT"));
   FieldWriter w("ZEP.DAT");
   w.line(m.TITLE);
 
@@ -380,58 +374,56 @@ std::vector<std::string> zepDatLines(const AnalysisModel& m) {
   w.list(2 * m.NUMMAT, 14, kSplit, [&](int k) {
     int mat = (k + 1) / 2;
     if (k % 2 == 1)
-      w.i(m.NKR[mat], 5, {"NKR of material ", mat, ""});
+      w.i(m.NKR[mat], 5, {"NKR: 材料 ", mat, ""});
     else
-      w.i(m.NPSI[mat], 5, {"NPSI of material ", mat, ""});
+      w.i(m.NPSI[mat], 5, {"NPSI: 材料 ", mat, ""});
   });
 
   for (int e = 1; e <= m.NUMEL; ++e) {
     w.begin(kFixed);
-    w.i(e, 5, {"element ", e, " number"});
-    for (int c = 1; c <= 4; ++c) w.i(m.KI[e][c], 5, {"element ", e, " corner ", c, ""});
-    w.i(m.MAT[e], 5, {"element ", e, " material"});
+    w.i(e, 5, {"要素 ", e, " 番号"});
+    for (int c = 1; c <= 4; ++c) w.i(m.KI[e][c], 5, {"要素 ", e, " 角 ", c, ""});
+    w.i(m.MAT[e], 5, {"要素 ", e, " 材料"});
     w.text(kZeroField);
     w.end();
   }
 
   for (int f = 1; f <= m.NSEEP; ++f) {
     w.begin(kSplit);
-    w.i(m.NSEEPN[f], 5, "NSEEPN of seepage face " + num(f));
+    w.i(m.NSEEPN[f], 5, "NSEEPN: " + msg::seepageFace(f));
     w.text(kZeroField);
     w.end();
     w.list(m.NSEEPN[f], 14, kFixed, [&](int k) {
-      w.i(m.SEEPN[f][k], 5, {"seepage face ", f, " node ", k, ""});
+      w.i(m.SEEPN[f][k], 5, {"浸出面 ", f, " 節点 ", k, ""});
     });
   }
 
   if (m.NRAIN > 0) {
     w.begin(kSplit);
     w.e(m.RMAX, 10, 3, "RMAX");
-    w.e(m.RPAR2, 10, 3, "rainfall value 2");
+    w.e(m.RPAR2, 10, 3, "降雨の値 2");
     w.end();
-    w.list(m.NRAIN, 14, kFixed, [&](int k) { w.i(m.RAINN[k], 5, {"rainfall node ", k, ""}); });
+    w.list(m.NRAIN, 14, kFixed, [&](int k) { w.i(m.RAINN[k], 5, {"降雨節点 ", k, ""}); });
   }
   w.list(m.NRTIME, 3, kFixed, [&](int k) {
-    w.f(m.RTIME[k], 10, 3, {"rainfall time ", k, ""});
-    w.e(m.RAIN[k], 10, 3, {"rainfall intensity ", k, ""});
+    w.f(m.RTIME[k], 10, 3, {"降雨時刻 ", k, ""});
+    w.e(m.RAIN[k], 10, 3, {"降雨強度 ", k, ""});
   });
 
   if (m.NFLUCT > 0) {
     for (int b = 1; b <= m.NFLUCT; ++b) {
       w.begin(kFixed);
-      w.i(m.NFN[b], 5, "NFN of fluctuating boundary " + num(b));
+      w.i(m.NFN[b], 5, "NFN: " + msg::fluctBoundary(b));
       w.end();
       w.list(m.NFN[b], 14, kFixed, [&](int k) {
-        w.i(loadAt(m.FLN[b], k), 5, {"fluctuating boundary ", b, " node ", k, ""});
+        w.i(loadAt(m.FLN[b], k), 5, {"水位変動境界 ", b, " 節点 ", k, ""});
       });
     }
-    w.list(m.NFLUCT, 14, kFixed, [&](int b) {
-      w.i(m.NFT[b], 5, {"NFT of fluctuating boundary ", b, ""});
-    });
+    w.list(m.NFLUCT, 14, kFixed, [&](int b) { w.i(m.NFT[b], 5, {"NFT: 水位変動境界 ", b, ""}); });
     for (int b = 1; b <= m.NFLUCT; ++b) {
       w.list(m.NFT[b], 3, kFixed, [&](int k) {
-        w.f(loadAt(m.FTIME[b], k), 10, 3, {"boundary ", b, " level series point ", k, " time"});
-        w.f(loadAt(m.FLEV[b], k), 10, 3, {"boundary ", b, " level series point ", k, " level"});
+        w.f(loadAt(m.FTIME[b], k), 10, 3, {"境界 ", b, " 水位時系列の点 ", k, " 時刻"});
+        w.f(loadAt(m.FLEV[b], k), 10, 3, {"境界 ", b, " 水位時系列の点 ", k, " 水位"});
       });
     }
   }
@@ -439,17 +431,17 @@ std::vector<std::string> zepDatLines(const AnalysisModel& m) {
   if (m.NFLUX > 0) {
     for (int b = 1; b <= m.NFLUX; ++b) {
       w.begin(kFixed);
-      w.i(m.NQN[b], 5, "NQN of flux boundary " + num(b));
+      w.i(m.NQN[b], 5, "NQN: " + msg::fluxBoundary(b));
       w.end();
       w.list(m.NQN[b], 14, kFixed, [&](int k) {
-        w.i(loadAt(m.QN[b], k), 5, {"flux boundary ", b, " node ", k, ""});
+        w.i(loadAt(m.QN[b], k), 5, {"流量変動境界 ", b, " 節点 ", k, ""});
       });
     }
-    w.list(m.NFLUX, 14, kSplit, [&](int b) { w.i(m.NQT[b], 5, {"NQT of flux boundary ", b, ""}); });
+    w.list(m.NFLUX, 14, kSplit, [&](int b) { w.i(m.NQT[b], 5, {"NQT: 流量変動境界 ", b, ""}); });
     for (int b = 1; b <= m.NFLUX; ++b) {
       w.list(m.NQT[b], 3, kSplit, [&](int k) {
-        w.f(m.QTIME[b][k], 10, 3, {"flux boundary ", b, " series point ", k, " time"});
-        w.f(m.QVAL[b][k], 10, 3, {"flux boundary ", b, " series point ", k, " value"});
+        w.f(m.QTIME[b][k], 10, 3, {"流量変動境界 ", b, " 時系列の点 ", k, " 時刻"});
+        w.f(m.QVAL[b][k], 10, 3, {"流量変動境界 ", b, " 時系列の点 ", k, " 値"});
       });
     }
   }
@@ -457,15 +449,15 @@ std::vector<std::string> zepDatLines(const AnalysisModel& m) {
   if (m.NWL1 > 0) {
     w.list(m.NWL1 + m.NWL2, 14, kSplit, [&](int k) {
       if (k <= m.NWL1)
-        w.i(m.WL1[k], 5, {"well list 1 node ", k, ""});
+        w.i(m.WL1[k], 5, {"井戸リスト 1 節点 ", k, ""});
       else
-        w.i(m.WL2[k - m.NWL1], 5, {"well list 2 node ", k - m.NWL1, ""});
+        w.i(m.WL2[k - m.NWL1], 5, {"井戸リスト 2 節点 ", k - m.NWL1, ""});
     });
     w.begin(kSplit);
-    w.f(m.WPAR1, 10, 3, "well value 1");
-    w.f(m.WPAR2, 10, 3, "well value 2");
-    w.e(m.WPAR3, 10, 3, "well value 3");
-    w.f(m.WPAR4, 10, 3, "well value 4");
+    w.f(m.WPAR1, 10, 3, "井戸の値 1");
+    w.f(m.WPAR2, 10, 3, "井戸の値 2");
+    w.e(m.WPAR3, 10, 3, "井戸の値 3");
+    w.f(m.WPAR4, 10, 3, "井戸の値 4");
     w.end();
   }
 
@@ -479,39 +471,39 @@ std::vector<std::string> zepDatLines(const AnalysisModel& m) {
   w.i(m.ITMAX, 5, "ITMAX");
   w.end();
 
-  w.list(m.NOUT, 7, kSplit, [&](int k) { w.f(m.TOUT[k], 10, 3, {"output time ", k, ""}); });
+  w.list(m.NOUT, 7, kSplit, [&](int k) { w.f(m.TOUT[k], 10, 3, {"出力時刻 ", k, ""}); });
 
   for (int k = 1; k <= m.NUMMAT; ++k) {
-    std::string item = "material " + num(k);
+    std::string item = msg::material(k);
     w.begin(kFixed);
     w.e(m.KH[k], 10, 4, item + " KH");
     w.e(m.KV[k], 10, 4, item + " KV");
     w.f(m.POIS[k], 10, 3, item + " POIS");
     w.e(m.SS[k], 10, 3, item + " SS");
-    w.f(m.MPAR5[k], 10, 3, item + " value 5");
-    w.f(m.MPAR6[k], 10, 3, item + " value 6");
+    w.f(m.MPAR5[k], 10, 3, item + " 値 5");
+    w.f(m.MPAR6[k], 10, 3, item + " 値 6");
     w.end();
   }
 
   for (int k = 1; k <= m.NUMMAT; ++k) {
     w.list(m.NKR[k], 3, kSplit, [&](int p) {
-      w.f(m.THKR[k][p], 10, 3, {"material ", k, " permeability curve point ", p, " water content"});
-      w.f(m.KR[k][p], 10, 3, {"material ", k, " permeability curve point ", p, " value"});
+      w.f(m.THKR[k][p], 10, 3, {"材料 ", k, " 透水係数曲線の点 ", p, " 含水率"});
+      w.f(m.KR[k][p], 10, 3, {"材料 ", k, " 透水係数曲線の点 ", p, " 値"});
     });
     w.list(m.NPSI[k], 3, kSplit, [&](int p) {
-      w.f(m.THPSI[k][p], 10, 3, {"material ", k, " suction curve point ", p, " water content"});
-      w.f(m.PSI[k][p], 10, 3, {"material ", k, " suction curve point ", p, " suction"});
+      w.f(m.THPSI[k][p], 10, 3, {"材料 ", k, " サクション曲線の点 ", p, " 含水率"});
+      w.f(m.PSI[k][p], 10, 3, {"材料 ", k, " サクション曲線の点 ", p, " サクション"});
     });
   }
 
   for (int n = 1; n <= m.NUMNP; ++n) {
     w.begin(kSplit);
-    w.i(n, 5, {"node ", n, " number"});
-    w.i(m.KODE[n], 5, {"node ", n, " KODE"});
-    w.f(m.X[n], 10, 3, {"node ", n, " X"});
-    w.f(m.Y[n], 10, 3, {"node ", n, " Y"});
-    w.f(m.H[n], 10, 3, {"node ", n, " H"});
-    w.f(m.Q[n], 10, 3, {"node ", n, " Q"});
+    w.i(n, 5, {"節点 ", n, " 番号"});
+    w.i(m.KODE[n], 5, {"節点 ", n, " KODE"});
+    w.f(m.X[n], 10, 3, {"節点 ", n, " X"});
+    w.f(m.Y[n], 10, 3, {"節点 ", n, " Y"});
+    w.f(m.H[n], 10, 3, {"節点 ", n, " H"});
+    w.f(m.Q[n], 10, 3, {"節点 ", n, " Q"});
     w.end();
   }
   for (int k = 0; k < 3; ++k) w.line("");

@@ -6,6 +6,7 @@
 
 #include "common/errors.h"
 #include "common/numbers.h"
+#include "meshcond/model/messages.h"
 
 namespace meshcond::ui {
 
@@ -21,13 +22,13 @@ void CellGrid::setRowCount(int rows) {
 
 const std::string& CellGrid::cell(int column, int row) const {
   if (column < 0 || column >= columns_ || row < 0 || row >= rows_)
-    throw common::RangeError("grid cell " + cellName(column, row) + " does not exist");
+    throw common::RangeError(msg::cellMissing(cellName(column, row)));
   return cells_[static_cast<size_t>(row) * columns_ + column];
 }
 
 void CellGrid::setCell(int column, int row, std::string text) {
   if (column < 0 || column >= columns_ || row < 0 || row >= rows_)
-    throw common::RangeError("grid cell " + cellName(column, row) + " does not exist");
+    throw common::RangeError(msg::cellMissing(cellName(column, row)));
   cells_[static_cast<size_t>(row) * columns_ + column] = std::move(text);
 }
 
@@ -57,18 +58,14 @@ std::optional<int> intOf(std::string_view text) { return common::parseInt(trimme
 
 double realIn(std::string_view text, std::string_view what) {
   if (auto value = realOf(text)) return *value;
-  throw common::ConversionError(std::string(what) + ": \"" + std::string(text) +
-                                "\" is not a valid real number");
+  throw common::ConversionError(msg::notReal(std::string(what), std::string(text)));
 }
 
 int intIn(std::string_view text, std::string_view what) {
   if (auto value = intOf(text)) return *value;
-  throw common::ConversionError(std::string(what) + ": \"" + std::string(text) +
-                                "\" is not a valid integer");
+  throw common::ConversionError(msg::notInteger(std::string(what), std::string(text)));
 }
 
-std::string cellName(int column, int row) {
-  return "row " + std::to_string(row) + ", column " + std::to_string(column);
-}
+std::string cellName(int column, int row) { return msg::cellName(column, row); }
 
 }  // namespace meshcond::ui

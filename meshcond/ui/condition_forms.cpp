@@ -6,6 +6,7 @@
 
 #include "common/errors.h"
 #include "common/numbers.h"
+#include "meshcond/model/messages.h"
 
 namespace meshcond::ui {
 
@@ -154,14 +155,12 @@ void fillOutputTimes(TimeForm& form) {
   double start = realIn(form.start, "開始");
   double end = realIn(form.end, "終了");
   double pitch = realIn(form.pitch, "ピッチ");
-  if (!(pitch > 0))
-    throw common::RangeError("ピッチ: the pitch " + common::formatGeneral(pitch) +
-                             " must be above 0");
+  if (!(pitch > 0)) throw common::RangeError(msg::pitchNotPositive(common::formatGeneral(pitch)));
   int count = countOutputTimes(start, end, pitch, kOutputTimeCapacity);
   if (count > kOutputTimeCapacity)
-    throw common::RangeError("計算: more than " + std::to_string(kOutputTimeCapacity) +
-                             " output times from " + common::formatGeneral(start) + " to " +
-                             common::formatGeneral(end) + " by " + common::formatGeneral(pitch));
+    throw common::RangeError(
+        msg::tooManyOutputTimes(kOutputTimeCapacity, common::formatGeneral(start),
+                                common::formatGeneral(end), common::formatGeneral(pitch)));
   // The grid is end / pitch + 10 rows long, at least long enough for the
   // times (a negative start makes more times than end / pitch).
   double wanted = std::floor(end / pitch) + 10;
@@ -180,9 +179,8 @@ void storeTimeForm(const TimeForm& form, AnalysisModel& model) {
   while (count + 1 < form.times.rowCount() && !trimmed(form.times.cell(0, count + 1)).empty())
     ++count;
   if (count > kOutputTimeCapacity)
-    throw common::RangeError("計算結果の出力時間: " + std::to_string(count) +
-                             " output times are more than the " +
-                             std::to_string(kOutputTimeCapacity) + " the analysis can take");
+    throw common::RangeError(
+        msg::outputTimesAboveCapacity("計算結果の出力時間", count, kOutputTimeCapacity));
   model.DMUL = realIn(form.dmul, timeEditLabel(TimeEdit::DMUL));
   model.DT = realIn(form.dt, timeEditLabel(TimeEdit::DT));
   model.DTMAX = realIn(form.dtmax, timeEditLabel(TimeEdit::DTMAX));

@@ -4,6 +4,7 @@
 #include "common/errors.h"
 #include "common/numbers.h"
 #include "meshcond/model/assignments.h"
+#include "meshcond/model/messages.h"
 #include "meshcond/model/model_parts.h"
 #include "meshcond/ui/picking.h"
 
@@ -26,9 +27,6 @@ constexpr ModeTexts kModes[] = {
     {kModeRainfall, "降雨節点", true, "降雨浸透", ""},
     {kModeFluctuating, "水位変動面", true, "水位変動", "1"},
 };
-
-constexpr const char* kNoFixedLevelChosen =
-    "固定水位が選ばれていません。「編集」で固定水位を開き、水位の行をクリックしてください。";
 
 }  // namespace
 
@@ -92,7 +90,8 @@ void ConditionEditor::setMode(int newState) {
     } else {
       EditMat = mode.firstValue;
     }
-    message = newState == kModeFixedLevel && shared.CurFixGroup == 0 ? kNoFixedLevelChosen : "";
+    message =
+        newState == kModeFixedLevel && shared.CurFixGroup == 0 ? msg::missingFixedLevel() : "";
     return;
   }
 }
@@ -214,7 +213,7 @@ void ConditionEditor::penAction(double x, double y, MouseButton button, Canvas& 
     }
     case kModeFixedLevel: {
       if (!left) return;
-      if (shared.CurFixGroup == 0) message = kNoFixedLevelChosen;
+      if (shared.CurFixGroup == 0) message = msg::missingFixedLevel();
       int j = nodesearch(model, nodeRadius(), x, y);
       if (j > 0) {
         double v = editMatReal(EditMat, LabelStage);

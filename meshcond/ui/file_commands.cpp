@@ -9,6 +9,7 @@
 #include "meshcond/model/d2_file.h"
 #include "meshcond/model/legacy_file.h"
 #include "meshcond/model/mesh_file.h"
+#include "meshcond/model/messages.h"
 #include "meshcond/model/run_package.h"
 #include "meshcond/model/zep_file.h"
 
@@ -26,16 +27,14 @@ bool FileCommands::guarded(Operation&& operation) {
   } catch (const std::exception& e) {
     dialogs_.message(e.what());
   } catch (...) {
-    dialogs_.message("予期しないエラーです");
+    dialogs_.message(msg::unexpectedError());
   }
   return false;
 }
 
 std::string carryOverMessage(const ConvertReport& report) {
-  return "前のメッシュの条件を引き継ぎました。\n対応する節点のない節点: " +
-         std::to_string(report.nodesWithoutPartner) +
-         "\n対応する要素のない要素: " + std::to_string(report.elementsWithoutPartner) +
-         "\nリストから外した節点: " + std::to_string(report.droppedEntries);
+  return msg::carriedOver(report.nodesWithoutPartner, report.elementsWithoutPartner,
+                          report.droppedEntries);
 }
 
 template <class Load>
@@ -155,11 +154,7 @@ void FileCommands::Kouu1Click() {
 
 std::string writtenMessage(const std::string& what, const std::string& path,
                            const std::vector<std::string>& alsoWritten) {
-  std::string text = what + " を書き出しました: " + path;
-  for (size_t i = 0; i < alsoWritten.size(); ++i)
-    text += (i == 0 ? "（同じフォルダに " : "、") + alsoWritten[i];
-  if (!alsoWritten.empty()) text += " も）";
-  return text;
+  return msg::written(what, path, alsoWritten);
 }
 
 bool FileCommands::mayClose() { return settleUnsavedChanges(); }

@@ -7,6 +7,7 @@
 
 #include "common/errors.h"
 #include "common/numbers.h"
+#include "meshcond/model/messages.h"
 
 namespace meshcond::ui {
 
@@ -61,9 +62,7 @@ void activateMaterialForm(AnalysisModel& model, MaterialForm& form) {
   for (int e = 1; e <= model.NUMEL; ++e) {
     int m = model.MAT.at(e);
     if (m > kMaterialCapacity)
-      throw common::RangeError("material " + std::to_string(m) + " of element " +
-                               std::to_string(e) + " is above the " +
-                               std::to_string(kMaterialCapacity) + " materials the analysis holds");
+      throw common::RangeError(msg::materialAboveCapacity(m, e, kMaterialCapacity));
     largest = std::max(largest, m);
   }
   model.NUMMAT = largest;

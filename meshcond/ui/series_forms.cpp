@@ -7,6 +7,7 @@
 #include "common/errors.h"
 #include "common/fields.h"
 #include "common/numbers.h"
+#include "meshcond/model/messages.h"
 
 namespace meshcond::ui {
 
@@ -29,9 +30,8 @@ std::vector<std::string> seriesFields(const std::vector<std::string>& lines, siz
                                       const std::string& file) {
   auto fields = common::splitFields(lines[i]);
   if (fields.size() < 2)
-    throw common::MissingError(
-        common::located({file, static_cast<long>(i + 1), 0},
-                        "two fields expected, found " + std::to_string(fields.size())));
+    throw common::MissingError(common::located({file, static_cast<long>(i + 1), 0},
+                                               msg::twoFieldsExpected(fields.size())));
   return fields;
 }
 
@@ -63,8 +63,8 @@ void levelHeaders(CellGrid& grid) {
 template <class T>
 T& nodeSlot(std::vector<T>& table, int n, const char* what) {
   if (n < 1 || static_cast<size_t>(n) >= table.size())
-    throw common::RangeError(std::string(what) + ": node " + std::to_string(n) + " is outside 1.." +
-                             std::to_string(table.size() - 1));
+    throw common::RangeError(std::string(what) + ": " +
+                             msg::outsideRange("節点", n, 1, static_cast<long>(table.size() - 1)));
   return table[static_cast<size_t>(n)];
 }
 
@@ -114,8 +114,7 @@ void storeRainForm(const CellGrid& grid, AnalysisModel& model) {
     auto rain = realOf(grid.cell(2, row));
     if (!time || *time < 0 || !rain) break;
     if (points.size() == static_cast<size_t>(kRainSeriesCapacity))
-      throw common::RangeError("降雨強度: more than " + std::to_string(kRainSeriesCapacity) +
-                               " rainfall points; nothing was stored");
+      throw common::RangeError(msg::seriesFull("降雨強度", kRainSeriesCapacity));
     points.emplace_back(*time, *rain / 1000);
   }
   model.NRTIME = 0;
@@ -164,9 +163,8 @@ std::string leaveLevelCell(std::string_view text) {
 
 void storeLevelForm(const CellGrid& grid, int boundary, AnalysisModel& model) {
   if (boundary < 1 || boundary > kFluctSeriesBoundaries)
-    throw common::RangeError("水位変化境界番号 " + std::to_string(boundary) +
-                             ": only boundaries 1 to " + std::to_string(kFluctSeriesBoundaries) +
-                             " can carry a level series");
+    throw common::RangeError(
+        msg::levelSeriesBoundary("水位変化境界番号", boundary, kFluctSeriesBoundaries));
   std::vector<std::pair<double, double>> points;
   for (int row = 1; row < grid.rowCount(); ++row) {
     if (trimmed(grid.cell(1, row)).empty()) break;
@@ -174,8 +172,7 @@ void storeLevelForm(const CellGrid& grid, int boundary, AnalysisModel& model) {
     auto level = realOf(grid.cell(2, row));
     if (!time || !level) break;
     if (points.size() == static_cast<size_t>(kFluctSeriesCapacity))
-      throw common::RangeError("水位変化: more than " + std::to_string(kFluctSeriesCapacity) +
-                               " level points; nothing was stored");
+      throw common::RangeError(msg::seriesFull("水位変化", kFluctSeriesCapacity));
     points.emplace_back(*time, *level);
   }
   int n = 0;
@@ -207,12 +204,11 @@ std::optional<FixedLevelChoice> chooseFixedLevel(const std::vector<std::string>&
 
 void storeFixedLevels(const std::vector<std::string>& lines, AnalysisModel& model) {
   if (lines.size() > static_cast<size_t>(kFixedLevelCapacity))
-    throw common::RangeError("固定水位: " + std::to_string(lines.size()) +
-                             " levels are more than the " + std::to_string(kFixedLevelCapacity) +
-                             " the analysis holds; nothing was stored");
+    throw common::RangeError(
+        msg::fixedLevelsAboveCapacity("固定水位", lines.size(), kFixedLevelCapacity));
   std::vector<double> levels;
   for (size_t i = 0; i < lines.size(); ++i)
-    levels.push_back(realIn(lines[i], "固定水位: line " + std::to_string(i + 1)));
+    levels.push_back(realIn(lines[i], msg::lineOf("固定水位", i + 1)));
   model.NFIXWL = 0;
   for (double level : levels) model.FIXWL.at(++model.NFIXWL) = level;
 }
@@ -260,9 +256,8 @@ void storeInitialLevels(AnalysisModel& model, std::string_view levelText,
     auto fields = seriesFields(*fileLines, i, file);
     int n = common::toInt(fields[0], where(file, i, 1));
     if (n < 1 || n > kNodeCapacity)
-      throw common::RangeError(common::located(
-          where(file, i, 1),
-          "node " + std::to_string(n) + " is outside 1.." + std::to_string(kNodeCapacity)));
+      throw common::RangeError(
+          common::located(where(file, i, 1), msg::outsideRange("節点", n, 1, kNodeCapacity)));
     double level = common::toReal(fields[1], where(file, i, 2));
     if (model.KODE.at(n) != 1) model.H.at(n) = level;
   }

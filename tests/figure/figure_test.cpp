@@ -385,7 +385,7 @@ TEST(Batch, BothSubcommandsWriteFiguresWithoutADisplay) {
                              "m.png --figure m.svg --figure-numbers off --figure n.svg");
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.err, "");
-  EXPECT_NE(r.out.find("m.pdf: figure written, 5 nodes, 2 elements\nfigure size 640x480\n"),
+  EXPECT_NE(r.out.find("m.pdf: 図を書き出しました（節点 5、要素 2）\n図の大きさ 640x480\n"),
             std::string::npos)
       << r.out;
   EXPECT_EQ(pdfPage(dir / "m.pdf", 20).size(), QSize(234, 166));  // A4 unless asked otherwise

@@ -18,7 +18,7 @@ for f in input.txt zepan.bat WORK.LST 'ZEPAN.$$$' d.DAT 河川水位.CSV 降雨.
   [ -f "$f" ] || fail "$f missing"
 done
 [ "$(wc -l < out.txt)" -eq 8 ] || fail "one summary line per action expected: $(cat out.txt)"
-grep -q "package files written: none" out.txt || fail "package written twice"
+grep -q "実行用ファイル: なし" out.txt || fail "package written twice"
 
 # The old form: imported, then saved in the current form.
 "$seepbatch" meshcond --import-legacy "$fixtures/OLDZEP.DAT" --save old/ZEP64.DAT > out.txt 2>&1 &&
@@ -32,10 +32,10 @@ grep -q "   20    1" old/ZEP64.DAT || fail "MAXITO not forced to 20"
 rm -f z3.DAT
 "$seepbatch" meshcond --load-mesh m.DAT --save z3.DAT --bogus 2> err.txt && fail "unknown action accepted"
 [ -e z3.DAT ] && fail "an action ran before the unknown one was refused"
-grep -q "unknown action" err.txt || fail "no message for the unknown action"
+grep -q "不明な操作" err.txt || fail "no message for the unknown action"
 "$seepbatch" meshcond --load-mesh m.DAT --save 2> err.txt && fail "missing file accepted"
 "$seepbatch" meshcond --save --export-rain 2> err.txt && fail "an action taken for a file name"
-grep -q "a file name is missing" err.txt || fail "no message for the missing file name"
+grep -q "ファイル名がありません" err.txt || fail "no message for the missing file name"
 "$seepbatch" meshcond > /dev/null || fail "no actions must exit 0"
 
 # A failing action: "meshcond: ACTION: message", exit 1.

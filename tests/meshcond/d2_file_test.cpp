@@ -181,10 +181,10 @@ TEST(D2Dat, RefusalsNameTheValueAndItsLine) {
     const char* message;
   };
   const Case cases[] = {
-      {"x", [](AnalysisModel& m) { m.X[2] = 1234567.0; }, "D2.DAT line 10: node 2 X = 1234567"},
+      {"x", [](AnalysisModel& m) { m.X[2] = 1234567.0; }, "D2.DAT: 10 行目: 節点 2 X = 1234567"},
       {"corner", [](AnalysisModel& m) { m.KI[1][3] = 100000; },
-       "D2.DAT line 8: element 1 corner 3 = 100000"},
-      {"material", [](AnalysisModel& m) { m.MAT[1] = -10000; }, "element 1 material = -10000"},
+       "D2.DAT: 8 行目: 要素 1 角 3 = 100000"},
+      {"material", [](AnalysisModel& m) { m.MAT[1] = -10000; }, "要素 1 材料 = -10000"},
       {"level series",
        [](AnalysisModel& m) {
          m.NFLUCT = 1;
@@ -192,13 +192,13 @@ TEST(D2Dat, RefusalsNameTheValueAndItsLine) {
          storeAt(m.FTIME[1], 2, 1.0);
          storeAt(m.FLEV[1], 2, 12345678.0);
        },
-       "fluctuating boundary 1 level 2 = 12345678"},
+       "水位変動境界 1 水位 2 = 12345678"},
       {"rainfall",
        [](AnalysisModel& m) {
          m.NRTIME = 1;
          m.RAIN[1] = 1e4;
        },
-       "rainfall intensity 1 in mm/h = 1e+07"},
+       "降雨強度 1 (mm/h) = 1e+07"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -129,19 +129,19 @@ TEST(LegacyImport, FaultyFilesLeaveTheModelUnchanged) {
     const char* message;
   };
   const Case cases[] = {
-      {"empty", "", "old: line 1: the file ends here"},
+      {"empty", "", "old: line 1: ファイルがここで終わっています"},
       {"invalid title byte", "T\xEF\xBF\xBD\n" + good.substr(good.find('\n') + 1),
-       "line 1: the title"},
-      {"cut short", good.substr(0, good.find("3 0 10 10")), "the file ends before node record 3"},
+       "line 1: タイトル"},
+      {"cut short", good.substr(0, good.find("3 0 10 10")),
+       "ファイルが終わっています（節点レコード 3"},
       {"real for an integer", legacyText("1 1 2 3 4 1.0 0.0\n2 2 5 3 0 1 0.0\n"),
-       "element 1: material: \"1.0\""},
-      {"comma inside a token", legacyText("1 1,2 3 4 1 0.0\n2 2 5 3 0 1 0.0\n"), "corner 1"},
+       "要素 1: 材料: \"1.0\""},
+      {"comma inside a token", legacyText("1 1,2 3 4 1 0.0\n2 2 5 3 0 1 0.0\n"), "角 1"},
       {"lone CR in a token", legacyText("1 1 2 3 4 1 0.0\r\r\n2 2 5 3 0 1 0.0\n"), "0.0\r"},
-      {"bad skipped real", legacyText("1 1 2 3 4 1 x\n2 2 5 3 0 1 0.0\n"), "its real value"},
-      {"element twice", legacyText("1 1 2 3 4 1 0.0\n1 2 5 3 0 1 0.0\n"),
-       "element 1 appears twice"},
+      {"bad skipped real", legacyText("1 1 2 3 4 1 x\n2 2 5 3 0 1 0.0\n"), "実数値"},
+      {"element twice", legacyText("1 1 2 3 4 1 0.0\n1 2 5 3 0 1 0.0\n"), "要素 1 が 2 回現れます"},
       {"corner beyond the nodes", legacyText("1 1 2 3 6 1 0.0\n2 2 5 3 0 1 0.0\n"),
-       "corner 4 6 is outside 0..5"},
+       "角 4 6 は範囲 0..5 の外です"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

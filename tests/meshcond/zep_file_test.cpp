@@ -158,7 +158,7 @@ TEST(ZepDat, ValuesThatWouldNotReadBackAreRefused) {
     const char* message;
   };
   const Case cases[] = {
-      {"x below -9999.999", [](AnalysisModel& m) { m.X[2] = -10000.0; }, "node 2 X = -10000"},
+      {"x below -9999.999", [](AnalysisModel& m) { m.X[2] = -10000.0; }, "節点 2 X = -10000"},
       {"NOUT of 10000",
        [](AnalysisModel& m) {
          m.NOUT = 10000;
@@ -178,28 +178,27 @@ TEST(ZepDat, ValuesThatWouldNotReadBackAreRefused) {
          m.WL1[1] = 1;
          m.WL1[2] = 10000;
        },
-       "well list 1 node 2"},
+       "井戸リスト 1 節点 2"},
       {"rainfall node outside the mesh",
        [](AnalysisModel& m) {
          m.NRAIN = 1;
          m.RAINN[1] = 5;
        },
-       "rainfall nodes, entry 1: node 5 is outside 1..4"},
+       "降雨節点 の 1 番目: 節点 5 は範囲 1..4 の外です"},
       {"seepage node 0",
        [](AnalysisModel& m) {
          m.NSEEP = 1;
          m.NSEEPN[1] = 1;
        },
-       "seepage face 1, entry 1: node 0"},
-      {"material 201", [](AnalysisModel& m) { m.MAT[1] = 201; }, "material number 201"},
+       "浸出面 1 の 1 番目: 節点 0"},
+      {"material 201", [](AnalysisModel& m) { m.MAT[1] = 201; }, "材料番号 201"},
       {"series beyond boundary 20",
        [](AnalysisModel& m) {
          m.NFLUCT = 21;
          m.NFT[21] = 1;
        },
-       "fluctuating boundary 21"},
-      {"corner 100000", [](AnalysisModel& m) { m.KI[1][2] = 100000; },
-       "element 1 corner 2 = 100000"},
+       "NFT: 境界 21"},
+      {"corner 100000", [](AnalysisModel& m) { m.KI[1][2] = 100000; }, "要素 1 角 2 = 100000"},
       {"level series time",
        [](AnalysisModel& m) {
          m.NFLUCT = 1;
@@ -207,9 +206,9 @@ TEST(ZepDat, ValuesThatWouldNotReadBackAreRefused) {
          storeAt(m.FTIME[1], 2, 12345678.0);
          storeAt(m.FLEV[1], 2, 1.0);
        },
-       "boundary 1 level series point 2 time = 12345678"},
+       "境界 1 水位時系列の点 2 時刻 = 12345678"},
       {"suction curve", [](AnalysisModel& m) { m.PSI[1][3] = 12345678.0; },
-       "material 1 suction curve point 3 suction = 12345678"},
+       "材料 1 サクション曲線の点 3 サクション = 12345678"},
       {"title not in CP932", [](AnalysisModel& m) { m.TITLE = "\xF0\x9F\x98\x80"; }, ""},
   };
   std::string path = ::testing::TempDir() + "refused_zep.dat";
@@ -253,28 +252,29 @@ TEST(ZepDat, MalformedFilesLeaveTheModelUnchanged) {
     const char* message;
   };
   const Case cases[] = {
-      {"empty file", [](std::vector<std::string>& l) { l.clear(); }, "z: line 1: the file ends"},
+      {"empty file", [](std::vector<std::string>& l) { l.clear(); },
+       "z: line 1: ファイルがここで終わっています"},
       {"invalid byte in the title", [](std::vector<std::string>& l) { l[0] = "A\xEF\xBF\xBD"; },
-       "line 1: the title"},
+       "line 1: タイトル"},
       {"letter in control line 1", [](std::vector<std::string>& l) { l[1][4] = 'x'; },
-       "line 2: columns 1-5 (NUMNP)"},
+       "line 2: 1-5 桁 (NUMNP)"},
       {"tab in a fixed column", [](std::vector<std::string>& l) { l[1][0] = '\t'; }, "line 2"},
       {"NUMMAT above 200", [](std::vector<std::string>& l) { l[1].replace(20, 5, "  201"); },
-       "NUMMAT 201 is outside 0..200"},
+       "NUMMAT 201 は範囲 0..200 の外です"},
       {"NWL2 above 200", [](std::vector<std::string>& l) { l[2] = "    2    3    4  201    5"; },
        "NWL2 201"},
       {"control line 4 short", [](std::vector<std::string>& l) { l[4] = "    2    9"; },
-       "line 5: too few fields"},
+       "line 5: 値が足りません"},
       {"element number twice", [](std::vector<std::string>& l) { l[7].replace(0, 5, "    1"); },
-       "element 1 appears twice"},
+       "要素 1 が 2 回現れます"},
       {"corner beyond the nodes", [](std::vector<std::string>& l) { l[6].replace(5, 5, "   17"); },
-       "corner 1 17"},
+       "角 1 17"},
       {"cut before the nodes", [](std::vector<std::string>& l) { l.resize(l.size() - 10); },
-       "expected node line"},
+       "（節点行"},
       {"node twice", [](std::vector<std::string>& l) { l[l.size() - 4].replace(0, 5, "    1"); },
-       "node 1 appears twice"},
+       "節点 1 が 2 回現れます"},
       {"node 0", [](std::vector<std::string>& l) { l[l.size() - 4].replace(0, 5, "    0"); },
-       "node number 0"},
+       "節点番号 0"},
       {"decimal comma on a node line",
        [](std::vector<std::string>& l) { l[l.size() - 4].replace(10, 10, "       0,5"); },
        "field 3: \"0,5\" has a decimal comma"},

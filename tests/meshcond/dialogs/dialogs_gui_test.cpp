@@ -342,7 +342,7 @@ TEST(PermeabilityDialog, AMaterialAboveTheCapacityKeepsItClosed) {
   PermeabilityDialog dialog(model, shared, fake, nullptr);
   EXPECT_EQ(dialog.exec(), QDialog::Rejected);
   ASSERT_EQ(fake.messages.size(), 1u);
-  EXPECT_NE(fake.messages[0].find("material 250"), std::string::npos);
+  EXPECT_NE(fake.messages[0].find("材料 250"), std::string::npos);
 }
 
 TEST(RainfallDialog, ImportsACsvAndStoresOnClose) {

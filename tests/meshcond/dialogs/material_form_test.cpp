@@ -145,8 +145,8 @@ TEST(MaterialForm, AMaterialAboveTheCapacityRefusesToOpen) {
     FAIL() << "opened";
   } catch (const common::RangeError& e) {
     std::string what = e.what();
-    EXPECT_NE(what.find("material 201"), std::string::npos) << what;
-    EXPECT_NE(what.find("element 3"), std::string::npos) << what;
+    EXPECT_NE(what.find("材料 201"), std::string::npos) << what;
+    EXPECT_NE(what.find("要素 3"), std::string::npos) << what;
   }
   EXPECT_EQ(model.NUMMAT, 2);
 }
