@@ -71,13 +71,13 @@ TEST(MeshFile, MalformedFilesLeaveTheModelUnchanged) {
     const char* message;  // a part of the error text
   };
   const Case cases[] = {
-      {"empty file", "", "m.DAT: line 1: the file ends here"},
-      {"header with one field", "3\n", "line 1: too few fields"},
+      {"empty file", "", "m.DAT: 1 行目: the file ends here"},
+      {"header with one field", "3\n", "1 行目: too few fields"},
       {"too many nodes", "20001 0\n", "node count 20001 is outside 0..20000"},
       {"negative element count", "0 -1\n", "element count -1"},
       {"missing node line", "3 0\n1 0 0\n2 1 0\n",
-       "line 4: the file ends here; expected node line 3"},
-      {"bad coordinate", "3 0\n1 0 0\n2 1.5x 0\n3 0 1\n", "line 3: field 2"},
+       "4 行目: the file ends here; expected node line 3"},
+      {"bad coordinate", "3 0\n1 0 0\n2 1.5x 0\n3 0 1\n", "3 行目: 2 番目の値"},
       {"integer node number", "3 0\n1 0 0\n2.0 1 0\n3 0 1\n", "node number"},
       {"element number 0", "3 1\n1 0 0\n2 1 0\n3 0 1\n0 1 2 3 0\n",
        "element number 0 is outside 1..1"},
@@ -90,12 +90,12 @@ TEST(MeshFile, MalformedFilesLeaveTheModelUnchanged) {
       {"corner 4 negative", "3 1\n1 0 0\n2 1 0\n3 0 1\n1 1 2 3 -1\n", "corner 4 -1"},
       {"corner 1 zero", "3 1\n1 0 0\n2 1 0\n3 0 1\n1 0 2 3 0\n", "corner 1 0"},
       {"element line with four fields", "3 1\n1 0 0\n2 1 0\n3 0 1\n1 1 2 3\n", "too few fields"},
-      {"empty element line", "3 1\n1 0 0\n2 1 0\n3 0 1\n\n", "line 5: too few fields"},
-      {"missing element line", "3 1\n1 0 0\n2 1 0\n3 0 1\n", "line 5: the file ends here"},
+      {"empty element line", "3 1\n1 0 0\n2 1 0\n3 0 1\n\n", "5 行目: too few fields"},
+      {"missing element line", "3 1\n1 0 0\n2 1 0\n3 0 1\n", "5 行目: the file ends here"},
       {"five-corner row", "3 2\n1 0 0\n2 1 0\n3 0 1\n1 1 2 3 0 3\n2 1 2 3 3 -1\n",
-       "m.DAT: line 6: 要素 2: 角数 -1 は五角形のセル"},
+       "m.DAT: 6 行目: 要素 2: 角数 -1 は五角形のセル"},
       {"decimal comma", "3 0\n1 100.000 1,5\n2 1 0\n3 0 1\n",
-       "m.DAT: line 2: field 3: \"1,5\" has a decimal comma"},
+       "m.DAT: 2 行目: 3 番目の値「1,5」は小数点がコンマです"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

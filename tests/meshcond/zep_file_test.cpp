@@ -253,18 +253,18 @@ TEST(ZepDat, MalformedFilesLeaveTheModelUnchanged) {
     const char* message;
   };
   const Case cases[] = {
-      {"empty file", [](std::vector<std::string>& l) { l.clear(); }, "z: line 1: the file ends"},
+      {"empty file", [](std::vector<std::string>& l) { l.clear(); }, "z: 1 行目: the file ends"},
       {"invalid byte in the title", [](std::vector<std::string>& l) { l[0] = "A\xEF\xBF\xBD"; },
-       "line 1: the title"},
+       "1 行目: the title"},
       {"letter in control line 1", [](std::vector<std::string>& l) { l[1][4] = 'x'; },
-       "line 2: columns 1-5 (NUMNP)"},
-      {"tab in a fixed column", [](std::vector<std::string>& l) { l[1][0] = '\t'; }, "line 2"},
+       "2 行目: columns 1-5 (NUMNP)"},
+      {"tab in a fixed column", [](std::vector<std::string>& l) { l[1][0] = '\t'; }, "2 行目"},
       {"NUMMAT above 200", [](std::vector<std::string>& l) { l[1].replace(20, 5, "  201"); },
        "NUMMAT 201 is outside 0..200"},
       {"NWL2 above 200", [](std::vector<std::string>& l) { l[2] = "    2    3    4  201    5"; },
        "NWL2 201"},
       {"control line 4 short", [](std::vector<std::string>& l) { l[4] = "    2    9"; },
-       "line 5: too few fields"},
+       "5 行目: too few fields"},
       {"element number twice", [](std::vector<std::string>& l) { l[7].replace(0, 5, "    1"); },
        "element 1 appears twice"},
       {"corner beyond the nodes", [](std::vector<std::string>& l) { l[6].replace(5, 5, "   17"); },
@@ -277,10 +277,10 @@ TEST(ZepDat, MalformedFilesLeaveTheModelUnchanged) {
        "node number 0"},
       {"decimal comma on a node line",
        [](std::vector<std::string>& l) { l[l.size() - 4].replace(10, 10, "       0,5"); },
-       "field 3: \"0,5\" has a decimal comma"},
+       "3 番目の値「0,5」は小数点がコンマです"},
       {"decimal comma in control line 4",
        [](std::vector<std::string>& l) { l[4].replace(0, 5, "  2,5"); },
-       "line 5: field 1: \"2,5\" has a decimal comma"},
+       "5 行目: 1 番目の値「2,5」は小数点がコンマです"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
