@@ -35,6 +35,11 @@ std::string cutDrawingTooLarge(int lines, int nodes, int drawn);
 std::string txtSameAsM3w(const std::string& m3wPath);
 
 // The window.
+inline constexpr const char* kFormCaption = "DXFファイルを「ゼルカ」の前データに変換";
+/// The caption of its message boxes.
+inline constexpr const char* kApplicationTitle = "DXFファイルをテキストファイルに変換";
+/// The open dialog's name filter.
+inline constexpr const char* kDxfFilter = "CADファイル(*.DXF)";
 std::string written(int nodes, int lines, const std::string& m3wPath, const std::string& txtPath);
 inline constexpr const char* kNotConverted = "変換できませんでした。";
 
