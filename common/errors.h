@@ -15,7 +15,8 @@ struct Location {
   long line = 0;
   int field = 0;
 
-  /// "FILE: line N: field F" with the parts that are known, or "" when none is.
+  /// "FILE: N 行目: F 番目の値" (common/messages.h) with the parts that are known, or "" when none
+  /// is.
   std::string describe() const;
 };
 

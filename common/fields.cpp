@@ -1,5 +1,7 @@
 #include "common/fields.h"
 
+#include "common/messages.h"
+
 namespace common {
 namespace {
 
@@ -71,10 +73,8 @@ std::vector<std::string> splitNumberFields(std::string_view line, const Location
     const std::string& field = fields[k];
     for (size_t i = field.find(','); i != std::string::npos; i = field.find(',', i + 1))
       if (decimalCommaAt(field, i))
-        throw ConversionError(located({where.file, where.line, static_cast<int>(k + 1)},
-                                      "\"" + field +
-                                          "\" has a decimal comma; write numbers with a "
-                                          "decimal point"));
+        throw ConversionError(messages::aboutValue(
+            {where.file, where.line, static_cast<int>(k + 1)}, field, messages::kDecimalComma));
   }
   return fields;
 }

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include "common/errors.h"
+#include "common/messages.h"
 #include "common/text_file.h"
 
 namespace common {
@@ -14,15 +15,12 @@ void checkTargets(const std::vector<GroupFile>& files, const std::vector<std::st
     const std::string& path = files[k].path;
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
-      throw FileError(path + ": cannot write the file: it is a folder");
+      throw FileError(messages::writeTargetIsFolder(path));
     for (const std::string& input : inputs)
-      if (sameFile(path, input))
-        throw FileError(path + ": cannot write the file: it is the file being read (" + input +
-                        "); choose another name");
+      if (sameFile(path, input)) throw FileError(messages::writeTargetIsInput(path, input));
     for (size_t j = 0; j < k; ++j)
       if (sameFile(path, files[j].path))
-        throw FileError(path + ": cannot write the file: it is the same file as " + files[j].path +
-                        "; choose another name");
+        throw FileError(messages::writeTargetsSame(path, files[j].path));
   }
 }
 

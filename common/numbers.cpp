@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include "common/messages.h"
+
 namespace common {
 namespace {
 
@@ -46,14 +48,6 @@ locale_t cLocale() {
   return loc;
 }
 
-/// "<text>" for messages, cut when very long.
-std::string quoted(std::string_view text) {
-  constexpr size_t kMax = 40;
-  std::string shown(text.substr(0, kMax));
-  if (text.size() > kMax) shown += "...";
-  return "\"" + shown + "\"";
-}
-
 }  // namespace
 
 std::optional<int32_t> parseInt(std::string_view field) {
@@ -89,12 +83,12 @@ std::optional<double> parseReal(std::string_view field) {
 
 int32_t toInt(std::string_view field, const Location& where) {
   if (auto v = parseInt(field)) return *v;
-  throw ConversionError(located(where, quoted(field) + " is not a valid integer"));
+  throw ConversionError(messages::aboutValue(where, field, messages::kNotInteger));
 }
 
 double toReal(std::string_view field, const Location& where) {
   if (auto v = parseReal(field)) return *v;
-  throw ConversionError(located(where, quoted(field) + " is not a valid real number"));
+  throw ConversionError(messages::aboutValue(where, field, messages::kNotReal));
 }
 
 namespace {

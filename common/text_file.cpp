@@ -16,13 +16,13 @@
 #include <random>
 
 #include "common/errors.h"
+#include "common/messages.h"
 
 namespace common {
 namespace {
 
-std::string systemError(const std::string& what, const std::string& path) {
-  return path + ": " + what + " (" + std::strerror(errno) + ")";
-}
+/// The system's reason for the last failure, as it gives it.
+std::string systemReason() { return std::strerror(errno); }
 
 bool isAscii(std::string_view text) {
   for (unsigned char c : text)
@@ -34,8 +34,7 @@ bool isAscii(std::string_view text) {
 class Converter {
  public:
   Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
-    if (cd_ == reinterpret_cast<iconv_t>(-1))
-      throw Error(std::string("the text converter ") + from + " -> " + to + " is not available");
+    if (cd_ == reinterpret_cast<iconv_t>(-1)) throw Error(messages::converterMissing(from, to));
   }
   ~Converter() { iconv_close(cd_); }
   Converter(const Converter&) = delete;
@@ -139,11 +138,11 @@ void removeLeftovers(const std::string& target) {
 
 std::string readFileBytes(const std::string& path) {
   int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw FileError(systemError("cannot open the file", path));
+  if (fd < 0) throw FileError(messages::cannotOpen(path, systemReason()));
   struct stat st {};
   if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
     ::close(fd);
-    throw FileError(path + ": is a folder, not a file");
+    throw FileError(messages::notAFile(path));
   }
   std::string bytes;
   if (st.st_size > 0) bytes.reserve(static_cast<size_t>(st.st_size));
@@ -152,7 +151,7 @@ std::string readFileBytes(const std::string& path) {
     ssize_t n = ::read(fd, buffer, sizeof buffer);
     if (n < 0) {
       if (errno == EINTR) continue;
-      std::string message = systemError("cannot read the file", path);
+      std::string message = messages::cannotRead(path, systemReason());
       ::close(fd);
       throw FileError(message);
     }
@@ -207,9 +206,7 @@ std::string encodeCp932(std::string_view utf8) {
   size_t left = utf8.size();
   if (!toCp932().convert(in, left, out)) {
     std::string_view bad = utf8CharAt(utf8, static_cast<size_t>(in - utf8.data()));
-    throw ConversionError("the character \"" + std::string(bad) +
-                          "\" cannot be written in the file's code page (CP932), in \"" +
-                          std::string(utf8) + "\"");
+    throw ConversionError(messages::notCp932(bad, utf8));
   }
   return out;
 }
@@ -253,7 +250,7 @@ StagedFile::StagedFile(std::string target)
     if (fd_ < 0 && errno != EEXIST) break;
   }
   if (fd_ < 0) {
-    std::string message = systemError("cannot write the file", target_);
+    std::string message = messages::cannotWrite(target_, systemReason());
     temp_.clear();
     throw FileError(message);
   }
@@ -284,12 +281,12 @@ void StagedFile::discard() noexcept {
 }
 
 void StagedFile::write(std::string_view bytes) {
-  if (fd_ < 0) throw FileError(target_ + ": the file is already closed");
+  if (fd_ < 0) throw FileError(messages::alreadyClosed(target_));
   while (!bytes.empty()) {
     ssize_t n = ::write(fd_, bytes.data(), bytes.size());
     if (n < 0) {
       if (errno == EINTR) continue;
-      throw FileError(systemError("cannot write the file", target_));
+      throw FileError(messages::cannotWrite(target_, systemReason()));
     }
     bytes.remove_prefix(static_cast<size_t>(n));
   }
@@ -302,23 +299,23 @@ void StagedFile::writeLine(std::string_view utf8Line) {
 }
 
 void StagedFile::finish() {
-  if (fd_ < 0) throw FileError(target_ + ": the file is already closed");
+  if (fd_ < 0) throw FileError(messages::alreadyClosed(target_));
   bool synced = ::fsync(fd_) == 0;
   int syncError = errno;
   bool closed = ::close(fd_) == 0;
   fd_ = -1;
   if (!synced || !closed) {
     if (!synced) errno = syncError;
-    throw FileError(systemError("cannot write the file", target_));
+    throw FileError(messages::cannotWrite(target_, systemReason()));
   }
   finished_ = true;
 }
 
 void StagedFile::commit() {
   if (!finished_) finish();
-  if (temp_.empty()) throw FileError(target_ + ": the file is already committed");
+  if (temp_.empty()) throw FileError(messages::alreadyCommitted(target_));
   if (::rename(temp_.c_str(), replaced_.c_str()) != 0)
-    throw FileError(systemError("cannot replace the file", target_));
+    throw FileError(messages::cannotReplace(target_, systemReason()));
   temp_.clear();
   removeLeftovers(replaced_);
 }

@@ -1,5 +1,6 @@
 #include "cadtrace/model/conversion.h"
 
+#include "cadtrace/model/messages.h"
 #include "common/errors.h"
 #include "common/numbers.h"
 #include "common/text_file.h"
@@ -14,7 +15,7 @@ double setting(const std::string& text, const char* name) {
   std::string_view trimmed;
   if (begin != std::string::npos) trimmed = std::string_view(text).substr(begin, end - begin + 1);
   if (auto v = common::parseReal(trimmed)) return *v;
-  throw common::ConversionError(std::string("the ") + name + " \"" + text + "\" is not a number");
+  throw common::ConversionError(messages::settingNotNumber(name, text));
 }
 
 }  // namespace
@@ -42,10 +43,10 @@ LineModel DXFtoM2W(const DxfDrawing& drawing, const ConversionSettings& settings
     int p2 = m.searchnode(s.end.x, s.end.y);
     if (m.searchline(p1, p2) == -1) m.addLine(p1, p2);
   }
-  double scaleV = setting(settings.scaleV, "V scale");
-  double scaleH = setting(settings.scaleH, "H scale");
-  double kijunV = setting(settings.kijunV, "V reference position");
-  double kijunH = setting(settings.kijunH, "H reference position");
+  double scaleV = setting(settings.scaleV, messages::kScaleV);
+  double scaleH = setting(settings.scaleH, messages::kScaleH);
+  double kijunV = setting(settings.kijunV, messages::kReferenceV);
+  double kijunH = setting(settings.kijunH, messages::kReferenceH);
   m.shiftAndScale(kijunH, scaleH, kijunV, scaleV);
   return m;
 }
@@ -58,7 +59,7 @@ LineModel convertDxfFile(const std::string& dxfPath, const ConversionSettings& s
     m.XCheck();
     return m;
   } catch (const common::RangeError& e) {
-    throw common::RangeError(dxfPath + ": " + e.what());
+    throw common::RangeError(common::located({dxfPath, 0, 0}, e.what()));
   }
 }
 

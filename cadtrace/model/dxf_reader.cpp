@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "cadtrace/model/messages.h"
 #include "common/errors.h"
 #include "common/numbers.h"
 #include "common/text_file.h"
@@ -73,8 +74,7 @@ void EntityReader::fail(long line, const std::string& what) const {
 }
 
 void EntityReader::wrongText(const Group& g) const {
-  throw common::ConversionError(file_ + ": " + std::to_string(g.line) + "行: 文字が違います: \"" +
-                                common::decodeCp932(g.value) + "\"");
+  throw common::ConversionError(messages::wrongText(file_, g.line, common::decodeCp932(g.value)));
 }
 
 double EntityReader::real(const Group& g) const {
@@ -90,20 +90,18 @@ int32_t EntityReader::integer(const Group& g) const {
 std::vector<Group> EntityReader::scanGroups(const std::vector<std::string_view>& lines) {
   size_t start = 0;
   while (start < lines.size() && trim(lines[start]) != "ENTITIES") ++start;
-  if (start == lines.size())
-    throw common::MissingError(file_ + ": no ENTITIES section (no line \"ENTITIES\")");
+  if (start == lines.size()) throw common::MissingError(messages::noEntities(file_));
   std::vector<Group> groups;
   groups.reserve((lines.size() - start) / 2);
   auto noEndsec = [&] {
-    return common::MissingError(file_ + ": the ENTITIES section from line " +
-                                std::to_string(start + 1) + " has no ENDSEC");
+    return common::MissingError(messages::noEndsec(file_, static_cast<long>(start + 1)));
   };
   for (size_t at = start + 1;; at += 2) {
     if (at >= lines.size()) throw noEndsec();
     std::optional<int32_t> code = common::parseInt(trim(lines[at]));
     if (!code)
       fail(static_cast<long>(at + 1),
-           "group code \"" + common::decodeCp932(trim(lines[at])) + "\" is not an integer");
+           messages::groupCodeNotInteger(common::decodeCp932(trim(lines[at]))));
     if (at + 1 == lines.size()) throw noEndsec();  // a last code without its value
     std::string_view value = trim(lines[at + 1]);
     if (*code == 0 && value == "ENDSEC") break;
@@ -181,8 +179,7 @@ void EntityReader::readPolyline(const Entity& header, size_t& at) {
 
 DxfDrawing EntityReader::read() {
   if (bytes_.substr(0, kBinarySentinel.size()) == kBinarySentinel)
-    throw common::ConversionError(file_ +
-                                  ": a binary DXF file; save the drawing as an ASCII DXF file");
+    throw common::ConversionError(messages::binaryDxf(file_));
   groups_ = scanGroups(common::splitLines(bytes_));
   size_t at = 0;
   while (at < groups_.size() && groups_[at].code != 0) ++at;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "cadtrace/model/messages.h"
 #include "common/errors.h"
 #include "common/numbers.h"
 
@@ -39,9 +40,7 @@ bool LineModel::toroku(double x, double y) {
   });
   if (found) return false;
   if (NNODE >= kNodeCapacity)
-    throw common::RangeError("more than " + std::to_string(kNodeCapacity) +
-                             " nodes: the converter holds no more (at the point " +
-                             coordinates(x, y) + ")");
+    throw common::RangeError(messages::tooManyNodes(kNodeCapacity, coordinates(x, y)));
   ++NNODE;
   if (static_cast<int>(NODES.size()) <= NNODE) NODES.resize(NNODE + 1);
   NODES[NNODE] = {x, y};
@@ -66,9 +65,7 @@ int LineModel::searchnode(double X, double Y) const {
 int LineModel::searchline(int p1, int p2) const { return linesByPair_.lowest(p1, p2); }
 
 int LineModel::addLine(int p1, int p2) {
-  if (NLINE >= kLineCapacity)
-    throw common::RangeError("more than " + std::to_string(kLineCapacity) +
-                             " lines: the converter holds no more");
+  if (NLINE >= kLineCapacity) throw common::RangeError(messages::tooManyLines(kLineCapacity));
   ++NLINE;
   if (static_cast<int>(LINES.size()) <= NLINE) LINES.resize(NLINE + 1);
   LINES[NLINE] = {p1, p2};
@@ -130,8 +127,7 @@ void LineModel::shiftAndScale(double refH, double scaleH, double refV, double sc
     double x = (p.x - refH) * scaleH;
     double y = (p.y - refV) * scaleV;
     if (!std::isfinite(x) || !std::isfinite(y))
-      throw common::RangeError("node " + std::to_string(n) + " at " + coordinates(p.x, p.y) +
-                               " lies beyond the range of numbers after the shift and scale");
+      throw common::RangeError(messages::beyondRange(n, coordinates(p.x, p.y)));
     p = {x, y};
   }
   nodeGrid_.clear();

@@ -1,5 +1,6 @@
 #include "cadtrace/model/writers.h"
 
+#include "cadtrace/model/messages.h"
 #include "common/errors.h"
 #include "common/file_group.h"
 #include "common/numbers.h"
@@ -64,9 +65,7 @@ std::string txtNameFor(const std::string& m3wPath) { return withoutLastFour(m3wP
 std::string writeOutputs(const LineModel& model, const std::string& m3wPath,
                          const std::string& dxfPath) {
   std::string txtPath = txtNameFor(m3wPath);
-  if (txtPath == m3wPath)
-    throw common::FileError(m3wPath + ": the coordinate list would take the same name as the " +
-                            "M3W file; give the M3W file another name");
+  if (txtPath == m3wPath) throw common::FileError(messages::txtSameAsM3w(m3wPath));
   std::vector<std::string> inputs;
   if (!dxfPath.empty()) inputs.push_back(dxfPath);
   common::writeFileGroup({{m3wPath, common::encodeLines(MakeM2W(model))},

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "cadtrace/model/line_model.h"
+#include "cadtrace/model/messages.h"
 #include "common/errors.h"
 #include "common/numbers.h"
 
@@ -174,11 +175,8 @@ int LineModel::nodesNear(double x, double y, double reach) const {
 }
 
 std::string LineModel::whyFull(double x, double y, int drawn) const {
-  if (nodesNear(x, y, kCascadeReach) > kCascadeNodes)
-    return "crossings packed this close cut lines again and again; mend the drawing there";
-  return "the drawing cut at its crossings has more lines than the converter holds (" +
-         std::to_string(NLINE) + " lines and " + std::to_string(NNODE) + " nodes reached from " +
-         std::to_string(drawn) + " lines drawn)";
+  if (nodesNear(x, y, kCascadeReach) > kCascadeNodes) return messages::crossingsPacked();
+  return messages::cutDrawingTooLarge(NLINE, NNODE, drawn);
 }
 
 void LineModel::XCheck() {
@@ -207,9 +205,9 @@ void LineModel::XCheck() {
         bool lineJCut = cutAt(j, xx, yy);
         if (!lineICut && !lineJCut) continue;
       } catch (const common::RangeError& e) {
-        throw common::RangeError(std::string(e.what()) + " while cutting crossing lines at (" +
-                                 common::formatGeneral(xx) + ", " + common::formatGeneral(yy) +
-                                 "): " + whyFull(xx, yy, drawn));
+        throw common::RangeError(messages::whileCutting(
+            e.what(), "(" + common::formatGeneral(xx) + ", " + common::formatGeneral(yy) + ")",
+            whyFull(xx, yy, drawn)));
       }
       if (lineICut) grid.update(i);
       grid.update(j);

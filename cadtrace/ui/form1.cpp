@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "cadtrace/model/conversion.h"
+#include "cadtrace/model/messages.h"
 #include "cadtrace/model/writers.h"
 #include "cadtrace/ui/form_placement.h"
 #include "cadtrace/ui/glyphs.h"
@@ -224,12 +225,10 @@ void Form1::spdConvertClick() {
       DispXY(model);
       txtPath = writeOutputs(model, m3wPath, dxfPath);
     }
-    statusLine->setText(QString("節点 %1、線 %2 を書き出しました: %3, %4")
-                            .arg(model.NNODE)
-                            .arg(model.NLINE)
-                            .arg(QString::fromStdString(m3wPath), QString::fromStdString(txtPath)));
+    statusLine->setText(
+        QString::fromStdString(messages::written(model.NNODE, model.NLINE, m3wPath, txtPath)));
   } catch (const std::exception& e) {
-    statusLine->setText("変換できませんでした。");
+    statusLine->setText(QString::fromUtf8(messages::kNotConverted));
     showError(QString::fromStdString(e.what()));
   }
 }

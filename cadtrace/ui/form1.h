@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "cadtrace/model/messages.h"
+
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -23,11 +25,11 @@ class PreviewImage;
 class UserDialogs;
 
 /// Shown as the caption of the window.
-inline constexpr const char* kFormCaption = "DXFファイルを「ゼルカ」の前データに変換";
+inline constexpr const char* kFormCaption = messages::kFormCaption;
 /// The application's title: the caption of its message boxes.
-inline constexpr const char* kApplicationTitle = "DXFファイルをテキストファイルに変換";
+inline constexpr const char* kApplicationTitle = messages::kApplicationTitle;
 /// The open dialog's name filter.
-inline constexpr const char* kDxfFilter = "CADファイル(*.DXF)";
+inline constexpr const char* kDxfFilter = messages::kDxfFilter;
 /// Client area at start.
 inline constexpr int kClientWidth = 948;
 inline constexpr int kClientHeight = 497;

@@ -75,11 +75,11 @@ TEST_F(CadtraceCommand, ErrorsWriteNothing) {
     std::vector<std::string> args;
     std::string message;
   } cases[] = {
-      {{path("none.dxf")}, "cadtrace: " + path("none.dxf") + ": cannot open the file"},
-      {{path("sec.dxf"), "--scale-h", "x"}, "cadtrace: the H scale \"x\" is not a number\n"},
-      {{path("sec.dxf"), path("o.TXT")}, "cadtrace: " + path("o.TXT") + ": the coordinate list"},
+      {{path("none.dxf")}, "cadtrace: ファイル " + path("none.dxf") + " を開けません（"},
+      {{path("sec.dxf"), "--scale-h", "x"}, "cadtrace: 縮尺 H「x」は数ではありません\n"},
+      {{path("sec.dxf"), path("o.TXT")}, "cadtrace: " + path("o.TXT") + ": 座標リストが"},
       {{path("sec.dxf"), path("sec.dxf")},
-       "cadtrace: " + path("sec.dxf") + ": cannot write the file: it is the file being read"},
+       "cadtrace: ファイル " + path("sec.dxf") + " に書き込めません: 読み込んだファイル（"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
@@ -98,7 +98,7 @@ TEST_F(CadtraceCommand, NoOutputReplacesTheDrawing) {
   for (const auto& [input, output] : {std::pair{"a.TXT", "a.M3W"}, {"sec.dxf", "link.M3W"}}) {
     SCOPED_TRACE(input);
     EXPECT_EQ(run({path(input), path(output)}), 1);
-    EXPECT_THAT(err_, HasSubstr("it is the file being read"));
+    EXPECT_THAT(err_, HasSubstr("に書き込めません: 読み込んだファイル（"));
     EXPECT_EQ(common::readFileBytes(path(input)), drawing);
   }
   EXPECT_EQ(scratch_.names(), (std::vector<std::string>{"a.TXT", "link.M3W", "sec.dxf"}));

@@ -125,11 +125,11 @@ TEST(DXFtoM2W, SettingErrorsInOrder) {
     ConversionSettings s;
     std::string message;
   } cases[] = {
-      {{"x", "y", "z", "w"}, "the V scale \"x\" is not a number"},
-      {{"1", "1/2", "z", "w"}, "the H scale \"1/2\" is not a number"},
-      {{"1", "1", "", "w"}, "the V reference position \"\" is not a number"},
-      {{"1", "1", "0", "1,5"}, "the H reference position \"1,5\" is not a number"},
-      {{"1e999", "1", "0", "0"}, "the V scale \"1e999\" is not a number"},
+      {{"x", "y", "z", "w"}, "縮尺 V「x」は数ではありません"},
+      {{"1", "1/2", "z", "w"}, "縮尺 H「1/2」は数ではありません"},
+      {{"1", "1", "", "w"}, "基準位置 V「」は数ではありません"},
+      {{"1", "1", "0", "1,5"}, "基準位置 H「1,5」は数ではありません"},
+      {{"1e999", "1", "0", "0"}, "縮尺 V「1e999」は数ではありません"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.message);
@@ -140,9 +140,9 @@ TEST(DXFtoM2W, SettingErrorsInOrder) {
 TEST(DXFtoM2W, OverflowAfterScaling) {
   ConversionSettings s{"1", "1e300", "0", "0"};
   EXPECT_THAT(errorOf(drawing({}, {{0, 0, 1e10, 1}}), s),
-              HasSubstr("node 2 at (10000000000, 1) lies beyond the range of numbers"));
+              HasSubstr("節点 2 (10000000000, 1) は、移動と縮尺のあと数の範囲を超えます"));
   ConversionSettings shift{"1", "1", "0", "-1.5e308"};
-  EXPECT_THAT(errorOf(drawing({}, {{1.5e308, 0, 0, 0}}), shift), HasSubstr("node 1"));
+  EXPECT_THAT(errorOf(drawing({}, {{1.5e308, 0, 0, 0}}), shift), HasSubstr("節点 1 "));
 }
 
 TEST(DXFtoM2W, Capacities) {
@@ -150,10 +150,10 @@ TEST(DXFtoM2W, Capacities) {
   for (int k = 0; k <= kNodeCapacity; ++k) many[0].push_back({k * 0.01, (k % 7) * 0.01});
   // A capacity error in the passes comes before a bad setting.
   EXPECT_THAT(errorOf(drawing(many, {}), {"bad", "1", "0", "0"}),
-              HasSubstr("more than 200000 nodes"));
+              HasSubstr("節点が 200000 個を超えます"));
 
   many[0].resize(kLineCapacity + 1);  // as many lines, the closing one included
-  EXPECT_THAT(errorOf(drawing(many, {})), HasSubstr("more than 100000 lines"));
+  EXPECT_THAT(errorOf(drawing(many, {})), HasSubstr("線が 100000 本を超えます"));
   many[0].resize(kLineCapacity);
   EXPECT_EQ(DXFtoM2W(drawing(many, {}), {}).NLINE, kLineCapacity);
 }
@@ -242,9 +242,9 @@ TEST(XCheck, ATableFilledWhileCuttingSaysWhy) {
     const char* why;
   } cases[] = {
       {"spread out", 0,
-       "(1, 6): the drawing cut at its crossings has more lines than the converter holds "
-       "(100000 lines and 100004 nodes reached from 100000 lines drawn)"},
-      {"crowded", 20, "(1, 6): crossings packed this close cut lines again and again"},
+       "(1, 6) で切っているところ）: 交点で切った図面の線が扱える数を超えます"
+       "（描かれた線 100000 本から、線 100000 本・節点 100004 個に達しました）"},
+      {"crowded", 20, "(1, 6) で切っているところ）: 交点が密集していて線が何度も切られます"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -265,8 +265,8 @@ TEST(XCheck, ATableFilledWhileCuttingSaysWhy) {
       m.XCheck();
       FAIL() << "no error";
     } catch (const common::RangeError& e) {
-      EXPECT_THAT(e.what(), HasSubstr("more than 100000 lines"));
-      EXPECT_THAT(e.what(), HasSubstr("while cutting crossing lines at " + std::string(c.why)));
+      EXPECT_THAT(e.what(), HasSubstr("線が 100000 本を超えます"));
+      EXPECT_THAT(e.what(), HasSubstr("（交わる線を " + std::string(c.why)));
     }
   }
 }

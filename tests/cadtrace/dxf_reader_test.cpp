@@ -255,27 +255,28 @@ TEST(DxfReader, FileAndSectionErrors) {
     std::string message;
   } cases[] = {
       {"binary", std::string("AutoCAD Binary DXF\r\n\x1a\0", 22),
-       "d.dxf: a binary DXF file; save the drawing as an ASCII DXF file"},
+       "d.dxf: バイナリ形式の DXF ファイルです。図面をアスキー形式の DXF "
+       "ファイルで保存してください"},
       {"no ENTITIES", pairs({{0, "SECTION"}, {2, "HEADER"}, {0, "ENDSEC"}, {0, "EOF"}}),
-       "d.dxf: no ENTITIES section (no line \"ENTITIES\")"},
+       "d.dxf: ENTITIES セクションがありません（「ENTITIES」の行がありません）"},
       {"entities in lower case", pairs({{0, "SECTION"}, {2, "entities"}, {0, "ENDSEC"}}),
-       "d.dxf: no ENTITIES section (no line \"ENTITIES\")"},
+       "d.dxf: ENTITIES セクションがありません（「ENTITIES」の行がありません）"},
       {"no ENDSEC", pairs({{0, "SECTION"}, {2, "ENTITIES"}, {0, "LINE"}, {0, "EOF"}}),
-       "d.dxf: the ENTITIES section from line 4 has no ENDSEC"},
+       "d.dxf: 4 行目からの ENTITIES セクションに ENDSEC がありません"},
       {"code on the last line", pairs({{0, "SECTION"}, {2, "ENTITIES"}, {0, "LINE"}}) + "  0\n",
-       "d.dxf: the ENTITIES section from line 4 has no ENDSEC"},
+       "d.dxf: 4 行目からの ENTITIES セクションに ENDSEC がありません"},
       {"bad code", pairs({{0, "SECTION"}, {2, "ENTITIES"}, {0, "LINE"}}) + "1O\n5\n  0\nENDSEC\n",
-       "d.dxf: line 7: group code \"1O\" is not an integer"},
+       "d.dxf: 7 行目: グループコード「1O」は整数ではありません"},
       {"bad code on the last line", pairs({{0, "SECTION"}, {2, "ENTITIES"}}) + "x\n",
-       "d.dxf: line 5: group code \"x\" is not an integer"},
+       "d.dxf: 5 行目: グループコード「x」は整数ではありません"},
       {"code beyond 32 bits", pairs({{0, "SECTION"}, {2, "ENTITIES"}}) + "2147483648\nA\n",
-       "d.dxf: line 5: group code \"2147483648\" is not an integer"},
+       "d.dxf: 5 行目: グループコード「2147483648」は整数ではありません"},
       {"bad code after a bad value",
        pairs({{0, "SECTION"}, {2, "ENTITIES"}, {0, "LINE"}, {10, "bad"}}) + "1 0\n5\n",
-       "d.dxf: line 9: group code \"1 0\" is not an integer"},
+       "d.dxf: 9 行目: グループコード「1 0」は整数ではありません"},
       {"missing ENDSEC after a bad value",
        pairs({{0, "SECTION"}, {2, "ENTITIES"}, {0, "LINE"}, {10, "bad"}}),
-       "d.dxf: the ENTITIES section from line 4 has no ENDSEC"},
+       "d.dxf: 4 行目からの ENTITIES セクションに ENDSEC がありません"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

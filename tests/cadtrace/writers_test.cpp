@@ -113,7 +113,7 @@ TEST_F(WriteOutputs, SameNameIsRefusedBeforeWriting) {
     writeOutputs(LineModel(), path("x.TXT"));
     FAIL() << "no error";
   } catch (const common::FileError& e) {
-    EXPECT_THAT(e.what(), HasSubstr("x.TXT: the coordinate list would take the same name"));
+    EXPECT_THAT(e.what(), HasSubstr("x.TXT: 座標リストが M3W ファイルと同じ名前になります"));
   }
   EXPECT_EQ(common::readFileBytes(path("x.TXT")), "old");
   EXPECT_EQ(listing(), std::vector<std::string>{"x.TXT"});
@@ -137,8 +137,7 @@ TEST_F(WriteOutputs, AFolderNamedLikeEitherFileReplacesNeither) {
       writeOutputs(model({{0, 0}}, {}), path("a.M3W"));
       FAIL() << "no error";
     } catch (const common::FileError& e) {
-      EXPECT_THAT(e.what(),
-                  HasSubstr(std::string(folder) + ": cannot write the file: it is a folder"));
+      EXPECT_THAT(e.what(), HasSubstr(std::string(folder) + " に書き込めません: フォルダです"));
     }
     EXPECT_EQ(listing(), (std::vector<std::string>{"a.M3W", "a.TXT"}));
     const std::string kept = folder == std::string("a.TXT") ? "a.M3W" : "a.TXT";
@@ -154,9 +153,9 @@ TEST_F(WriteOutputs, RefusesToReplaceTheDrawingOrOneFileTwice) {
   struct Case {
     std::string m3w, dxf, message;
   } cases[] = {
-      {"d.dxf", "d.dxf", "d.dxf: cannot write the file: it is the file being read ("},
-      {"d.M3W", "d.TXT", "d.TXT: cannot write the file: it is the file being read ("},
-      {"b.M3W", "d.dxf", "b.TXT: cannot write the file: it is the same file as"},
+      {"d.dxf", "d.dxf", "d.dxf に書き込めません: 読み込んだファイル（"},
+      {"d.M3W", "d.TXT", "d.TXT に書き込めません: 読み込んだファイル（"},
+      {"b.M3W", "d.dxf", "b.TXT に書き込めません: " + path("b.M3W") + " と同じファイルです"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.m3w);

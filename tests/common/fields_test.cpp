@@ -60,11 +60,11 @@ TEST(SplitNumberFields, CommasWithAnythingButDigitsRoundThemSeparate) {
 
 TEST(SplitNumberFields, ADecimalCommaIsAnErrorOfItsField) {
   const SplitCase cases[] = {
-      {"1 100.000 1,5", {"f: line 7: field 3: \"1,5\" has a decimal comma"}},
-      {"1,5,7 2", {"f: line 7: field 1: \"1,5,7\""}},
-      {"-0,25E3", {"f: line 7: field 1: \"-0,25E3\""}},
-      {"1 , 2 x1,5", {"f: line 7: field 3: \"x1,5\""}},
-      {"\"1,5\"", {"f: line 7: field 1: \"1,5\""}},
+      {"1 100.000 1,5", {"f: 7 行目: 3 番目の値「1,5」は小数点がコンマです"}},
+      {"1,5,7 2", {"f: 7 行目: 1 番目の値「1,5,7」"}},
+      {"-0,25E3", {"f: 7 行目: 1 番目の値「-0,25E3」"}},
+      {"1 , 2 x1,5", {"f: 7 行目: 3 番目の値「x1,5」"}},
+      {"\"1,5\"", {"f: 7 行目: 1 番目の値「1,5」"}},
   };
   for (const SplitCase& c : cases) {
     try {

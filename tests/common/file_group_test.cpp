@@ -26,10 +26,10 @@ TEST(FileGroup, ARefusedTargetReplacesNoFileOfTheGroup) {
   struct Case {
     std::string second, message;
   } cases[] = {
-      {"folder", "folder: cannot write the file: it is a folder"},
-      {"in.dxf", "in.dxf: cannot write the file: it is the file being read"},
-      {"link", "link: cannot write the file: it is the same file as"},
-      {"missing/b", "cannot write the file"},
+      {"folder", "folder に書き込めません: フォルダです"},
+      {"in.dxf", "in.dxf に書き込めません: 読み込んだファイル（"},
+      {"link", "link に書き込めません: " + path("a") + " と同じファイルです"},
+      {"missing/b", "missing/b に書き込めません（"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.second);

@@ -51,8 +51,16 @@ TEST(ToNumber, ErrorNamesPlaceAndText) {
     common::toReal("1.2x", where);
     FAIL();
   } catch (const common::ConversionError& e) {
-    EXPECT_STREQ(e.what(), "MESH.DAT: line 3: field 2: \"1.2x\" is not a valid real number");
+    EXPECT_STREQ(e.what(), "MESH.DAT: 3 行目: 2 番目の値「1.2x」は実数ではありません");
   }
+  try {
+    common::toInt("1.0", {"MESH.DAT", 3, 0});
+    FAIL();
+  } catch (const common::ConversionError& e) {
+    EXPECT_STREQ(e.what(), "MESH.DAT: 3 行目: 「1.0」は整数ではありません");
+  }
+  EXPECT_EQ(common::Location({"MESH.DAT", 3, 2}).describe(), "MESH.DAT: 3 行目: 2 番目の値");
+  EXPECT_EQ(common::Location({"", 0, 4}).describe(), "4 番目の値");
   EXPECT_THROW(common::toInt("1.0", where), common::ConversionError);
   EXPECT_EQ(common::toInt("-5", where), -5);
 }

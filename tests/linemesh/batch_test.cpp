@@ -144,8 +144,7 @@ TEST_F(Batch, UsageErrorsRunNothing) {
 TEST_F(Batch, AFailingActionStopsTheRunAndKeepsEarlierFiles) {
   Outcome r = run("--load grid.M3W --save a.M3W --line 0 0 x 1 --save b.M3W");
   EXPECT_EQ(r.code, 1);
-  EXPECT_NE(r.out.find("--line: field 3: \"x\" is not a valid real number"), std::string::npos)
-      << r.out;
+  EXPECT_NE(r.out.find("--line: 3 番目の値「x」は実数ではありません"), std::string::npos) << r.out;
   EXPECT_TRUE(exists("a.M3W"));
   EXPECT_FALSE(exists("b.M3W"));
   r = run("--load nosuch.M3W");

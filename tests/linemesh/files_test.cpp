@@ -162,24 +162,24 @@ void expectRefusedAndUnchanged(void (*read)(LineNetwork&, const std::string&),
 
 TEST_F(TempDir, MalformedM3WFilesLeaveTheModelUnchanged) {
   const BadFile cases[] = {
-      {"empty file", "", "line 1: not an M3W file"},
-      {"a DXF drawing", "  0\r\nSECTION\r\n", "line 1: not an M3W file"},
+      {"empty file", "", "1 行目: not an M3W file"},
+      {"a DXF drawing", "  0\r\nSECTION\r\n", "1 行目: not an M3W file"},
       {"short", crlf({"       3       2", "       1     0.000     0.000"}),
-       "line 3: expected node 2 of 3"},
+       "3 行目: expected node 2 of 3"},
       {"bad number", crlf({"       1       0", "       1     0.0x0     0.000"}),
-       "line 2: field 2: \"0.0x0\" is not a valid real number"},
-      {"too many nodes", crlf({"   30001       0"}), "line 1: field 1: node count 30001"},
+       "2 行目: 2 番目の値「0.0x0」は実数ではありません"},
+      {"too many nodes", crlf({"   30001       0"}), "1 行目: 1 番目の値: node count 30001"},
       {"too many lines", crlf({"       0   40001"}), "line count 40001"},
       {"negative count", crlf({"      -1       0"}), "node count -1"},
       {"node out of range", crlf({"       1       1", "       1     0.000     0.000", "1 1 2"}),
-       "line 3: field 3: node number 2 is outside 1..1"},
+       "3 行目: 3 番目の値: node number 2 is outside 1..1"},
       {"too few fields", crlf({"       1       0", "       1     0.000"}),
-       "line 2: expected node 1 of 1"},
+       "2 行目: expected node 1 of 1"},
       {"empty record line", crlf({"       1       0", ""}), "found 0 fields"},
       {"decimal comma in a coordinate", crlf({"       1       0", "       1     0,5     0.000"}),
-       "line 2: field 2: \"0,5\" has a decimal comma"},
+       "2 行目: 2 番目の値「0,5」は小数点がコンマです"},
       {"decimal comma in a line record", crlf({"       2       1", "1 0 0", "2 1 0", "1 1,2"}),
-       "line 4: field 2: \"1,2\" has a decimal comma"},
+       "4 行目: 2 番目の値「1,2」は小数点がコンマです"},
   };
   for (const BadFile& c : cases) {
     put("bad.M3W", c.bytes);
@@ -253,19 +253,19 @@ TEST_F(TempDir, MeshCornerCountsDecideTheSides) {
 TEST_F(TempDir, MalformedMeshFilesLeaveTheModelUnchanged) {
   const std::string nodes = crlf({"1 0 0", "2 1 0", "3 1 1"});
   const BadFile cases[] = {
-      {"empty", "", "line 1: not a mesh data file"},
-      {"short", crlf({"3 1", "1 0 0"}), "line 3: expected node 2 of 3"},
-      {"missing element", crlf({"3 1"}) + nodes, "line 5: expected element 1 of 1"},
+      {"empty", "", "1 行目: not a mesh data file"},
+      {"short", crlf({"3 1", "1 0 0"}), "3 行目: expected node 2 of 3"},
+      {"missing element", crlf({"3 1"}) + nodes, "5 行目: expected element 1 of 1"},
       {"five-corner row", crlf({"3 1"}) + nodes + crlf({"1 1 2 3 0 -1"}),
-       "line 5: field 6: corner count -1 is outside 0..4"},
-      {"bad number", crlf({"3 1"}) + nodes + crlf({"1 1 2 x 0 3"}), "line 5: field 4"},
+       "5 行目: 6 番目の値: corner count -1 is outside 0..4"},
+      {"bad number", crlf({"3 1"}) + nodes + crlf({"1 1 2 x 0 3"}), "5 行目: 4 番目の値"},
       {"corner out of range", crlf({"3 1"}) + nodes + crlf({"1 1 2 4 0 3"}),
-       "line 5: field 4: corner node 4 is outside 1..3"},
+       "5 行目: 4 番目の値: corner node 4 is outside 1..3"},
       {"too many nodes", crlf({"30001 0"}), "node count 30001"},
       {"too many elements", crlf({"0 40001"}), "element count 40001"},
       {"negative count", crlf({"0 -1"}), "element count -1"},
       {"decimal comma", crlf({"1 0", "1 100.000 1,5"}),
-       "line 2: field 3: \"1,5\" has a decimal comma"},
+       "2 行目: 3 番目の値「1,5」は小数点がコンマです"},
   };
   for (const BadFile& c : cases) {
     put("MESH.DAT", c.bytes);

@@ -41,5 +41,5 @@ grep -q "ファイル名がありません" err.txt || fail "no message for the 
 # A failing action: "meshcond: ACTION: message", exit 1.
 printf '3 0\r\n1 0 0\r\n' > bad.DAT
 "$seepbatch" meshcond --load-mesh bad.DAT 2> err.txt && fail "bad mesh accepted"
-grep -q '^meshcond: --load-mesh: bad.DAT: line 3: ' err.txt || fail "error line: $(cat err.txt)"
+grep -q '^meshcond: --load-mesh: bad.DAT: 3 行目: ' err.txt || fail "error line: $(cat err.txt)"
 echo "batch ok"

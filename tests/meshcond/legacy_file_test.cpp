@@ -129,9 +129,9 @@ TEST(LegacyImport, FaultyFilesLeaveTheModelUnchanged) {
     const char* message;
   };
   const Case cases[] = {
-      {"empty", "", "old: line 1: ファイルがここで終わっています"},
+      {"empty", "", "old: 1 行目: ファイルがここで終わっています"},
       {"invalid title byte", "T\xEF\xBF\xBD\n" + good.substr(good.find('\n') + 1),
-       "line 1: タイトル"},
+       "1 行目: タイトル"},
       {"cut short", good.substr(0, good.find("3 0 10 10")),
        "ファイルが終わっています（節点レコード 3"},
       {"real for an integer", legacyText("1 1 2 3 4 1.0 0.0\n2 2 5 3 0 1 0.0\n"),

@@ -71,13 +71,13 @@ TEST(MeshFile, MalformedFilesLeaveTheModelUnchanged) {
     const char* message;  // a part of the error text
   };
   const Case cases[] = {
-      {"empty file", "", "m.DAT: line 1: ファイルがここで終わっています"},
-      {"header with one field", "3\n", "line 1: 値が足りません"},
+      {"empty file", "", "m.DAT: 1 行目: ファイルがここで終わっています"},
+      {"header with one field", "3\n", "1 行目: 値が足りません"},
       {"too many nodes", "20001 0\n", "節点数 20001 は範囲 0..20000 の外です"},
       {"negative element count", "0 -1\n", "要素数 -1"},
       {"missing node line", "3 0\n1 0 0\n2 1 0\n",
-       "line 4: ファイルがここで終わっています（節点行 3 がありません）"},
-      {"bad coordinate", "3 0\n1 0 0\n2 1.5x 0\n3 0 1\n", "line 3: field 2"},
+       "4 行目: ファイルがここで終わっています（節点行 3 がありません）"},
+      {"bad coordinate", "3 0\n1 0 0\n2 1.5x 0\n3 0 1\n", "3 行目: 2 番目の値"},
       {"integer node number", "3 0\n1 0 0\n2.0 1 0\n3 0 1\n", "節点番号"},
       {"element number 0", "3 1\n1 0 0\n2 1 0\n3 0 1\n0 1 2 3 0\n",
        "要素番号 0 は範囲 1..1 の外です"},
@@ -89,13 +89,13 @@ TEST(MeshFile, MalformedFilesLeaveTheModelUnchanged) {
       {"corner 4 negative", "3 1\n1 0 0\n2 1 0\n3 0 1\n1 1 2 3 -1\n", "角 4 -1"},
       {"corner 1 zero", "3 1\n1 0 0\n2 1 0\n3 0 1\n1 0 2 3 0\n", "角 1 0"},
       {"element line with four fields", "3 1\n1 0 0\n2 1 0\n3 0 1\n1 1 2 3\n", "値が足りません"},
-      {"empty element line", "3 1\n1 0 0\n2 1 0\n3 0 1\n\n", "line 5: 値が足りません"},
+      {"empty element line", "3 1\n1 0 0\n2 1 0\n3 0 1\n\n", "5 行目: 値が足りません"},
       {"missing element line", "3 1\n1 0 0\n2 1 0\n3 0 1\n",
-       "line 5: ファイルがここで終わっています"},
+       "5 行目: ファイルがここで終わっています"},
       {"five-corner row", "3 2\n1 0 0\n2 1 0\n3 0 1\n1 1 2 3 0 3\n2 1 2 3 3 -1\n",
-       "m.DAT: line 6: 要素 2: 角数 -1 は五角形のセル"},
+       "m.DAT: 6 行目: 要素 2: 角数 -1 は五角形のセル"},
       {"decimal comma", "3 0\n1 100.000 1,5\n2 1 0\n3 0 1\n",
-       "m.DAT: line 2: field 3: \"1,5\" has a decimal comma"},
+       "m.DAT: 2 行目: 3 番目の値「1,5」は小数点がコンマです"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -253,18 +253,18 @@ TEST(ZepDat, MalformedFilesLeaveTheModelUnchanged) {
   };
   const Case cases[] = {
       {"empty file", [](std::vector<std::string>& l) { l.clear(); },
-       "z: line 1: ファイルがここで終わっています"},
+       "z: 1 行目: ファイルがここで終わっています"},
       {"invalid byte in the title", [](std::vector<std::string>& l) { l[0] = "A\xEF\xBF\xBD"; },
-       "line 1: タイトル"},
-      {"letter in control line 1", [](std::vector<std::string>& l) { l[1][4] = 'x'; },
-       "line 2: 1-5 桁 (NUMNP)"},
-      {"tab in a fixed column", [](std::vector<std::string>& l) { l[1][0] = '\t'; }, "line 2"},
+       "1 行目: タイトル"},
+      {"letter in control 1 行目", [](std::vector<std::string>& l) { l[1][4] = 'x'; },
+       "2 行目: 1-5 桁 (NUMNP)"},
+      {"tab in a fixed column", [](std::vector<std::string>& l) { l[1][0] = '\t'; }, "2 行目"},
       {"NUMMAT above 200", [](std::vector<std::string>& l) { l[1].replace(20, 5, "  201"); },
        "NUMMAT 201 は範囲 0..200 の外です"},
       {"NWL2 above 200", [](std::vector<std::string>& l) { l[2] = "    2    3    4  201    5"; },
        "NWL2 201"},
       {"control line 4 short", [](std::vector<std::string>& l) { l[4] = "    2    9"; },
-       "line 5: 値が足りません"},
+       "5 行目: 値が足りません"},
       {"element number twice", [](std::vector<std::string>& l) { l[7].replace(0, 5, "    1"); },
        "要素 1 が 2 回現れます"},
       {"corner beyond the nodes", [](std::vector<std::string>& l) { l[6].replace(5, 5, "   17"); },
@@ -277,10 +277,10 @@ TEST(ZepDat, MalformedFilesLeaveTheModelUnchanged) {
        "節点番号 0"},
       {"decimal comma on a node line",
        [](std::vector<std::string>& l) { l[l.size() - 4].replace(10, 10, "       0,5"); },
-       "field 3: \"0,5\" has a decimal comma"},
+       "3 番目の値「0,5」は小数点がコンマです"},
       {"decimal comma in control line 4",
        [](std::vector<std::string>& l) { l[4].replace(0, 5, "  2,5"); },
-       "line 5: field 1: \"2,5\" has a decimal comma"},
+       "5 行目: 1 番目の値「2,5」は小数点がコンマです"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

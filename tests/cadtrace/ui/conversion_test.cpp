@@ -206,7 +206,7 @@ TEST_F(ConversionTest, NeitherOutputReplacesTheDrawingOrStopsHalfWay) {
   const std::string dxf = writeFile("plan.TXT", drawing);
   chooseAndConvert(form, dialogs, dxf);
   ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_TRUE(dialogs.messages[0].text.contains("it is the file being read"))
+  EXPECT_TRUE(dialogs.messages[0].text.contains("に書き込めません: 読み込んだファイル（"))
       << dialogs.messages[0].text.toStdString();
   EXPECT_EQ(common::readFileBytes(dxf), drawing);
   EXPECT_FALSE(common::pathExists(path("plan.M3W")));
@@ -216,7 +216,7 @@ TEST_F(ConversionTest, NeitherOutputReplacesTheDrawingOrStopsHalfWay) {
   ASSERT_TRUE(QDir(dir.path()).mkpath("sec.TXT/inner"));
   chooseAndConvert(form, dialogs, path("sec.dxf"));
   ASSERT_EQ(dialogs.messages.size(), 2u);
-  EXPECT_TRUE(dialogs.messages[1].text.contains("sec.TXT: cannot write the file: it is a folder"));
+  EXPECT_TRUE(dialogs.messages[1].text.contains("sec.TXT に書き込めません: フォルダです"));
   EXPECT_EQ(common::readFileBytes(path("sec.M3W")), "earlier M3W");
 }
 

@@ -362,7 +362,7 @@ TEST(RainfallDialog, ImportsACsvAndStoresOnClose) {
   EXPECT_EQ(fake.filters[0], "降雨データ(*.CSV)|*.CSV");
   // The fourth line ", " has two empty fields: the time does not convert.
   ASSERT_EQ(fake.messages.size(), 1u);
-  EXPECT_NE(fake.messages[0].find("line 4"), std::string::npos) << fake.messages[0];
+  EXPECT_NE(fake.messages[0].find("4 行目"), std::string::npos) << fake.messages[0];
   EXPECT_EQ(dialog.StringGrid1->rowCount(), 15);
   EXPECT_EQ(dialog.StringGrid1->text(2, 2), "  20.000");
 

@@ -130,10 +130,10 @@ TEST(SeriesImport, BadLinesStopTheImportNamingTheLineAndKeepTheRowsBefore) {
     const char* where;
   };
   const Case cases[] = {
-      {{"h", "0,1", "5"}, "s.csv: line 3"},
-      {{"h", "0,1", "1,2", "a,3"}, "s.csv: line 4: field 1"},
-      {{"h", "0,1", ""}, "s.csv: line 3"},
-      {{"h", "0,1", "2,x"}, "s.csv: line 3: field 2"},
+      {{"h", "0,1", "5"}, "s.csv: 3 行目"},
+      {{"h", "0,1", "1,2", "a,3"}, "s.csv: 4 行目: 1 番目の値"},
+      {{"h", "0,1", ""}, "s.csv: 3 行目"},
+      {{"h", "0,1", "2,x"}, "s.csv: 3 行目: 2 番目の値"},
   };
   for (const Case& c : cases) {
     CellGrid grid = makeRainGrid();
@@ -353,11 +353,11 @@ TEST(InitialLevel, BadFileLineStopsAfterTheCodesAndTheLinesBefore) {
     const char* where;
   };
   const Case cases[] = {
-      {{"h", "1,3.5", "20001,1"}, "init.csv: line 3"},
-      {{"h", "1,3.5", "0,1"}, "init.csv: line 3"},
-      {{"h", "1,3.5", "1.0,1"}, "init.csv: line 3: field 1"},
-      {{"h", "1,3.5", "6,x"}, "init.csv: line 3: field 2"},
-      {{"h", "1,3.5", "6"}, "init.csv: line 3"},
+      {{"h", "1,3.5", "20001,1"}, "init.csv: 3 行目"},
+      {{"h", "1,3.5", "0,1"}, "init.csv: 3 行目"},
+      {{"h", "1,3.5", "1.0,1"}, "init.csv: 3 行目: 1 番目の値"},
+      {{"h", "1,3.5", "6,x"}, "init.csv: 3 行目: 2 番目の値"},
+      {{"h", "1,3.5", "6"}, "init.csv: 3 行目"},
   };
   for (const Case& c : cases) {
     AnalysisModel model = initialLevelModel();

@@ -1,0 +1,53 @@
+// The texts of the messages that every program shares: the places in a file,
+// the numbers that do not convert and the file operations that fail. Every
+// text a user sees from common/ comes from here, so that another language is
+// this one table away.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace common {
+
+struct Location;
+
+namespace messages {
+
+/// "3 行目": a 1-based line of a file.
+std::string lineNumber(long line);
+/// "2 番目の値": a 1-based field of a line.
+std::string fieldNumber(int field);
+/// The separator between the parts of a place and what went wrong there.
+inline constexpr std::string_view kSeparator = ": ";
+
+/// A value as messages quote it: 「text」, cut after 40 bytes.
+std::string quoted(std::string_view text);
+
+/// A complaint about one value at a place: "FILE: 3 行目: 2 番目の値「abc」は…"
+/// (no separator after a known field), "FILE: 3 行目: 「abc」は…" otherwise.
+std::string aboutValue(const Location& where, std::string_view value, std::string_view complaint);
+
+// Numbers (complaints for aboutValue).
+inline constexpr std::string_view kNotInteger = "は整数ではありません";
+inline constexpr std::string_view kNotReal = "は実数ではありません";
+inline constexpr std::string_view kDecimalComma =
+    "は小数点がコンマです。数は小数点「.」で書いてください";
+
+// Files. `reason` is the system's own text (strerror).
+std::string cannotOpen(const std::string& path, const std::string& reason);
+std::string cannotRead(const std::string& path, const std::string& reason);
+std::string cannotWrite(const std::string& path, const std::string& reason);
+std::string cannotReplace(const std::string& path, const std::string& reason);
+std::string notAFile(const std::string& path);
+std::string alreadyClosed(const std::string& path);
+std::string alreadyCommitted(const std::string& path);
+std::string writeTargetIsFolder(const std::string& path);
+std::string writeTargetIsInput(const std::string& path, const std::string& input);
+std::string writeTargetsSame(const std::string& path, const std::string& other);
+
+// Character codes.
+std::string converterMissing(const std::string& from, const std::string& to);
+std::string notCp932(std::string_view character, std::string_view text);
+
+}  // namespace messages
+}  // namespace common
