@@ -1,6 +1,7 @@
 #include "linemesh/model/messages.h"
 
 #include <cstdio>
+#include <map>
 
 namespace linemesh::text {
 namespace {
@@ -230,5 +231,74 @@ const char* writtenLinePlot() { return "線の DXF"; }
 const char* writtenElementPlot() { return "要素図の DXF"; }
 const char* writtenMeshData() { return "MESH.DAT"; }
 const char* writtenVoka() { return "VOKA"; }
+
+const char* caption(const char* objectName) {
+  static const std::map<std::string, const char*> captions = {
+      {"Load1", "読み込み(&L)"},
+      {"MESHDAT1", "MESH.DAT"},
+      {"Save1", "保存(&S)"},
+      {"M2W1", "M2Wの保存"},
+      {"M3WPlot1", "M3Wのプロット"},
+      {"Yoso1", "要素の成形"},
+      {"AutoMesh1", "自動メッシュ..."},
+      {"Plot1", "要素図プロット"},
+      {"Mesh1", "メッシュデータ"},
+      {"ZEPAN1", "ZEPAN"},
+      {"VOKA1", "VOKA"},
+      {"Exit1", "終了(&X)"},
+      {"Undo1", "元に戻す(&U)"},
+      {"Redo1", "やり直し(&R)"},
+      {"Cancel1", "中止"},
+      {"ElementNumbers1", "要素番号(&N)"},
+      {"btnLine", "線"},
+      {"btnDel", "削除"},
+      {"btnDevide", "分割"},
+      {"btnAutoMesh", "自動"},
+      {"btnMeshPicked", "メッシュ作成"},
+      {"btnOnSnap", "OnSnap"},
+      {"btnFreeDeg", "直交"},
+      {"btnZoomIn", "拡大"},
+      {"btnZoomOut", "縮小"},
+      {"btnZoomAll", "全体"},
+      {"btnArea", "部分"},
+      {"ToolButton3", "拡大"},
+      {"btnLeft", "左"},
+      {"btnRight", "右"},
+      {"btnUp", "上"},
+      {"btnDown", "下"},
+      {"lblSnap", "ONSNAP"},
+      {"lblConnect", "自由"},
+      {"LabelNode", "節点：0"},
+      {"LabelElement", "要素：0"},
+      {"FileF1", "File(&F)"},
+      {"Edit1", "編集(&E)"},
+      {"View1", "表示(&V)"},
+      {"Devide1", "分割数"},
+      {"DAT1", "DAT保存"},
+      {"Form1", "線を引く"},
+      {"btnLine2", "決定"},
+      {"Dev2", "２分割"},
+      {"Dev3", "３分割"},
+      {"Dev4", "４分割"},
+      {"Dev5", "５分割"},
+      {"Dev6", "６分割"},
+      {"Dev7", "７分割"},
+      {"Dev8", "８分割"},
+      {"Dev9", "９分割"},
+      {"Dev10", "10分割"},
+  };
+  const auto it = captions.find(objectName);
+  return it == captions.end() ? objectName : it->second;
+}
+
+const char* programName() { return "ゼルカ"; }
+const char* saveButton() { return "保存"; }
+const char* discardButton() { return "破棄"; }
+const char* cancelButton() { return "キャンセル"; }
+const char* autoMeshTitle() { return "自動メッシュ"; }
+const char* meshSizeLabel() { return "要素の大きさ (m)"; }
+const char* allFacesChoice() { return "すべての面"; }
+const char* clickedFacesChoice() { return "クリックした面"; }
+const char* facesLabel() { return "メッシュを作る面"; }
 
 }  // namespace linemesh::text

@@ -111,5 +111,17 @@ const char* writtenLinePlot();
 const char* writtenElementPlot();
 const char* writtenMeshData();
 const char* writtenVoka();
+/// The caption of a window's widget (menu item, button, label) by its object
+/// name ("Load1" -> "読み込み(&L)"); an unknown name is given back as it is.
+const char* caption(const char* objectName);
+const char* programName();
+const char* saveButton();
+const char* discardButton();
+const char* cancelButton();
+const char* autoMeshTitle();
+const char* meshSizeLabel();
+const char* allFacesChoice();
+const char* clickedFacesChoice();
+const char* facesLabel();
 
 }  // namespace linemesh::text
