@@ -5,17 +5,14 @@
 #include "cadtrace/model/conversion.h"
 #include "cadtrace/model/writers.h"
 #include "seepbatch/commands.h"
+#include "seepbatch/messages.h"
 
 namespace seepbatch {
-
-const char* const kCadtraceUsage =
-    "  seepbatch cadtrace INPUT.DXF [OUTPUT.M3W] [--scale-v N] [--scale-h N] [--ref-v N] [--ref-h "
-    "N]\n      convert a DXF drawing into an M3W line file and a .TXT coordinate list\n";
 
 namespace {
 
 int usageError(const std::string& what) {
-  std::cerr << "cadtrace: " << what << "\nusage:\n" << kCadtraceUsage;
+  std::cerr << "cadtrace: " << what << "\n" << text::usageHeading() << kCadtraceUsage;
   return 1;
 }
 
@@ -36,23 +33,22 @@ int runCadtrace(const std::vector<std::string>& args) {
     else if (arg == "--ref-h")
       target = &settings.kijunH;
     else if (arg.size() > 1 && arg[0] == '-')
-      return usageError("unknown option \"" + arg + "\"");
+      return usageError(text::unknownOption(arg));
     if (target == nullptr) {
       positionals.push_back(arg);
       continue;
     }
-    if (k + 1 == args.size()) return usageError("the option " + arg + " needs a value");
+    if (k + 1 == args.size()) return usageError(text::optionNeedsValue(arg));
     *target = args[++k];
   }
-  if (positionals.empty()) return usageError("no input DXF file given");
-  if (positionals.size() > 2) return usageError("too many file names (an input and an output)");
+  if (positionals.empty()) return usageError(text::noInputDxf());
+  if (positionals.size() > 2) return usageError(text::tooManyFileNames());
   const std::string& input = positionals[0];
   std::string output = positionals.size() == 2 ? positionals[1] : cadtrace::m3wNameFor(input);
   try {
     cadtrace::LineModel model = cadtrace::convertDxfFile(input, settings);
     std::string txt = cadtrace::writeOutputs(model, output, input);
-    std::cout << model.NNODE << " nodes, " << model.NLINE << " lines: " << output << ", " << txt
-              << "\n";
+    std::cout << text::converted(model.NNODE, model.NLINE, output, txt) << "\n";
   } catch (const std::exception& e) {
     std::cerr << "cadtrace: " << e.what() << "\n";
     return 1;

@@ -17,15 +17,9 @@
 #include "linemesh/model/network.h"
 #include "seepbatch/commands.h"
 #include "seepbatch/figures.h"
+#include "seepbatch/messages.h"
 
 namespace seepbatch {
-
-const char* const kLinemeshUsage =
-    "  seepbatch linemesh [--snap-eps E] ACTION...\n      --load F  --load-mesh F  --line X1 Y1 X2 "
-    "Y2  --auto-mesh SIZE\n      --auto-mesh-at X Y SIZE  --form  --report F  --save F  "
-    "--save-mesh F"
-    "\n      --save-m2w F  --save-voka F  --plot-lines F  --plot-elements F\n"
-    "      --figure-size A4|A3|WxH  --figure F.pdf|F.svg|F.png\n";
 
 namespace {
 
@@ -46,9 +40,7 @@ const std::map<std::string, size_t>& actionArity() {
 }
 
 std::string counts(const LineNetwork& net, bool elements) {
-  std::string text = std::to_string(net.NUMNP) + " nodes, ";
-  if (!elements) return text + std::to_string(net.NUMEL) + " lines";
-  return text + std::to_string(net.NE) + " elements";
+  return elements ? text::elementCounts(net.NUMNP, net.NE) : text::lineCounts(net.NUMNP, net.NUMEL);
 }
 
 std::string formationSummary(const LineNetwork& net) {
@@ -61,10 +53,7 @@ std::string formationSummary(const LineNetwork& net) {
     else
       ++faulty;
   }
-  return std::to_string(net.NUMNP) + " nodes, " + std::to_string(net.NUMEL) + " lines, " +
-         std::to_string(net.NE) + " elements (" + std::to_string(triangles) + " triangles, " +
-         std::to_string(quadrilaterals) + " quadrilaterals, " + std::to_string(faulty) +
-         " five-corner cells)";
+  return text::formationCounts(net.NUMNP, net.NUMEL, net.NE, triangles, quadrilaterals, faulty);
 }
 
 /// The network and what the last formation made of it.
@@ -84,18 +73,18 @@ std::string runAction(Session& session, const Action& a) {
   if (a.name == "--load") {
     files::readM3W(net, file);
     session.loaded = file;
-    return "load " + file + ": " + counts(net, false);
+    return text::actionLine(text::actionCaption(a.name), file, counts(net, false));
   }
   if (a.name == "--load-mesh") {
     files::readMesh(net, file);
     session.loaded = file;
-    return "load-mesh " + file + ": " + counts(net, false);
+    return text::actionLine(text::actionCaption(a.name), file, counts(net, false));
   }
   if (a.name == "--line") {
     double v[4];
     for (int i = 0; i < 4; ++i) v[i] = common::toReal(a.args[i], {"--line", 0, i + 1});
     net.drawLine(v[0], v[1], v[2], v[3]);
-    return "line: " + counts(net, false);
+    return text::actionLine(text::actionCaption(a.name), "", counts(net, false));
   }
   if (a.name == "--auto-mesh" || a.name == "--auto-mesh-at") {
     std::vector<double> v;
@@ -104,62 +93,62 @@ std::string runAction(Session& session, const Action& a) {
     linemesh::AutoMeshRequest request{v.back(), {}};
     if (v.size() == 3) request.at.push_back({v[0], v[1]});
     const linemesh::AutoMeshResult r = linemesh::autoMesh(net, request);
-    std::string text = a.name.substr(2) + ": " + std::to_string(r.facesMeshed) + " faces meshed, " +
-                       std::to_string(r.facesKept) + " kept, " + std::to_string(r.nodesAdded) +
-                       " nodes and " + std::to_string(r.linesAdded) + " lines added; " +
-                       counts(net, false);
-    if (!r.warning.empty()) text += "\n  " + r.warning;
-    return text;
+    std::string summary =
+        text::autoMeshSummary(text::actionCaption(a.name), r.facesMeshed, r.facesKept, r.nodesAdded,
+                              r.linesAdded, counts(net, false));
+    if (!r.warning.empty()) summary += "\n  " + r.warning;
+    return summary;
   }
   if (a.name == "--form") {
     net.formElements();
     session.report = linemesh::reportFormation(net);
-    std::string text = "form: " + formationSummary(net);
+    std::string summary = text::actionLine(text::actionCaption(a.name), "", formationSummary(net));
     for (const std::string& line : linemesh::faultLines(*session.report, net, 1))
-      text += "\n  " + line;
-    return text;
+      summary += "\n  " + line;
+    return summary;
   }
   if (a.name == "--report") {
-    if (!session.report) throw common::Error("要素の成形（--form）がまだ行われていません");
+    if (!session.report) throw common::Error(text::formationMissing());
     linemesh::files::writeReportJson(*session.report, file);
-    return "report " + file + ": " + std::to_string(session.report->elements) + " elements";
+    return text::actionLine(text::actionCaption(a.name), file,
+                            text::elementTotal(session.report->elements));
   }
   if (a.name == "--figure-size") {
     session.figureSize = figureSizeArgument(file);
-    return "figure-size " + file;
+    return text::actionCaption(a.name) + " " + file;
   }
   if (a.name == "--figure") {
     const linemesh::FormationReport* formation = session.report ? &*session.report : nullptr;
     writeLineFigure(net, formation, figure::fileTitle(session.loaded), file, session.figureSize);
-    return "figure " + file + ": " + counts(net, formation != nullptr);
+    return text::actionLine(text::actionCaption(a.name), file, counts(net, formation != nullptr));
   }
   if (a.name == "--save") {
     net.tidyForSave();
     files::writeM3W(net, file);
-    return "save " + file + ": " + counts(net, false);
+    return text::actionLine(text::actionCaption(a.name), file, counts(net, false));
   }
   if (a.name == "--save-mesh") {
     files::writeMesh(net, file);
-    return "save-mesh " + file + ": " + counts(net, true);
+    return text::actionLine(text::actionCaption(a.name), file, counts(net, true));
   }
   if (a.name == "--save-m2w") {
     files::writeM2W(net, file);
-    return "save-m2w " + file + ": " + counts(net, false);
+    return text::actionLine(text::actionCaption(a.name), file, counts(net, false));
   }
   if (a.name == "--save-voka") {
     files::writeVoka(net, file);
-    return "save-voka " + file + ": " + counts(net, true);
+    return text::actionLine(text::actionCaption(a.name), file, counts(net, true));
   }
   if (a.name == "--plot-lines") {
     files::writeLinePlot(net, file);
-    return "plot-lines " + file + ": " + counts(net, false);
+    return text::actionLine(text::actionCaption(a.name), file, counts(net, false));
   }
   files::writeElementPlot(net, file);
-  return "plot-elements " + file + ": " + counts(net, true);
+  return text::actionLine(text::actionCaption(a.name), file, counts(net, true));
 }
 
 int usageError(const std::string& message) {
-  std::cerr << "linemesh: " << message << "\nusage:\n" << kLinemeshUsage;
+  std::cerr << "linemesh: " << message << "\n" << text::usageHeading() << kLinemeshUsage;
   return 1;
 }
 
@@ -172,20 +161,18 @@ int runLinemesh(const std::vector<std::string>& args) {
   std::vector<Action> actions;
   size_t i = 0;
   if (i < args.size() && args[i] == "--snap-eps") {
-    if (i + 1 >= args.size()) return usageError("--snap-eps needs a value");
+    if (i + 1 >= args.size()) return usageError(text::snapEpsNeedsValue());
     auto eps = common::parseReal(args[i + 1]);
-    if (!eps) return usageError("--snap-eps: \"" + args[i + 1] + "\" is not a number");
+    if (!eps) return usageError(text::snapEpsNotANumber(args[i + 1]));
     net.eps = *eps;
     i += 2;
   }
   for (; i < args.size(); ++i) {
-    if (args[i] == "--snap-eps")
-      return usageError("--snap-eps must come once, before the first action");
+    if (args[i] == "--snap-eps") return usageError(text::snapEpsOnce());
     auto it = actionArity().find(args[i]);
-    if (it == actionArity().end()) return usageError("unknown action \"" + args[i] + "\"");
+    if (it == actionArity().end()) return usageError(text::unknownAction(args[i]));
     if (i + it->second >= args.size() && it->second > 0)
-      return usageError(args[i] + " needs " + std::to_string(it->second) +
-                        (it->second == 1 ? " argument" : " arguments"));
+      return usageError(text::needsArguments(args[i], it->second));
     Action action{args[i], {args.begin() + i + 1, args.begin() + i + 1 + it->second}};
     actions.push_back(std::move(action));
     i += it->second;

@@ -5,15 +5,15 @@
 #include <vector>
 
 #include "seepbatch/commands.h"
+#include "seepbatch/messages.h"
 
 namespace {
 
 void printHelp(std::ostream& out) {
-  out << "seepbatch: prepare seepage analysis input without a window\n\n"
-      << "usage:\n"
-      << seepbatch::kCadtraceUsage << seepbatch::kLinemeshUsage << seepbatch::kMeshcondUsage
-      << "\nActions run in the order given; the first error is printed on stderr and ends\n"
-         "the run with exit code 1 (files written by earlier actions stay).\n";
+  namespace text = seepbatch::text;
+  out << text::helpTitle() << "\n"
+      << text::usageHeading() << seepbatch::kCadtraceUsage << seepbatch::kLinemeshUsage
+      << seepbatch::kMeshcondUsage << text::helpFooter();
 }
 
 }  // namespace
@@ -38,6 +38,6 @@ int main(int argc, char** argv) {
     std::cerr << command << ": " << e.what() << "\n";
     return 1;
   }
-  std::cerr << "seepbatch: unknown subcommand \"" << command << "\" (see seepbatch --help)\n";
+  std::cerr << seepbatch::text::unknownSubcommand(command) << "\n";
   return 1;
 }

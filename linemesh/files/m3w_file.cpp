@@ -3,6 +3,7 @@
 #include "common/numbers.h"
 #include "common/text_file.h"
 #include "linemesh/files/reading.h"
+#include "linemesh/model/messages.h"
 
 namespace linemesh::files {
 
@@ -23,18 +24,17 @@ void writeM3W(const LineNetwork& net, const std::string& path) {
 
 void readM3WLines(LineNetwork& net, const std::string& file, std::vector<std::string> lines) {
   RecordCursor in(file, std::move(lines));
-  const auto [nodes, lineCount] = readCounts(in, "an M3W file", "line", kLineCapacity);
+  const auto [nodes, lineCount] =
+      readCounts(in, text::m3wFileKind(), text::lineWord(), kLineCapacity);
 
   LineNetwork fresh = net;
   readNodes(in, fresh, nodes);
   fresh.NUMEL = lineCount;
   for (int j = 1; j <= lineCount; ++j) {
-    in.next("line " + std::to_string(j) + " of " + std::to_string(lineCount) +
-                ": number, first node, second node",
-            3);
+    in.next(text::lineRecord(j, lineCount), 3);
     int32_t no = in.integer(1);
-    int32_t n1 = in.integerIn(2, 1, nodes, "node number");
-    int32_t n2 = in.integerIn(3, 1, nodes, "node number");
+    int32_t n1 = in.integerIn(2, 1, nodes, text::nodeNumber());
+    int32_t n2 = in.integerIn(3, 1, nodes, text::nodeNumber());
     fresh.Elem[j] = LineRecord{no, n1, n2, 0};
   }
   setExtentsFromNodes(fresh);

@@ -7,6 +7,7 @@
 #include "common/text_file.h"
 #include "linemesh/files/mesh_checks.h"
 #include "linemesh/files/reading.h"
+#include "linemesh/model/messages.h"
 
 namespace linemesh::files {
 namespace {
@@ -30,8 +31,8 @@ class EdgeList {
     }
     if (edges_.size() >= kMeshEdgeCapacity) {
       index_.erase(it);
-      throw common::RangeError(common::located(
-          where, "more than " + std::to_string(kMeshEdgeCapacity) + " distinct element sides"));
+      throw common::RangeError(
+          common::located(where, text::tooManyElementSides(kMeshEdgeCapacity)));
     }
     edges_.push_back({a, b, 1});
   }
@@ -47,7 +48,7 @@ class EdgeList {
 
 std::vector<std::string> meshLines(const LineNetwork& net) {
   using common::formatInt;
-  refuseFiveCornerCells(net, "メッシュデータ");
+  refuseFiveCornerCells(net, text::meshDataKind());
   std::vector<std::string> lines;
   lines.reserve(1 + net.NUMNP + net.NE);
   lines.push_back(formatInt(net.NUMNP, 12) + formatInt(net.NE, 12));
@@ -67,7 +68,8 @@ void writeMesh(const LineNetwork& net, const std::string& path) {
 
 void readMeshLines(LineNetwork& net, const std::string& file, std::vector<std::string> lines) {
   RecordCursor in(file, std::move(lines));
-  const auto [nodes, elements] = readCounts(in, "a mesh data file", "element", kElementCapacity);
+  const auto [nodes, elements] =
+      readCounts(in, text::meshFileKind(), text::elementWord(), kElementCapacity);
 
   LineNetwork fresh = net;
   readNodes(in, fresh, nodes);
@@ -76,17 +78,14 @@ void readMeshLines(LineNetwork& net, const std::string& file, std::vector<std::s
   std::vector<int> counts(elements);
   std::vector<long> lineOf(elements);
   for (int e = 0; e < elements; ++e) {
-    in.next("element " + std::to_string(e + 1) + " of " + std::to_string(elements) +
-                ": number, four corners, corner count",
-            6);
+    in.next(text::elementRecord(e + 1, elements), 6);
     in.integer(1);
     for (int place = 1; place <= 4; ++place) corners[e][place] = in.integer(place + 1);
-    const int n = in.integerIn(6, 0, 4, "corner count");
+    const int n = in.integerIn(6, 0, 4, text::cornerCount());
     for (int place = 1; place <= n; ++place)
       if (corners[e][place] < 1 || corners[e][place] > nodes)
         throw common::RangeError(common::located(
-            in.where(place + 1), "corner node " + std::to_string(corners[e][place]) +
-                                     " is outside 1.." + std::to_string(nodes)));
+            in.where(place + 1), text::cornerNodeOutside(corners[e][place], nodes)));
     counts[e] = n;
     lineOf[e] = in.where().line;
   }

@@ -3,15 +3,14 @@
 #include "common/errors.h"
 #include "common/text_file.h"
 #include "linemesh/files/dxf_writer.h"
+#include "linemesh/model/messages.h"
 
 namespace linemesh::files {
 namespace {
 
 void checkNode(const LineNetwork& net, int node, const std::string& owner) {
   if (node < 1 || node > net.NUMNP)
-    throw common::RangeError(owner + " refers to node " + std::to_string(node) +
-                             ", but the network has nodes 1.." + std::to_string(net.NUMNP) +
-                             "; form the elements again");
+    throw common::RangeError(text::nodeOutsideNetwork(owner, node, net.NUMNP));
 }
 
 /// An element's outline and its number at the mean of its corners.
@@ -34,8 +33,8 @@ void plotElement(DxfWriter& dxf, const LineNetwork& net, int e, const int* corne
 
 std::vector<std::string> linePlotLines(const LineNetwork& net) {
   for (int j = 1; j <= net.NUMEL; ++j) {
-    checkNode(net, net.Elem[j].N1, "line " + std::to_string(j));
-    checkNode(net, net.Elem[j].N2, "line " + std::to_string(j));
+    checkNode(net, net.Elem[j].N1, text::lineOwner(j));
+    checkNode(net, net.Elem[j].N2, text::lineOwner(j));
   }
   DxfWriter dxf;
   dxf.dxfBegin();
@@ -62,7 +61,7 @@ void writeLinePlot(const LineNetwork& net, const std::string& path) {
 std::vector<std::string> elementPlotLines(const LineNetwork& net) {
   for (int e = 1; e <= net.NE; ++e)
     for (int k = 1; k <= net.cornerCount(e); ++k)
-      checkNode(net, net.KI[e][k], "element " + std::to_string(e));
+      checkNode(net, net.KI[e][k], text::elementOwner(e));
 
   DxfWriter dxf;
   dxf.dxfBegin();

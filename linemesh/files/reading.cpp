@@ -2,6 +2,7 @@
 
 #include "common/fields.h"
 #include "common/numbers.h"
+#include "linemesh/model/messages.h"
 
 namespace linemesh::files {
 
@@ -11,16 +12,13 @@ RecordCursor::RecordCursor(std::string file, std::vector<std::string> lines)
 void RecordCursor::next(const std::string& what, size_t needed) {
   if (line_ >= static_cast<long>(lines_.size())) {
     ++line_;
-    throw common::MissingError(
-        common::located(where(), "expected " + what + ", found the end of the file"));
+    throw common::MissingError(common::located(where(), text::expectedAtEnd(what)));
   }
   ++line_;
   fields_ = common::splitNumberFields(lines_[line_ - 1], where());
   if (fields_.size() < needed)
     throw common::MissingError(
-        common::located(where(), "expected " + what + " (" + std::to_string(needed) +
-                                     " fields), found " + std::to_string(fields_.size()) +
-                                     (fields_.size() == 1 ? " field" : " fields")));
+        common::located(where(), text::expectedFields(what, needed, fields_.size())));
 }
 
 common::Location RecordCursor::where(int field) const { return {file_, line_, field}; }
@@ -36,29 +34,27 @@ double RecordCursor::real(int field) const {
 int32_t RecordCursor::integerIn(int field, int32_t lo, int32_t hi, const std::string& what) const {
   int32_t value = integer(field);
   if (value < lo || value > hi)
-    throw common::RangeError(common::located(where(field), what + " " + std::to_string(value) +
-                                                               " is outside " + std::to_string(lo) +
-                                                               ".." + std::to_string(hi)));
+    throw common::RangeError(
+        common::located(where(field), text::outsideRange(what, value, lo, hi)));
   return value;
 }
 
 std::pair<int, int> readCounts(RecordCursor& in, const std::string& kind, const std::string& name,
                                int max) {
-  const std::string counts = "the node count and the " + name + " count";
+  const std::string counts = text::countsOf(name);
   try {
     in.next(counts, 2);
   } catch (const common::MissingError&) {
-    throw common::MissingError(
-        common::located(in.where(), "not " + kind + ": the first line must hold " + counts));
+    throw common::MissingError(common::located(in.where(), text::notAFile(kind, counts)));
   }
-  const int nodes = in.integerIn(1, 0, kNodeCapacity, "node count");
-  return {nodes, in.integerIn(2, 0, max, name + " count")};
+  const int nodes = in.integerIn(1, 0, kNodeCapacity, text::nodeCount());
+  return {nodes, in.integerIn(2, 0, max, text::countOf(name))};
 }
 
 void readNodes(RecordCursor& in, LineNetwork& net, int count) {
   net.NUMNP = count;
   for (int i = 1; i <= count; ++i) {
-    in.next("node " + std::to_string(i) + " of " + std::to_string(count) + ": number, x, y", 3);
+    in.next(text::nodeRecord(i, count), 3);
     net.Node[i] = NodeRecord{in.integer(1), in.real(2), in.real(3), 0};
   }
 }

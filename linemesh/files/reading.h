@@ -37,7 +37,7 @@ class RecordCursor {
 
 /// The first line: the node count (0..kNodeCapacity) and the count of the
 /// file's `name`s (0..max). A first line that is missing or short says that
-/// the file is not `kind` ("an M3W file").
+/// the file is not `kind` (text::m3wFileKind()).
 std::pair<int, int> readCounts(RecordCursor& in, const std::string& kind, const std::string& name,
                                int max);
 

@@ -4,6 +4,7 @@
 #include "common/numbers.h"
 #include "common/text_file.h"
 #include "linemesh/files/mesh_checks.h"
+#include "linemesh/model/messages.h"
 
 namespace linemesh::files {
 namespace {
@@ -11,9 +12,8 @@ namespace {
 std::string coordinate(double value, int node, const char* name) {
   std::string text = common::formatFixed(value, 10, 3);
   if (text.size() > 10)
-    throw common::RangeError("VOKA file: node " + std::to_string(node) + ": " + name + " = " +
-                             common::formatFixed(value, 0, 3) +
-                             " does not fit in the 10 columns VOKA reads");
+    throw common::RangeError(
+        text::vokaCoordinateTooWide(node, name, common::formatFixed(value, 0, 3)));
   return text;
 }
 
@@ -21,7 +21,7 @@ std::string coordinate(double value, int node, const char* name) {
 
 std::vector<std::string> vokaLines(const LineNetwork& net) {
   using common::formatInt;
-  refuseFiveCornerCells(net, "VOKAデータ");
+  refuseFiveCornerCells(net, text::vokaFileKind());
   std::vector<std::string> lines;
   lines.reserve(net.NUMNP + net.NE + 12);
   lines.push_back("TITLE");

@@ -12,6 +12,7 @@
 #include "common/numbers.h"
 #include "linemesh/model/mesh_insert.h"
 #include "linemesh/model/mesh_plan.h"
+#include "linemesh/model/messages.h"
 
 namespace linemesh {
 
@@ -100,8 +101,7 @@ FaceMesh runGmsh(const LineNetwork& net, const MeshPlan& plan) {
   std::unordered_map<size_t, int> nodeOf;
   for (int k : plan.points) {
     gmsh::model::mesh::getNodes(tags, coords, params, 0, k, false, false);
-    if (tags.size() != 1)
-      throw common::Error("自動メッシュ: 節点 " + std::to_string(k) + " がメッシュにありません");
+    if (tags.size() != 1) throw common::Error(text::autoMeshNodeMissing(k));
     nodeOf[tags[0]] = k;
   }
   gmsh::model::mesh::getNodes(tags, coords, params, -1, -1, false, false);
@@ -124,8 +124,7 @@ FaceMesh runGmsh(const LineNetwork& net, const MeshPlan& plan) {
     gmsh::model::mesh::getElements(types, elementTags, nodeTags, 2, surface);
     for (size_t t = 0; t < types.size(); ++t) {
       const size_t corners = types[t] == 2 ? 3 : types[t] == 3 ? 4 : 0;
-      if (corners == 0)
-        throw common::Error("自動メッシュ: 想定外の要素の種類 " + std::to_string(types[t]));
+      if (corners == 0) throw common::Error(text::autoMeshUnexpectedElementType(types[t]));
       for (size_t e = 0; e + corners <= nodeTags[t].size(); e += corners) {
         std::vector<int> element;
         for (size_t c = 0; c < corners; ++c) element.push_back(nodeOf.at(nodeTags[t][e + c]));
@@ -141,8 +140,7 @@ FaceMesh runGmsh(const LineNetwork& net, const MeshPlan& plan) {
 AutoMeshResult autoMesh(LineNetwork& net, const AutoMeshRequest& request) {
   const double h = request.size;
   if (!(h > 0) || !std::isfinite(h))
-    throw common::RangeError("自動メッシュ: 要素の大きさ " + number(h) +
-                             " は 0 より大きい数でなければなりません");
+    throw common::RangeError(text::autoMeshSizeNotPositive(number(h)));
 
   LineNetwork work = net;  // the network changes only when everything has worked
   work.PreYoso();
@@ -162,8 +160,7 @@ AutoMeshResult autoMesh(LineNetwork& net, const AutoMeshRequest& request) {
     throw;
   } catch (...) {
     const std::string why = GmshSession::lastError();
-    throw common::Error("自動メッシュ: Gmsh が失敗しました" +
-                        (why.empty() ? std::string() : ": " + why));
+    throw common::Error(text::autoMeshGmshFailed(why));
   }
   const InsertedMesh inserted = insertMesh(work, mesh, h);
 
@@ -173,10 +170,7 @@ AutoMeshResult autoMesh(LineNetwork& net, const AutoMeshRequest& request) {
   result.nodesAdded = inserted.nodesAdded;
   result.linesAdded = inserted.linesAdded;
   if (work.NUMNP > kEditorNodes || inserted.elements > kEditorElements)
-    result.warning = "自動メッシュ: 節点 " + std::to_string(work.NUMNP) + "、要素 " +
-                     std::to_string(inserted.elements) +
-                     " のメッシュです。条件エディタが開けるのは節点・要素とも " +
-                     std::to_string(kEditorNodes) + " までです";
+    result.warning = text::autoMeshLargeMesh(work.NUMNP, inserted.elements, kEditorNodes);
   net = std::move(work);
   return result;
 }

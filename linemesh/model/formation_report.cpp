@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <unordered_set>
 
+#include "linemesh/model/messages.h"
+
 namespace linemesh {
 
 namespace {
@@ -30,11 +32,11 @@ struct KeyHash {
 /// of corners) is cut after its first corners, with the count.
 std::string nodeList(const int* first, const int* last) {
   constexpr long kShown = 8;
-  std::string text = "節点 ";
+  std::string list = text::nodesPrefix();
   for (const int* k = first; k != last && k - first < kShown; ++k)
-    text += (k == first ? "" : "-") + std::to_string(*k);
-  if (last - first > kShown) text += "-…（" + std::to_string(last - first) + " 節点）";
-  return text;
+    list += (k == first ? "" : "-") + std::to_string(*k);
+  if (last - first > kShown) list += text::nodesMore(last - first);
+  return list;
 }
 
 std::string at(const LineNetwork& net, int k) {
@@ -48,7 +50,7 @@ template <class Items, class Describe>
 void addFaultLine(std::vector<std::string>& lines, const char* caption, const Items& items,
                   int listed, Describe describe) {
   if (items.empty()) return;
-  std::string line = std::string(caption) + " " + std::to_string(items.size()) + " 個: ";
+  std::string line = text::faultLineHead(caption, items.size());
   const size_t shown = std::min<size_t>(items.size(), std::max(listed, 1));
   for (size_t i = 0; i < shown; ++i) line += (i ? "; " : "") + describe(items[i]);
   if (shown < items.size()) line += "; ...";
@@ -60,17 +62,18 @@ void addFaultLine(std::vector<std::string>& lines, const char* caption, const It
 std::vector<std::string> faultLines(const FormationReport& report, const LineNetwork& net,
                                     int listed) {
   std::vector<std::string> lines;
-  addFaultLine(lines, "五角形のセル（線で分割してください）", report.fiveCornerCells, listed,
+  addFaultLine(lines, text::fiveCornerCellsCaption(), report.fiveCornerCells, listed,
                [&](const std::array<int, 5>& c) {
                  return nodeList(c.data(), c.data() + 5) + at(net, c[0]);
                });
-  addFaultLine(lines, "要素のないセル", report.cellsWithoutElement, listed, [&](const Face& f) {
-    char area[40];
-    std::snprintf(area, sizeof area, " 面積 %.3f", f.area);
-    return nodeList(f.corners.data(), f.corners.data() + f.corners.size()) + at(net, f.corners[0]) +
-           area;
-  });
-  addFaultLine(lines, "要素のない節点", report.nodesWithoutElement, listed,
+  addFaultLine(lines, text::cellsWithoutElementCaption(), report.cellsWithoutElement, listed,
+               [&](const Face& f) {
+                 char area[64];
+                 std::snprintf(area, sizeof area, "%s%.3f", text::areaLabel(), f.area);
+                 return nodeList(f.corners.data(), f.corners.data() + f.corners.size()) +
+                        at(net, f.corners[0]) + area;
+               });
+  addFaultLine(lines, text::nodesWithoutElementCaption(), report.nodesWithoutElement, listed,
                [&](int k) { return nodeList(&k, &k + 1) + at(net, k); });
   return lines;
 }

@@ -9,6 +9,7 @@
 
 #include "common/errors.h"
 #include "common/numbers.h"
+#include "linemesh/model/messages.h"
 #include "linemesh/model/node_pair.h"
 
 namespace linemesh {
@@ -40,13 +41,10 @@ void refuseCapacity(double size, long nodes, long lines) {
   const double ratio = std::max(static_cast<double>(nodes) / kNodeCapacity,
                                 static_cast<double>(lines) / kLineCapacity);
   const double fits = std::ceil(size * std::sqrt(ratio) * 1.1 * 100) / 100;
-  const std::string reached =
-      lines < 0 ? "節点 約 " + std::to_string(nodes)
-                : "節点 " + std::to_string(nodes) + "、線 " + std::to_string(lines);
-  throw common::RangeError("自動メッシュ: 大きさ " + number(size) + " では" + reached +
-                           " になり、表の容量（節点 " + std::to_string(kNodeCapacity) + "、線 " +
-                           std::to_string(kLineCapacity) + "）を超えます。大きさ " + number(fits) +
-                           " 以上にしてください");
+  const std::string reached = lines < 0 ? text::autoMeshReachedNodes(nodes)
+                                        : text::autoMeshReachedNodesAndLines(nodes, lines);
+  throw common::RangeError(text::autoMeshOverCapacity(number(size), reached, kNodeCapacity,
+                                                      kLineCapacity, number(fits)));
 }
 
 std::vector<std::vector<int>> splitFlatQuadrilaterals(const LineNetwork& net,

@@ -10,6 +10,7 @@
 #include "common/errors.h"
 #include "common/numbers.h"
 #include "linemesh/model/faces.h"
+#include "linemesh/model/messages.h"
 #include "linemesh/model/node_pair.h"
 
 namespace linemesh {
@@ -60,8 +61,7 @@ WalkParts splitWalk(const std::vector<int>& walk) {
     for (auto it = open.rbegin(); it != open.rend(); ++it)
       joined.insert(joined.end(), it->begin(), it->end());
     if (joined.front()[0] != joined.back()[1])
-      throw common::Error("自動メッシュ: 節点 " + std::to_string(walk.front()) +
-                          " の面の境界が閉じていません");
+      throw common::Error(text::autoMeshOpenBoundary(walk.front()));
     parts.loops.push_back(std::move(joined));
   }
   return parts;
@@ -97,9 +97,7 @@ MeshPlan planMesh(const LineNetwork& net, const AutoMeshRequest& request) {
   std::vector<Role> role(faces.size(), request.at.empty() ? Role::Mesh : Role::Untouched);
   for (const auto& [x, y] : request.at) {
     const int f = faceContaining(net, faces, x, y);
-    if (f < 0)
-      throw common::Error("自動メッシュ: 点 (" + number(x) + ", " + number(y) +
-                          ") を含む閉じた面がありません");
+    if (f < 0) throw common::Error(text::autoMeshNoFaceAt(number(x), number(y)));
     role[f] = Role::Mesh;
   }
   auto length = [&net](int a, int b) {
@@ -167,8 +165,7 @@ MeshPlan planMesh(const LineNetwork& net, const AutoMeshRequest& request) {
                           [&](const auto& loop) { return loopArea(net, loop) > 0; });
     if (parts.loops.empty() || loopArea(net, parts.loops.front()) <= 0 ||
         (parts.loops.size() > 1 && loopArea(net, parts.loops[1]) > 0))
-      throw common::Error("自動メッシュ: 節点 " + std::to_string(faces[f].corners.front()) +
-                          " の面の外周がひとつに定まりません");
+      throw common::Error(text::autoMeshAmbiguousOutline(faces[f].corners.front()));
     for (const auto& hole : faces[f].holes) {
       WalkParts inside = splitWalk(hole);
       parts.loops.insert(parts.loops.end(), inside.loops.begin(), inside.loops.end());

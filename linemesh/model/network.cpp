@@ -11,6 +11,7 @@
 #include "common/errors.h"
 #include "common/history.h"
 #include "linemesh/model/indexes.h"
+#include "linemesh/model/messages.h"
 
 namespace linemesh {
 namespace {
@@ -28,9 +29,8 @@ double distance(double x1, double y1, double x2, double y2) {
   return std::sqrt(dx * dx + dy * dy);
 }
 
-[[noreturn]] void refuse(const char* table, int capacity) {
-  throw common::RangeError("the " + std::string(table) + " table is full (" +
-                           std::to_string(capacity) + " entries); the operation was not done");
+[[noreturn]] void refuse(text::Table table, int capacity) {
+  throw common::RangeError(text::tableFull(table, capacity));
 }
 
 }  // namespace
@@ -42,14 +42,14 @@ LineNetwork::LineNetwork()
       KN(kElementCapacity + 1) {}
 
 int LineNetwork::appendNode(double x, double y) {
-  if (NUMNP >= kNodeCapacity) refuse("node", kNodeCapacity);
+  if (NUMNP >= kNodeCapacity) refuse(text::Table::Node, kNodeCapacity);
   ++NUMNP;
   Node[NUMNP] = NodeRecord{0, x, y, 0};
   return NUMNP;
 }
 
 int LineNetwork::appendLine(int n1, int n2) {
-  if (NUMEL >= kLineCapacity) refuse("line", kLineCapacity);
+  if (NUMEL >= kLineCapacity) refuse(text::Table::Line, kLineCapacity);
   ++NUMEL;
   Elem[NUMEL] = LineRecord{0, n1, n2, 0};
   return NUMEL;
@@ -150,9 +150,7 @@ bool LineNetwork::isCross(int p1, int p2, int p3, int p4, double& xx, double& yy
 void LineNetwork::XCheck(int pp1, int pp2) {
   if (NUMEL < 2) return;
   const int e0 = searchElem(pp1, pp2);
-  if (e0 < 0)
-    throw common::Error("no line joins nodes " + std::to_string(pp1) + " and " +
-                        std::to_string(pp2));
+  if (e0 < 0) throw common::Error(text::noLineJoins(pp1, pp2));
   const int a = pp2, b = pp1;
   // A meeting point on a live node (within 0.01) cuts at that node: the
   // crossed line unless the node is one of its ends, the new line unless the
@@ -193,7 +191,7 @@ void LineNetwork::XCheck(int pp1, int pp2) {
     }
     if (NUMNP >= kNodeCapacity) {
       NUMNP = oldNodes;
-      refuse("node", kNodeCapacity);
+      refuse(text::Table::Node, kNodeCapacity);
     }
     m = appendNode(xx, yy);
     Node[m].Flag = 1;
@@ -211,7 +209,7 @@ void LineNetwork::XCheck(int pp1, int pp2) {
   }
   if (static_cast<long>(oldLines) + linePieces + static_cast<long>(cuts.size()) > kLineCapacity) {
     NUMNP = oldNodes;
-    refuse("line", kLineCapacity);
+    refuse(text::Table::Line, kLineCapacity);
   }
   for (const Crossing& c : crossings) {
     if (!c.cutLine) continue;
@@ -445,7 +443,7 @@ void LineNetwork::reFrame() {
     return a > kMinAngle && a < kPi;
   };
   auto record = [&](std::initializer_list<int> corners, int kn) {
-    if (NE >= kElementCapacity) refuse("element", kElementCapacity);
+    if (NE >= kElementCapacity) refuse(text::Table::Element, kElementCapacity);
     ++NE;
     KI[NE] = CornerRow{};
     int place = 1;
@@ -536,9 +534,7 @@ void LineNetwork::deleteLine(int j) { Elem[j].Flag = -1; }
 
 void LineNetwork::divideLine(int j, int parts) {
   if (NUMNP + parts - 1 > kNodeCapacity || NUMEL + parts - 1 > kLineCapacity)
-    throw common::RangeError("線 " + std::to_string(j) + " を " + std::to_string(parts) +
-                             " 分割すると表の容量（節点 " + std::to_string(kNodeCapacity) +
-                             "、線 " + std::to_string(kLineCapacity) + "）を超えます");
+    throw common::RangeError(text::divideOverCapacity(j, parts, kNodeCapacity, kLineCapacity));
   const int a = Elem[j].N1, b = Elem[j].N2;
   const double ax = Node[a].X, ay = Node[a].Y;
   const double sx = (Node[b].X - ax) / parts, sy = (Node[b].Y - ay) / parts;

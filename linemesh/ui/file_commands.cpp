@@ -8,6 +8,7 @@
 #include "linemesh/files/mesh_file.h"
 #include "linemesh/files/plots.h"
 #include "linemesh/files/voka_file.h"
+#include "linemesh/model/messages.h"
 
 namespace linemesh::ui {
 
@@ -35,7 +36,7 @@ std::string FileCommands::proposedName(const std::string& ending) const {
 }
 
 void FileCommands::written(const std::string& what, const std::string& path) {
-  editor_.panel.status = what + " を書き出しました: " + path;
+  editor_.panel.status = text::written(what, path);
 }
 
 bool FileCommands::settleUnsavedChanges() {
@@ -53,7 +54,7 @@ bool FileCommands::settleUnsavedChanges() {
 
 void FileCommands::Load1Click() {
   if (!settleUnsavedChanges()) return;
-  openDialog.filter = "メッシュ(*.M3W)|*.M3W|DXF(*.DXF)|*.DXF";
+  openDialog.filter = text::filterM3WOrDxf();
   const auto path = askOpen();
   if (!path) return;
   MeshName = *path;
@@ -65,7 +66,7 @@ void FileCommands::Load1Click() {
 void FileCommands::MESHDAT1Click() {
   if (!settleUnsavedChanges()) return;
   openDialog.fileName = "MESH.DAT";
-  openDialog.filter = "メッシュデータ(*.DAT)|*.DAT";
+  openDialog.filter = text::filterMeshData();
   const auto path = askOpen();
   if (!path) return;
   files::readMesh(net_, *path);
@@ -88,68 +89,68 @@ void FileCommands::openPath(const std::string& path) {
 }
 
 bool FileCommands::Save1Click() {
-  editor_.step("保存前の整理", [this] { net_.tidyForSave(); });
+  editor_.step(text::stepTidyForSave(), [this] { net_.tidyForSave(); });
   editor_.redraw();
   saveDialog.defaultExt = "M3W";
-  saveDialog.filter = "メッシュ(*.M3W)|*.M3W";
+  saveDialog.filter = text::filterM3W();
   saveDialog.fileName = MeshName.empty() ? proposedName(".M3W") : MeshName;
   const auto path = askSave();
   if (!path) return false;
   files::writeM3W(net_, *path);
   networkFile = *path;
   editor_.markSaved();
-  written("M3W", *path);
+  written(text::writtenM3W(), *path);
   return true;
 }
 
 void FileCommands::M2W1Click() {
   saveDialog.defaultExt = "M2W";
-  saveDialog.filter = "メッシュファイル(*.M2W)|*.M2W";
+  saveDialog.filter = text::filterM2W();
   saveDialog.fileName = proposedName(".M2W");
   if (const auto path = askSave()) {
     files::writeM2W(net_, *path);
-    written("M2W", *path);
+    written(text::writtenM2W(), *path);
   }
 }
 
 void FileCommands::M3WPlot1Click() {
   saveDialog.defaultExt = "DXF";
-  saveDialog.filter = "DXF(*.DXF)|*.DXF";
+  saveDialog.filter = text::filterDxf();
   saveDialog.fileName = proposedName(".DXF");
   if (const auto path = askSave()) {
     files::writeLinePlot(net_, *path);
-    written("線の DXF", *path);
+    written(text::writtenLinePlot(), *path);
   }
 }
 
 void FileCommands::Plot1Click() {
   saveDialog.defaultExt = "DXF";
-  saveDialog.filter = "DXF(*.DXF)|*.DXF";
+  saveDialog.filter = text::filterDxf();
   saveDialog.fileName = common::joinPath(common::folderOf(networkFile), "TEST.DXF");
   if (const auto path = askSave()) {
     files::writeElementPlot(net_, *path);
-    written("要素図の DXF", *path);
+    written(text::writtenElementPlot(), *path);
   }
 }
 
 void FileCommands::Mesh1Click() {
   saveDialog.defaultExt = "DAT";
-  saveDialog.filter = "ZEPデータ(*.DAT)|*.DAT";
+  saveDialog.filter = text::filterZep();
   saveDialog.fileName = proposedName(".DAT");
   if (const auto path = askSave()) {
     files::writeMesh(net_, *path);
-    written("MESH.DAT", *path);
+    written(text::writtenMeshData(), *path);
   }
 }
 
 void FileCommands::VOKA1Click() {
-  saveDialog.filter = "VOKA.DAT(VK.DAT)|*.DAT";
+  saveDialog.filter = text::filterVoka();
   saveDialog.defaultExt = "DAT";
   // Beside the mesh data, never over it.
   saveDialog.fileName = proposedName("_VK.DAT");
   if (const auto path = askSave()) {
     files::writeVoka(net_, *path);
-    written("VOKA", *path);
+    written(text::writtenVoka(), *path);
   }
 }
 

@@ -4,13 +4,14 @@
 
 #include <string>
 
+#include "linemesh/model/messages.h"
 #include "linemesh/model/network.h"
 #include "linemesh/ui/dialogs.h"
 #include "linemesh/ui/line_editor.h"
 
 namespace linemesh::ui {
 
-inline constexpr const char* kUnsavedQuestion = "変更が保存されていません。保存しますか？";
+inline const char* const kUnsavedQuestion = text::unsavedQuestion();
 
 class FileCommands {
  public:

@@ -6,6 +6,7 @@
 
 #include "common/errors.h"
 #include "common/numbers.h"
+#include "linemesh/model/messages.h"
 
 namespace linemesh::ui {
 
@@ -25,23 +26,17 @@ std::string trimmed(const std::string& s) {
 /// for each kind of fault with its first places, and the element angles.
 std::string describeFormation(const LineNetwork& net, const FormationReport& r) {
   constexpr int kListed = 5;
-  char text[160];
-  std::snprintf(text, sizeof text, "要素：%d（三角形 %d、四角形 %d）\n", r.elements, r.triangles,
-                r.quadrilaterals);
-  std::string message = text;
+  std::string message = text::formationHead(r.elements, r.triangles, r.quadrilaterals);
   for (const std::string& line : faultLines(r, net, kListed)) message += line + "\n";
   if (r.elements > 0) {
-    std::snprintf(text, sizeof text, "内角: 最小 %.1f°、最大 %.1f°", r.minAngle, r.maxAngle);
-    message += text;
+    message += text::angleRange(r.minAngle, r.maxAngle);
     if (!r.worstElements.empty()) {
       const ElementAngles& w = r.worstElements.front();
-      std::snprintf(text, sizeof text, "（最も歪んだ要素 %d: %.1f°〜%.1f°）", w.element, w.minAngle,
-                    w.maxAngle);
-      message += text;
+      message += text::worstElement(w.element, w.minAngle, w.maxAngle);
     }
     message += "\n";
   }
-  message += "要素のないセルは要素図に黄色で、どの要素にも属さない線は灰色で示します。";
+  message += text::formationLegend();
   return message;
 }
 
@@ -201,18 +196,18 @@ void LineEditor::btnDelClick() {
 
 void LineEditor::btnDevideClick() {
   setMode(3, 3);
-  step("線の整理", [this] { net_.ReNum(); });
+  step(text::stepTidyLines(), [this] { net_.ReNum(); });
   redraw();
 }
 
 void LineEditor::btnOnSnapClick() {
   net_.ONSNAP = !net_.ONSNAP;
-  panel.snap = net_.ONSNAP ? "ONSNAP" : "OFFSNAP";
+  panel.snap = net_.ONSNAP ? text::snapOn() : text::snapOff();
 }
 
 void LineEditor::btnFreeDegClick() {
   FreeDeg = !FreeDeg;
-  panel.connect = FreeDeg ? "自由" : "直交";
+  panel.connect = FreeDeg ? text::connectFree() : text::connectOrthogonal();
 }
 
 void LineEditor::setDevNum(int n) {
@@ -358,7 +353,7 @@ void LineEditor::clickDraw(int x, int y, MouseButton button) {
 }
 
 void LineEditor::registerLine(double x1, double y1, double x2, double y2) {
-  step("線の追加", [&] { net_.drawLine(x1, y1, x2, y2); });
+  step(text::stepAddLine(), [&] { net_.drawLine(x1, y1, x2, y2); });
   panel.det = common::formatE(net_.lastDet, 10, 3);
 }
 
@@ -400,8 +395,8 @@ void LineEditor::clickDelete(int x, int y, MouseButton button) {
     return;
   }
   if (button == MouseButton::Left) {
-    if (SelNode > 0) step("節点の削除", [this] { net_.deleteNode(SelNode); });
-    if (SelLine > 0) step("線の削除", [this] { net_.deleteLine(SelLine); });
+    if (SelNode > 0) step(text::stepDeleteNode(), [this] { net_.deleteNode(SelNode); });
+    if (SelLine > 0) step(text::stepDeleteLine(), [this] { net_.deleteLine(SelLine); });
   }
   SelNode = 0;
   SelLine = 0;
@@ -427,7 +422,7 @@ void LineEditor::clickDivide(int x, int y, MouseButton button) {
 }
 
 void LineEditor::divideLine(int j) {
-  step("線の分割", [&] { net_.divideLine(j, DevNum); });
+  step(text::stepDivideLine(), [&] { net_.divideLine(j, DevNum); });
 }
 
 // ---- typed coordinates -----------------------------------------------------
@@ -616,7 +611,7 @@ void LineEditor::switchNumbers() {
 // ---- whole-network events --------------------------------------------------
 
 void LineEditor::Yoso1Click() {
-  step("要素の成形", [this] { net_.formElements(); });
+  step(text::stepForm(), [this] { net_.formElements(); });
   showFormation();
 }
 
@@ -656,16 +651,15 @@ void LineEditor::networkLoaded() {
 
 // ---- automatic meshing ----------------------------------------------------
 
-double meshSizeOf(const std::string& text) {
+double meshSizeOf(const std::string& typed) {
   double size = 0.0;
   try {
-    size = common::toReal(trimmed(text), common::Location{});
+    size = common::toReal(trimmed(typed), common::Location{});
   } catch (const common::ConversionError&) {
     size = 0.0;
   }
   if (!(size > 0.0) || !std::isfinite(size)) {
-    throw common::RangeError("要素の大きさは 0 より大きい数（m）で入力してください: 「" + text +
-                             "」");
+    throw common::RangeError(text::meshSizeInvalid(typed));
   }
   return size;
 }
@@ -708,10 +702,7 @@ void LineEditor::clickPick(int x, int y, MouseButton button) {
 void LineEditor::showPicks() {
   view_.pickedFaces.clear();
   for (const Face& face : picker_.faces(net_)) view_.pickedFaces.push_back(ringsOf(net_, face));
-  char text[200];
-  std::snprintf(text, sizeof text, "自動メッシュ %g m: 選んだ面 %zu、Enter で作成、Esc で中止",
-                pickingSize_, view_.pickedFaces.size());
-  panel.status = text;
+  panel.status = text::pickingStatus(pickingSize_, view_.pickedFaces.size());
 }
 
 void LineEditor::endPicking() {
@@ -728,7 +719,7 @@ AutoMeshResult LineEditor::autoMeshAll(double size) { return autoMeshFaces({size
 
 AutoMeshResult LineEditor::autoMeshPicked() {
   if (picker_.empty()) {
-    throw common::Error("メッシュを作る面が選ばれていません。面をクリックしてください。");
+    throw common::Error(text::noFacePicked());
   }
   return autoMeshFaces({pickingSize_, picker_.points()});
 }
@@ -736,18 +727,15 @@ AutoMeshResult LineEditor::autoMeshPicked() {
 AutoMeshResult LineEditor::autoMeshFaces(const AutoMeshRequest& request) {
   const auto facesBefore = static_cast<int>(findFaces(net_).size());
   AutoMeshResult result;
-  step("自動メッシュ", [&] {
+  step(text::stepAutoMesh(), [&] {
     result = linemesh::autoMesh(net_, request);
     net_.formElements();
   });
   // Each meshed face became its elements, each a face of the network.
   const int made = static_cast<int>(findFaces(net_).size()) - facesBefore + result.facesMeshed;
   showFormation();
-  char text[160];
-  std::snprintf(text, sizeof text, "自動メッシュ: %d 要素（%d 面）", made, result.facesMeshed);
-  panel.status = text;
-  if (result.facesKept > 0)
-    panel.status += "、" + std::to_string(result.facesKept) + " 面はそのまま";
+  panel.status = text::autoMeshStatus(made, result.facesMeshed);
+  if (result.facesKept > 0) panel.status += text::facesKept(result.facesKept);
   return result;
 }
 
@@ -772,7 +760,9 @@ namespace {
 
 /// Steps that form elements: undone, the lines are shown again; redone, the
 /// elements with their report.
-bool forms(const std::string& step) { return step == "要素の成形" || step == "自動メッシュ"; }
+bool forms(const std::string& step) {
+  return step == text::stepForm() || step == text::stepAutoMesh();
+}
 
 }  // namespace
 

@@ -4,12 +4,13 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "linemesh/model/messages.h"
 #include "linemesh/ui/main_window.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // The application's title; the window keeps its own caption "線を引く".
-  QApplication::setApplicationName(QStringLiteral("ゼルカ"));
+  QApplication::setApplicationName(QString::fromUtf8(linemesh::text::programName()));
   QTranslator qtText;
   if (qtText.load(QLocale(QLocale::Japanese, QLocale::Japan), "qtbase", "_",
                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

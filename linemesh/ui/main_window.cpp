@@ -22,11 +22,18 @@
 #include <exception>
 
 #include "common/window_placement.h"
+#include "linemesh/model/messages.h"
 #include "linemesh/ui/cursors.h"
 #include "linemesh/ui/line_figure.h"
 #include "linemesh/ui/qt_dialogs.h"
 
 namespace linemesh::ui {
+namespace {
+
+/// A widget's caption from the program's table, by the widget's name.
+QString cap(const char* name) { return QString::fromUtf8(text::caption(name)); }
+
+}  // namespace
 
 // ---- drawing surface ------------------------------------------------------
 
@@ -95,7 +102,7 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs)
       editor_(net_, view_, canvas_),
       dialogs_(dialogs ? std::move(dialogs) : std::make_unique<QtDialogs>(this)),
       files_(net_, editor_, *dialogs_) {
-  setWindowTitle(QStringLiteral("線を引く"));
+  setWindowTitle(cap("Form1"));
   buildMenus();
   buildToolBar();
 
@@ -189,70 +196,66 @@ QAction* MainWindow::addAction(QWidget* to, const char* name, const QString& cap
 }
 
 void MainWindow::buildMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("File(&F)"));
+  QMenu* file = menuBar()->addMenu(cap("FileF1"));
   file->setObjectName("FileF1");
-  QAction* load =
-      addAction(file, "Load1", QStringLiteral("読み込み(&L)"), [this] { files_.Load1Click(); });
+  QAction* load = addAction(file, "Load1", cap("Load1"), [this] { files_.Load1Click(); });
   load->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-  addAction(file, "MESHDAT1", QStringLiteral("MESH.DAT"), [this] { files_.MESHDAT1Click(); });
-  QAction* save =
-      addAction(file, "Save1", QStringLiteral("保存(&S)"), [this] { files_.Save1Click(); });
+  addAction(file, "MESHDAT1", cap("MESHDAT1"), [this] { files_.MESHDAT1Click(); });
+  QAction* save = addAction(file, "Save1", cap("Save1"), [this] { files_.Save1Click(); });
   save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  addAction(file, "M2W1", QStringLiteral("M2Wの保存"), [this] { files_.M2W1Click(); });
-  addAction(file, "M3WPlot1", QStringLiteral("M3Wのプロット"), [this] { files_.M3WPlot1Click(); });
+  addAction(file, "M2W1", cap("M2W1"), [this] { files_.M2W1Click(); });
+  addAction(file, "M3WPlot1", cap("M3WPlot1"), [this] { files_.M3WPlot1Click(); });
   file->addSeparator();
-  addAction(file, "Yoso1", QStringLiteral("要素の成形"), [this] {
+  addAction(file, "Yoso1", cap("Yoso1"), [this] {
     editor_.Yoso1Click();
     showFormation();
   });
-  addAction(file, "AutoMesh1", QStringLiteral("自動メッシュ..."), [this] { autoMeshClick(); });
-  addAction(file, "Plot1", QStringLiteral("要素図プロット"), [this] { files_.Plot1Click(); });
+  addAction(file, "AutoMesh1", cap("AutoMesh1"), [this] { autoMeshClick(); });
+  addAction(file, "Plot1", cap("Plot1"), [this] { files_.Plot1Click(); });
   addAction(file, "Figure1", QString::fromUtf8(figure::kMenuCaption), [this] {
     figure::exportFigure(this, figureRequest_, [this] {
       return lineFigure(net_, shownBy(view_), figure::fileTitle(files_.MeshName));
     });
   });
-  QMenu* dat = file->addMenu(QStringLiteral("DAT保存"));
+  QMenu* dat = file->addMenu(cap("DAT1"));
   dat->setObjectName("DAT1");
-  addAction(dat, "Mesh1", QStringLiteral("メッシュデータ"), [this] { files_.Mesh1Click(); });
+  addAction(dat, "Mesh1", cap("Mesh1"), [this] { files_.Mesh1Click(); });
   dat->addSeparator();
-  addAction(dat, "ZEPAN1", QStringLiteral("ZEPAN"), nullptr);
-  addAction(dat, "VOKA1", QStringLiteral("VOKA"), [this] { files_.VOKA1Click(); });
+  addAction(dat, "ZEPAN1", cap("ZEPAN1"), nullptr);
+  addAction(dat, "VOKA1", cap("VOKA1"), [this] { files_.VOKA1Click(); });
   file->addSeparator();
-  QAction* exit = addAction(file, "Exit1", QStringLiteral("終了(&X)"), nullptr);
+  QAction* exit = addAction(file, "Exit1", cap("Exit1"), nullptr);
   exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   connect(exit, &QAction::triggered, this, &QWidget::close);
 
   // 編集(&E) between the documented menus: undo and redo of the network's steps.
-  QMenu* editMenu = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+  QMenu* editMenu = menuBar()->addMenu(cap("Edit1"));
   editMenu->setObjectName("Edit1");
-  undo_ = addAction(editMenu, "Undo1", QStringLiteral("元に戻す(&U)"), [this] { editor_.undo(); });
+  undo_ = addAction(editMenu, "Undo1", cap("Undo1"), [this] { editor_.undo(); });
   undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-  redo_ = addAction(editMenu, "Redo1", QStringLiteral("やり直し(&R)"), [this] { editor_.redo(); });
+  redo_ = addAction(editMenu, "Redo1", cap("Redo1"), [this] { editor_.redo(); });
   redo_->setShortcuts(
       {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   // Escape ends what is in progress, wherever the focus is.
-  cancel_ = addAction(this, "Cancel1", QStringLiteral("中止"), [this] { editor_.escape(); });
+  cancel_ = addAction(this, "Cancel1", cap("Cancel1"), [this] { editor_.escape(); });
   cancel_->setShortcut(QKeySequence(Qt::Key_Escape));
   cancel_->setShortcutContext(Qt::WindowShortcut);
 
   // 表示(&V): element numbers, unreadable on a dense mesh, can be hidden.
-  QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+  QMenu* viewMenu = menuBar()->addMenu(cap("View1"));
   viewMenu->setObjectName("View1");
-  addAction(viewMenu, "ElementNumbers1", QStringLiteral("要素番号(&N)"), [this] {
+  addAction(viewMenu, "ElementNumbers1", cap("ElementNumbers1"), [this] {
     editor_.switchNumbers();
   })->setCheckable(true);
 
-  QMenu* parts = menuBar()->addMenu(QStringLiteral("分割数"));
+  QMenu* parts = menuBar()->addMenu(cap("Devide1"));
   parts->setObjectName("Devide1");
   auto* group = new QActionGroup(this);
   static const char* const kNames[] = {"Dev2", "Dev3", "Dev4", "Dev5", "Dev6",
                                        "Dev7", "Dev8", "Dev9", "Dev10"};
-  static const char* const kCaptions[] = {"２分割", "３分割", "４分割", "５分割", "６分割",
-                                          "７分割", "８分割", "９分割", "10分割"};
   for (int n = 2; n <= 10; ++n) {
-    QAction* a = addAction(parts, kNames[n - 2], QString::fromUtf8(kCaptions[n - 2]),
-                           [this, n] { editor_.setDevNum(n); });
+    QAction* a =
+        addAction(parts, kNames[n - 2], cap(kNames[n - 2]), [this, n] { editor_.setDevNum(n); });
     a->setCheckable(true);
     group->addAction(a);
   }
@@ -269,34 +272,34 @@ void MainWindow::buildToolBar() {
     a->setCheckable(checkable);
   };
   add(
-      "btnLine", QStringLiteral("線"), [this] { editor_.btnLineClick(); }, true);
+      "btnLine", cap("btnLine"), [this] { editor_.btnLineClick(); }, true);
   add(
-      "btnDel", QStringLiteral("削除"), [this] { editor_.btnDelClick(); }, true);
+      "btnDel", cap("btnDel"), [this] { editor_.btnDelClick(); }, true);
   add(
-      "btnDevide", QStringLiteral("分割"), [this] { editor_.btnDevideClick(); }, true);
+      "btnDevide", cap("btnDevide"), [this] { editor_.btnDevideClick(); }, true);
   toolBar_->addSeparator();
   add(
-      "btnAutoMesh", QStringLiteral("自動"), [this] { autoMeshClick(); }, true);
+      "btnAutoMesh", cap("btnAutoMesh"), [this] { autoMeshClick(); }, true);
   // Shown while picking faces.
-  add("btnMeshPicked", QStringLiteral("メッシュ作成"),
+  add("btnMeshPicked", cap("btnMeshPicked"),
       [this] { autoMesh([&] { return editor_.autoMeshPicked(); }); });
   toolBar_->addSeparator();
   add(
-      "btnOnSnap", QStringLiteral("OnSnap"), [this] { editor_.btnOnSnapClick(); }, true);
+      "btnOnSnap", cap("btnOnSnap"), [this] { editor_.btnOnSnapClick(); }, true);
   add(
-      "btnFreeDeg", QStringLiteral("直交"), [this] { editor_.btnFreeDegClick(); }, true);
+      "btnFreeDeg", cap("btnFreeDeg"), [this] { editor_.btnFreeDegClick(); }, true);
   toolBar_->addSeparator();
-  add("btnZoomIn", QStringLiteral("拡大"), [this] { editor_.btnZoomInClick(); });
-  add("btnZoomOut", QStringLiteral("縮小"), [this] { editor_.btnZoomOutClick(); });
-  add("btnZoomAll", QStringLiteral("全体"), [this] { editor_.btnZoomAllClick(); });
+  add("btnZoomIn", cap("btnZoomIn"), [this] { editor_.btnZoomInClick(); });
+  add("btnZoomOut", cap("btnZoomOut"), [this] { editor_.btnZoomOutClick(); });
+  add("btnZoomAll", cap("btnZoomAll"), [this] { editor_.btnZoomAllClick(); });
   toolBar_->addSeparator();
-  add("btnArea", QStringLiteral("部分"), [this] { editor_.btnAreaClick(); });
-  add("ToolButton3", QStringLiteral("拡大"), [this] { editor_.ToolButton3Click(); });
+  add("btnArea", cap("btnArea"), [this] { editor_.btnAreaClick(); });
+  add("ToolButton3", cap("ToolButton3"), [this] { editor_.ToolButton3Click(); });
   toolBar_->addSeparator();
-  add("btnLeft", QStringLiteral("左"), [this] { editor_.btnLeftClick(); });
-  add("btnRight", QStringLiteral("右"), [this] { editor_.btnRightClick(); });
-  add("btnUp", QStringLiteral("上"), [this] { editor_.btnUpClick(); });
-  add("btnDown", QStringLiteral("下"), [this] { editor_.btnDownClick(); });
+  add("btnLeft", cap("btnLeft"), [this] { editor_.btnLeftClick(); });
+  add("btnRight", cap("btnRight"), [this] { editor_.btnRightClick(); });
+  add("btnUp", cap("btnUp"), [this] { editor_.btnUpClick(); });
+  add("btnDown", cap("btnDown"), [this] { editor_.btnDownClick(); });
 }
 
 QWidget* MainWindow::buildPanel() {
@@ -325,21 +328,21 @@ QWidget* MainWindow::buildPanel() {
   };
   lblXPos_ = label("lblXPos", "", 70);
   lblYPos_ = label("lblYPos", "", 70);
-  lblSnap_ = label("lblSnap", QStringLiteral("ONSNAP"), 60);
-  lblConnect_ = label("lblConnect", QStringLiteral("自由"), 40);
+  lblSnap_ = label("lblSnap", cap("lblSnap"), 60);
+  lblConnect_ = label("lblConnect", cap("lblConnect"), 40);
   label5_ = label("Label5", "", 80);
   editXo_ = edit("EditXo", "Xo", &Panel::editXo);
   editYo_ = edit("EditYo", "Yo", &Panel::editYo);
   editX1_ = edit("EditX1", "X1", &Panel::editX1);
   editY1_ = edit("EditY1", "Y1", &Panel::editY1);
-  btnLine2_ = new QPushButton(QStringLiteral("決定"), panel);
+  btnLine2_ = new QPushButton(cap("btnLine2"), panel);
   btnLine2_->setObjectName("btnLine2");
   btnLine2_->installEventFilter(this);
   connect(btnLine2_, &QPushButton::clicked, this,
           [this] { run([&] { editor_.btnLine2Click(); }); });
   row->addWidget(btnLine2_);
-  labelNode_ = label("LabelNode", QStringLiteral("節点：0"), 80);
-  labelElement_ = label("LabelElement", QStringLiteral("要素：0"), 0);
+  labelNode_ = label("LabelNode", cap("LabelNode"), 80);
+  labelElement_ = label("LabelElement", cap("LabelElement"), 0);
   row->addStretch(1);
   setTabOrder(editXo_, editYo_);
   setTabOrder(editYo_, editX1_);
@@ -445,9 +448,9 @@ void MainWindow::sync() {
   };
   if (undo_) {
     undo_->setEnabled(ed.history().canUndo());
-    undo_->setText(stepCaption("元に戻す(&U)", ed.history().undoName()));
+    undo_->setText(stepCaption(text::caption("Undo1"), ed.history().undoName()));
     redo_->setEnabled(ed.history().canRedo());
-    redo_->setText(stepCaption("やり直し(&R)", ed.history().redoName()));
+    redo_->setText(stepCaption(text::caption("Redo1"), ed.history().redoName()));
   }
 
   auto text = [](QLabel* l, const std::string& s) {

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <exception>
 
+#include "linemesh/model/messages.h"
 #include "linemesh/ui/line_editor.h"
 
 namespace linemesh::ui {
@@ -60,17 +61,19 @@ std::optional<std::string> QtDialogs::saveFile(const FileDialogState& dialog) {
 }
 
 void QtDialogs::message(const std::string& text) {
-  QMessageBox box(QMessageBox::Warning, QStringLiteral("ゼルカ"), QString::fromStdString(text),
-                  QMessageBox::Ok, parent_);
+  QMessageBox box(QMessageBox::Warning, QString::fromUtf8(text::programName()),
+                  QString::fromStdString(text), QMessageBox::Ok, parent_);
   box.exec();
 }
 
 Dialogs::Answer QtDialogs::askSaveChanges(const std::string& question) {
-  QMessageBox box(QMessageBox::Question, QStringLiteral("ゼルカ"), QString::fromStdString(question),
-                  QMessageBox::NoButton, parent_);
-  QPushButton* save = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
-  QPushButton* discard = box.addButton(QStringLiteral("破棄"), QMessageBox::DestructiveRole);
-  QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+  QMessageBox box(QMessageBox::Question, QString::fromUtf8(text::programName()),
+                  QString::fromStdString(question), QMessageBox::NoButton, parent_);
+  QPushButton* save = box.addButton(QString::fromUtf8(text::saveButton()), QMessageBox::AcceptRole);
+  QPushButton* discard =
+      box.addButton(QString::fromUtf8(text::discardButton()), QMessageBox::DestructiveRole);
+  QPushButton* cancel =
+      box.addButton(QString::fromUtf8(text::cancelButton()), QMessageBox::RejectRole);
   box.setDefaultButton(save);
   box.setEscapeButton(cancel);
   box.exec();
@@ -82,23 +85,23 @@ Dialogs::Answer QtDialogs::askSaveChanges(const std::string& question) {
 std::optional<AutoMeshChoice> QtDialogs::askAutoMesh(const AutoMeshChoice& proposal) {
   QDialog dialog(parent_);
   dialog.setObjectName("AutoMeshDialog");
-  dialog.setWindowTitle(QStringLiteral("自動メッシュ"));
+  dialog.setWindowTitle(QString::fromUtf8(text::autoMeshTitle()));
   auto* form = new QFormLayout;
   auto* size = new QLineEdit(QString::fromStdString(proposal.size), &dialog);
   size->setObjectName("editMeshSize");
   size->selectAll();
-  form->addRow(QStringLiteral("要素の大きさ (m)"), size);
-  auto* all = new QRadioButton(QStringLiteral("すべての面"), &dialog);
+  form->addRow(QString::fromUtf8(text::meshSizeLabel()), size);
+  auto* all = new QRadioButton(QString::fromUtf8(text::allFacesChoice()), &dialog);
   all->setObjectName("rbAllFaces");
-  auto* clicked = new QRadioButton(QStringLiteral("クリックした面"), &dialog);
+  auto* clicked = new QRadioButton(QString::fromUtf8(text::clickedFacesChoice()), &dialog);
   clicked->setObjectName("rbClickedFaces");
   (proposal.clickedFaces ? clicked : all)->setChecked(true);
   auto* faces = new QVBoxLayout;
   faces->addWidget(all);
   faces->addWidget(clicked);
-  form->addRow(QStringLiteral("メッシュを作る面"), faces);
+  form->addRow(QString::fromUtf8(text::facesLabel()), faces);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8(text::cancelButton()));
   auto* layout = new QVBoxLayout(&dialog);
   layout->addLayout(form);
   layout->addWidget(buttons);

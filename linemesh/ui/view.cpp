@@ -4,6 +4,8 @@
 #include <array>
 #include <cmath>
 
+#include "linemesh/model/messages.h"
+
 namespace linemesh::ui {
 
 namespace {
@@ -152,12 +154,12 @@ void View::Disp() {
   canvas_.setPenWidth(1);
 }
 
-std::string View::nodeCaption() const { return "節点：" + std::to_string(net_.NUMNP); }
+std::string View::nodeCaption() const { return text::nodeCaption(net_.NUMNP); }
 
 std::string View::elementCaption() const {
   int elements = 0;
   for (int e = 1; e <= net_.NE; ++e) elements += net_.KN[e] == 3 || net_.KN[e] == 4;
-  return "要素：" + std::to_string(elements);
+  return text::elementCaption(elements);
 }
 
 FaceRings ringsOf(const LineNetwork& net, const Face& face) {

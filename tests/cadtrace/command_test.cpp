@@ -35,7 +35,7 @@ class CadtraceCommand : public ::testing::Test {
 
 TEST_F(CadtraceCommand, DefaultOutputNames) {
   EXPECT_EQ(run({path("sec.dxf")}), 0) << err_;
-  EXPECT_EQ(out_, "2 nodes, 1 lines: " + path("sec.M3W") + ", " + path("sec.TXT") + "\n");
+  EXPECT_EQ(out_, "節点 2、線 1: " + path("sec.M3W") + ", " + path("sec.TXT") + "\n");
   EXPECT_EQ(err_, "");
   EXPECT_EQ(common::readFileBytes(path("sec.M3W")),
             "       2       1\r\n       1     7.000    12.000\r\n       2     9.000    12.000\r\n"
@@ -47,7 +47,7 @@ TEST_F(CadtraceCommand, OptionsAnywhereLastWinsValuesVerbatim) {
                  "--scale-h", "200", path("o.M3W"), "--ref-v", "10", "--ref-h", "5"}),
             0)
       << err_;
-  EXPECT_EQ(out_, "2 nodes, 1 lines: " + path("o.M3W") + ", " + path("o.TXT") + "\n");
+  EXPECT_EQ(out_, "節点 2、線 1: " + path("o.M3W") + ", " + path("o.TXT") + "\n");
   EXPECT_THAT(common::readFileBytes(path("o.M3W")), HasSubstr("       1   400.000   200.000\r\n"));
 }
 
@@ -56,11 +56,11 @@ TEST_F(CadtraceCommand, UsageErrors) {
     std::vector<std::string> args;
     std::string message;
   } cases[] = {
-      {{}, "cadtrace: no input DXF file given\n"},
-      {{"a.dxf", "b", "c"}, "cadtrace: too many file names (an input and an output)\n"},
-      {{"a.dxf", "--scale"}, "cadtrace: unknown option \"--scale\"\n"},
-      {{"a.dxf", "-x"}, "cadtrace: unknown option \"-x\"\n"},
-      {{"a.dxf", "--ref-v"}, "cadtrace: the option --ref-v needs a value\n"},
+      {{}, "cadtrace: 入力の DXF ファイルが指定されていません\n"},
+      {{"a.dxf", "b", "c"}, "cadtrace: ファイル名が多すぎます（入力と出力の 2 つまでです）\n"},
+      {{"a.dxf", "--scale"}, "cadtrace: 未知のオプション \"--scale\" です\n"},
+      {{"a.dxf", "-x"}, "cadtrace: 未知のオプション \"-x\" です\n"},
+      {{"a.dxf", "--ref-v"}, "cadtrace: オプション --ref-v には値が必要です\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);

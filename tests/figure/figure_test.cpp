@@ -407,8 +407,8 @@ TEST(Batch, BothSubcommandsWriteFiguresWithoutADisplay) {
                 "--figure e.svg");
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.err, "");
-  EXPECT_NE(r.out.find("figure l.svg: 6 nodes, 7 lines\n"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("figure e.svg: 6 nodes, 2 elements\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("図 l.svg: 節点 6、線 7\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("図 e.svg: 節点 6、要素 2\n"), std::string::npos) << r.out;
   EXPECT_EQ(joined(svgTexts(dir / "l.svg")), "grid.M3W00.5 m");
   EXPECT_EQ(joined(svgTexts(dir / "e.svg")), "12grid.M3W00.5 m");
   EXPECT_EQ(pdfPage(dir / "e.pdf", 20).size(), QSize(331, 234));
@@ -424,7 +424,7 @@ TEST(Batch, RefusedSizesAndNamesEndTheRun) {
       {"linemesh --figure-size B5 --figure f.png", "--figure-size: \"B5\""},
       {"meshcond --figure f.jpg", kFormatProblem},
       {"linemesh --figure f.gif", kFormatProblem},
-      {"linemesh --figure", "--figure needs 1 argument"},
+      {"linemesh --figure", "--figure には引数が 1 個必要です"},
       {"meshcond --figure-numbers no --figure f.png", "--figure-numbers: \"no\""},
   };
   for (const Case& c : cases) {

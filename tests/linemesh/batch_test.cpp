@@ -49,15 +49,14 @@ TEST_F(Batch, TheDemoCommandWritesEveryFile) {
       "l.DXF --plot-elements e.DXF --save b.M3W");
   ASSERT_EQ(r.code, 0) << r.out;
   EXPECT_EQ(r.out,
-            "load grid.M3W: 6 nodes, 7 lines\n"
-            "form: 6 nodes, 7 lines, 2 elements (0 triangles, 2 quadrilaterals, 0 five-corner "
-            "cells)\n"
-            "save-mesh m.DAT: 6 nodes, 2 elements\n"
-            "save-m2w m.M2W: 6 nodes, 7 lines\n"
-            "save-voka v.DAT: 6 nodes, 2 elements\n"
-            "plot-lines l.DXF: 6 nodes, 7 lines\n"
-            "plot-elements e.DXF: 6 nodes, 2 elements\n"
-            "save b.M3W: 6 nodes, 7 lines\n");
+            "読み込み grid.M3W: 節点 6、線 7\n"
+            "要素の成形: 節点 6、線 7、要素 2（三角形 0、四角形 2、五角形のセル 0）\n"
+            "メッシュデータ保存 m.DAT: 節点 6、要素 2\n"
+            "M2W保存 m.M2W: 節点 6、線 7\n"
+            "VOKA保存 v.DAT: 節点 6、要素 2\n"
+            "M3Wのプロット l.DXF: 節点 6、線 7\n"
+            "要素図プロット e.DXF: 節点 6、要素 2\n"
+            "保存 b.M3W: 節点 6、線 7\n");
   EXPECT_EQ(bytesOf("m.DAT"),
             "           6           2\r\n"
             "       1     0.000     0.000\r\n"
@@ -76,8 +75,7 @@ TEST_F(Batch, TypedLinesSnapAndSplit) {
       "--snap-eps 0.01 --line 0 0 1 0 --line 1 0.005 1 1 --line 1 1 0 1 --line 0 1 0 0 --line 0 0 "
       "1 1 --line 1 0 0 1 --form --save-mesh m.DAT");
   ASSERT_EQ(r.code, 0) << r.out;
-  EXPECT_NE(r.out.find("form: 5 nodes, 8 lines, 4 elements (4 triangles"), std::string::npos)
-      << r.out;
+  EXPECT_NE(r.out.find("要素の成形: 節点 5、線 8、要素 4（三角形 4"), std::string::npos) << r.out;
 }
 
 TEST_F(Batch, FormationNamesItsFaultsAndWritesItsReport) {
@@ -92,7 +90,7 @@ TEST_F(Batch, FormationNamesItsFaultsAndWritesItsReport) {
   EXPECT_NE(r.out.find("\n  要素のないセル 1 個: 節点 1-"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("\n  要素のない節点 10 個: 節点 1 (0.000, 0.000); ...\n"), std::string::npos)
       << r.out;
-  EXPECT_NE(r.out.find("report r.json: 0 elements\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("成形の報告 r.json: 要素 0\n"), std::string::npos) << r.out;
   const std::string json = bytesOf("r.json");
   EXPECT_NE(json.find("\"nodes_without_element\": [\n    1,"), std::string::npos) << json;
 
@@ -109,9 +107,9 @@ TEST_F(Batch, AutomaticMeshingOfEveryFaceOrOfThePickedOne) {
   const std::string square = "--line 0 0 10 0 --line 10 0 10 10 --line 10 10 0 10 --line 0 10 0 0 ";
   Outcome r = run(square + "--auto-mesh 1 --form --save-mesh m.DAT");
   ASSERT_EQ(r.code, 0) << r.out;
-  EXPECT_NE(r.out.find("\nauto-mesh: 1 faces meshed, 0 kept, "), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find(" quadrilaterals, 0 five-corner cells)\nsave-mesh"), std::string::npos)
+  EXPECT_NE(r.out.find("\n自動メッシュ: メッシュにした面 1、そのままの面 0、"), std::string::npos)
       << r.out;
+  EXPECT_NE(r.out.find("、五角形のセル 0）\nメッシュデータ保存"), std::string::npos) << r.out;
   EXPECT_TRUE(exists("m.DAT"));
   r = run(square + "--auto-mesh 1 --form --save-mesh m2.DAT");  // the same bytes every run
   ASSERT_EQ(r.code, 0) << r.out;
@@ -119,7 +117,8 @@ TEST_F(Batch, AutomaticMeshingOfEveryFaceOrOfThePickedOne) {
 
   r = run(square + "--auto-mesh-at 5 5 2");
   ASSERT_EQ(r.code, 0) << r.out;
-  EXPECT_NE(r.out.find("\nauto-mesh-at: 1 faces meshed, "), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("\n自動メッシュ（点指定）: メッシュにした面 1、"), std::string::npos)
+      << r.out;
   for (const char* args : {"--auto-mesh-at 20 20 1", "--auto-mesh 0", "--auto-mesh x"}) {
     SCOPED_TRACE(args);
     r = run(square + args);

@@ -162,20 +162,20 @@ void expectRefusedAndUnchanged(void (*read)(LineNetwork&, const std::string&),
 
 TEST_F(TempDir, MalformedM3WFilesLeaveTheModelUnchanged) {
   const BadFile cases[] = {
-      {"empty file", "", "1 行目: not an M3W file"},
-      {"a DXF drawing", "  0\r\nSECTION\r\n", "1 行目: not an M3W file"},
+      {"empty file", "", "1 行目: M3W ファイルではありません"},
+      {"a DXF drawing", "  0\r\nSECTION\r\n", "1 行目: M3W ファイルではありません"},
       {"short", crlf({"       3       2", "       1     0.000     0.000"}),
-       "3 行目: expected node 2 of 3"},
+       "3 行目: 節点 2/3（番号、x、y）がありません"},
       {"bad number", crlf({"       1       0", "       1     0.0x0     0.000"}),
        "2 行目: 2 番目の値「0.0x0」は実数ではありません"},
-      {"too many nodes", crlf({"   30001       0"}), "1 行目: 1 番目の値: node count 30001"},
-      {"too many lines", crlf({"       0   40001"}), "line count 40001"},
-      {"negative count", crlf({"      -1       0"}), "node count -1"},
+      {"too many nodes", crlf({"   30001       0"}), "1 行目: 1 番目の値: 節点数 30001 が範囲"},
+      {"too many lines", crlf({"       0   40001"}), "線数 40001 が範囲 0..40000 の外"},
+      {"negative count", crlf({"      -1       0"}), "節点数 -1"},
       {"node out of range", crlf({"       1       1", "       1     0.000     0.000", "1 1 2"}),
-       "3 行目: 3 番目の値: node number 2 is outside 1..1"},
+       "3 行目: 3 番目の値: 節点番号 2 が範囲 1..1 の外にあります"},
       {"too few fields", crlf({"       1       0", "       1     0.000"}),
-       "2 行目: expected node 1 of 1"},
-      {"empty record line", crlf({"       1       0", ""}), "found 0 fields"},
+       "2 行目: 節点 1/1（番号、x、y）がありません（欄が 3 個必要ですが 2 個です）"},
+      {"empty record line", crlf({"       1       0", ""}), "0 個です"},
       {"decimal comma in a coordinate", crlf({"       1       0", "       1     0,5     0.000"}),
        "2 行目: 2 番目の値「0,5」は小数点がコンマです"},
       {"decimal comma in a line record", crlf({"       2       1", "1 0 0", "2 1 0", "1 1,2"}),
@@ -253,17 +253,18 @@ TEST_F(TempDir, MeshCornerCountsDecideTheSides) {
 TEST_F(TempDir, MalformedMeshFilesLeaveTheModelUnchanged) {
   const std::string nodes = crlf({"1 0 0", "2 1 0", "3 1 1"});
   const BadFile cases[] = {
-      {"empty", "", "1 行目: not a mesh data file"},
-      {"short", crlf({"3 1", "1 0 0"}), "3 行目: expected node 2 of 3"},
-      {"missing element", crlf({"3 1"}) + nodes, "5 行目: expected element 1 of 1"},
+      {"empty", "", "1 行目: メッシュデータファイルではありません"},
+      {"short", crlf({"3 1", "1 0 0"}), "3 行目: 節点 2/3（番号、x、y）がありません"},
+      {"missing element", crlf({"3 1"}) + nodes,
+       "5 行目: 要素 1/1（番号、4 つの角、角の数）がありません"},
       {"five-corner row", crlf({"3 1"}) + nodes + crlf({"1 1 2 3 0 -1"}),
-       "5 行目: 6 番目の値: corner count -1 is outside 0..4"},
+       "5 行目: 6 番目の値: 角の数 -1 が範囲 0..4 の外にあります"},
       {"bad number", crlf({"3 1"}) + nodes + crlf({"1 1 2 x 0 3"}), "5 行目: 4 番目の値"},
       {"corner out of range", crlf({"3 1"}) + nodes + crlf({"1 1 2 4 0 3"}),
-       "5 行目: 4 番目の値: corner node 4 is outside 1..3"},
-      {"too many nodes", crlf({"30001 0"}), "node count 30001"},
-      {"too many elements", crlf({"0 40001"}), "element count 40001"},
-      {"negative count", crlf({"0 -1"}), "element count -1"},
+       "5 行目: 4 番目の値: 角の節点 4 が範囲 1..3 の外にあります"},
+      {"too many nodes", crlf({"30001 0"}), "節点数 30001"},
+      {"too many elements", crlf({"0 40001"}), "要素数 40001"},
+      {"negative count", crlf({"0 -1"}), "要素数 -1"},
       {"decimal comma", crlf({"1 0", "1 100.000 1,5"}),
        "2 行目: 3 番目の値「1,5」は小数点がコンマです"},
   };
@@ -288,7 +289,7 @@ TEST_F(TempDir, MeshReaderRefusesThe20001stDistinctSide) {
                    std::to_string(a + 1) + " 0 3");
   }
   put("MESH.DAT", crlf(file));
-  BadFile c{"edges", "", "more than 20000 distinct element sides"};
+  BadFile c{"edges", "", "要素の辺が 20000 本を超えます"};
   expectRefusedAndUnchanged(readMesh, path("MESH.DAT"), c);
 }
 
@@ -337,7 +338,10 @@ TEST_F(TempDir, VokaRefusesACoordinateWiderThanItsColumnsAndWritesNothing) {
     writeVoka(net, path("VOKA.DAT"));
     ADD_FAILURE() << "no error";
   } catch (const common::RangeError& e) {
-    EXPECT_NE(std::string(e.what()).find("node 5: Y = 1234567.500"), std::string::npos) << e.what();
+    EXPECT_NE(
+        std::string(e.what()).find("節点 5: Y = 1234567.500 は VOKA が読む 10 桁に収まりません"),
+        std::string::npos)
+        << e.what();
   }
   EXPECT_EQ(bytesOf("VOKA.DAT"), "old");
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/errors.h"
+#include "linemesh/model/messages.h"
 
 namespace linemesh::testing {
 namespace {
@@ -23,9 +24,8 @@ double distance(double x1, double y1, double x2, double y2) {
   return std::sqrt(dx * dx + dy * dy);
 }
 
-[[noreturn]] void refuse(const char* table, int capacity) {
-  throw common::RangeError("the " + std::string(table) + " table is full (" +
-                           std::to_string(capacity) + " entries); the operation was not done");
+[[noreturn]] void refuse(text::Table table, int capacity) {
+  throw common::RangeError(text::tableFull(table, capacity));
 }
 
 }  // namespace
@@ -54,9 +54,7 @@ int LiteralNetwork::searchElem(int p1, int p2) const {
 void LiteralNetwork::XCheck(int pp1, int pp2) {
   if (NUMEL < 2) return;
   const int e0 = searchElem(pp1, pp2);
-  if (e0 < 0)
-    throw common::Error("no line joins nodes " + std::to_string(pp1) + " and " +
-                        std::to_string(pp2));
+  if (e0 < 0) throw common::Error(text::noLineJoins(pp1, pp2));
   const int a = pp2, b = pp1;
   struct Crossing {
     int node, line;
@@ -74,7 +72,7 @@ void LiteralNetwork::XCheck(int pp1, int pp2) {
     if (m < 0) {
       if (NUMNP >= kNodeCapacity) {
         NUMNP = oldNodes;
-        refuse("node", kNodeCapacity);
+        refuse(text::Table::Node, kNodeCapacity);
       }
       m = appendNode(xx, yy);
       Node[m].Flag = 1;
@@ -98,7 +96,7 @@ void LiteralNetwork::XCheck(int pp1, int pp2) {
   for (const Crossing& c : crossings) linePieces += c.cutLine ? 1 : 0;
   if (static_cast<long>(oldLines) + linePieces + static_cast<long>(cuts.size()) > kLineCapacity) {
     NUMNP = oldNodes;
-    refuse("line", kLineCapacity);
+    refuse(text::Table::Line, kLineCapacity);
   }
   for (const Crossing& c : crossings) {
     if (!c.cutLine) continue;
@@ -256,7 +254,7 @@ void LiteralNetwork::reFrame() {
     return a > kMinAngle && a < kPi;
   };
   auto record = [this](std::initializer_list<int> corners, int kn) {
-    if (NE >= kElementCapacity) refuse("element", kElementCapacity);
+    if (NE >= kElementCapacity) refuse(text::Table::Element, kElementCapacity);
     ++NE;
     KI[NE] = CornerRow{};
     int place = 1;
