@@ -21,7 +21,7 @@
 #include <QWheelEvent>
 #include <exception>
 
-#include "common/window_placement.h"
+#include "desktop/work_area.h"
 #include "linemesh/model/messages.h"
 #include "linemesh/ui/cursors.h"
 #include "linemesh/ui/line_figure.h"
@@ -159,19 +159,7 @@ MainWindow::MainWindow(std::unique_ptr<Dialogs> dialogs)
   run([&] { editor_.start(); });
 }
 
-void MainWindow::placeInWorkArea() {
-  const QScreen* screen = this->screen();
-  if (!screen) return;
-  const QRect work = screen->availableGeometry();
-  // The frame is known once the window system has framed the window;
-  // before that it counts as none.
-  const QRect frame = frameGeometry(), client = geometry();
-  const common::WindowBox box =
-      common::clientAreaFilling({work.x(), work.y(), work.width(), work.height()},
-                                {client.left() - frame.left(), client.top() - frame.top(),
-                                 frame.right() - client.right(), frame.bottom() - client.bottom()});
-  setGeometry(box.left, box.top, box.width, box.height);
-}
+void MainWindow::placeInWorkArea() { desktop::fillWorkArea(*this); }
 
 bool MainWindow::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate && !placed_) {

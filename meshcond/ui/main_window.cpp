@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 #include <exception>
 
-#include "common/window_placement.h"
+#include "desktop/work_area.h"
 #include "meshcond/ui/condition_figure.h"
 #include "meshcond/ui/dialogs/analysis_dialog.h"
 #include "meshcond/ui/dialogs/fixed_level_dialog.h"
@@ -385,18 +385,7 @@ void MainWindow::createMenus() {
   }
 }
 
-void MainWindow::placeInWorkArea() {
-  const QScreen* screen = this->screen();
-  if (!screen) return;
-  const QRect work = screen->availableGeometry();
-  // Before the window system frames the window its frame counts as none.
-  const QRect frame = frameGeometry(), client = geometry();
-  const common::WindowBox box =
-      common::clientAreaFilling({work.x(), work.y(), work.width(), work.height()},
-                                {client.left() - frame.left(), client.top() - frame.top(),
-                                 frame.right() - client.right(), frame.bottom() - client.bottom()});
-  setGeometry(box.left, box.top, box.width, box.height);
-}
+void MainWindow::placeInWorkArea() { desktop::fillWorkArea(*this); }
 
 bool MainWindow::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate && !placed_) {
