@@ -169,6 +169,7 @@ AutoMeshResult autoMesh(LineNetwork& net, const AutoMeshRequest& request) {
   result.facesKept = plan.facesKept;
   result.nodesAdded = inserted.nodesAdded;
   result.linesAdded = inserted.linesAdded;
+  result.elements = inserted.elements;
   if (work.NUMNP > kEditorNodes || inserted.elements > kEditorElements)
     result.warning = text::autoMeshLargeMesh(work.NUMNP, inserted.elements, kEditorNodes);
   net = std::move(work);

@@ -27,6 +27,8 @@ struct AutoMeshResult {
   int facesKept = 0;
   int nodesAdded = 0;  // beyond the tidied network
   int linesAdded = 0;
+  /// Triangles and quadrilaterals made in the meshed faces.
+  int elements = 0;
   /// Not empty when the mesh is more than the condition editor holds.
   std::string warning;
 };

@@ -725,16 +725,13 @@ AutoMeshResult LineEditor::autoMeshPicked() {
 }
 
 AutoMeshResult LineEditor::autoMeshFaces(const AutoMeshRequest& request) {
-  const auto facesBefore = static_cast<int>(findFaces(net_).size());
   AutoMeshResult result;
   step(text::stepAutoMesh(), [&] {
     result = linemesh::autoMesh(net_, request);
     net_.formElements();
   });
-  // Each meshed face became its elements, each a face of the network.
-  const int made = static_cast<int>(findFaces(net_).size()) - facesBefore + result.facesMeshed;
   showFormation();
-  panel.status = text::autoMeshStatus(made, result.facesMeshed);
+  panel.status = text::autoMeshStatus(result.elements, result.facesMeshed);
   if (result.facesKept > 0) panel.status += text::facesKept(result.facesKept);
   return result;
 }
