@@ -1,5 +1,7 @@
 #include "common/history.h"
 
+#include <cassert>
+
 namespace common {
 
 namespace {
@@ -22,6 +24,8 @@ void History::begin() { before_ = image(); }
 
 bool History::commit(const std::string& name) {
   std::vector<std::string> after = image();
+  // A step that never began has no image to compare with.
+  assert(before_.size() == after.size() && "History::commit without begin");
   Step step{name, {}};
   for (size_t i = 0; i < after.size() && i < before_.size(); ++i) {
     const std::string &a = before_[i], &b = after[i];
@@ -84,10 +88,13 @@ void History::apply(const Step& step, bool forward) {
     for (const Change& c : step.changes) {
       if (c.part != i) continue;
       const std::string& bytes = forward ? c.after : c.before;
-      if (c.whole)
+      if (c.whole) {
         image = bytes;
-      else
+      } else {
+        // The part holds the size it had when the block was kept.
+        assert(c.offset + bytes.size() <= image.size());
         image.replace(c.offset, bytes.size(), bytes);
+      }
     }
     parts_[i].load(image);
   }

@@ -1,6 +1,7 @@
 #include "linemesh/model/faces.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <numeric>
 #include <utility>
@@ -136,10 +137,13 @@ std::vector<Face> findFaces(const LineNetwork& net) {
     for (int h0 : leaving) {
       if (walked[h0]) continue;
       Walk w;
-      for (int h = h0; !walked[h]; h = next(h)) {
+      int h = h0;
+      for (; !walked[h]; h = next(h)) {
         walked[h] = 1;
         w.nodes.push_back(from(h));
       }
+      // next() is a permutation of the directed sides: every walk closes.
+      assert(h == h0 && "findFaces: a walk ran into another walk");
       w.twiceArea = twiceSignedArea(net, w.nodes);
       w.part = findRoot(parent, w.nodes.front());
       walks.push_back(std::move(w));

@@ -15,10 +15,6 @@ std::string tableFull(Table table, int capacity) {
   return std::string(name) + "の表が一杯です（" + n(capacity) + " 個）。操作は行いませんでした";
 }
 
-std::string noLineJoins(int n1, int n2) {
-  return "節点 " + n(n1) + " と節点 " + n(n2) + " を結ぶ線がありません";
-}
-
 std::string divideOverCapacity(int line, int parts, int nodeCapacity, int lineCapacity) {
   return "線 " + n(line) + " を " + n(parts) + " 分割すると表の容量（節点 " + n(nodeCapacity) +
          "、線 " + n(lineCapacity) + "）を超えます";

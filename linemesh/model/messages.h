@@ -11,7 +11,6 @@ namespace linemesh::text {
 // The tables of the line network.
 enum class Table { Node, Line, Element };
 std::string tableFull(Table table, int capacity);
-std::string noLineJoins(int n1, int n2);
 std::string divideOverCapacity(int line, int parts, int nodeCapacity, int lineCapacity);
 
 // Automatic meshing.

@@ -1,6 +1,7 @@
 #include "linemesh/model/network.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <optional>
 #include <set>
@@ -150,7 +151,8 @@ bool LineNetwork::isCross(int p1, int p2, int p3, int p4, double& xx, double& yy
 void LineNetwork::XCheck(int pp1, int pp2) {
   if (NUMEL < 2) return;
   const int e0 = searchElem(pp1, pp2);
-  if (e0 < 0) throw common::Error(text::noLineJoins(pp1, pp2));
+  // Callers check the line they have just added.
+  assert(e0 >= 0 && "XCheck: no line joins the nodes");
   const int a = pp2, b = pp1;
   // A meeting point on a live node (within 0.01) cuts at that node: the
   // crossed line unless the node is one of its ends, the new line unless the
