@@ -7,19 +7,16 @@
 #include <vector>
 
 #include "common/errors.h"
+#include "common/text_file.h"
 #include "formats/m3w.h"
 
 namespace formats {
 namespace {
 
-const std::vector<std::string> kTwoElements = {"           5           2",
-                                               "       1     0.000     0.000",
-                                               "       2    10.000     0.000",
-                                               "       3    10.000    10.000",
-                                               "       4     0.000    10.000",
-                                               "       5    20.000     0.000",
-                                               "       1       1       2       3       4    4",
-                                               "       2       2       5       3       0    3"};
+/// The worked example both programs read and write.
+std::vector<std::string> twoElements() {
+  return common::readTextLines(SEEP_FIXTURE_DIR "/meshcond/MESH.DAT");
+}
 
 std::string refusal(const std::vector<std::string>& lines, const MeshDatRules& rules) {
   try {
@@ -33,8 +30,10 @@ std::string refusal(const std::vector<std::string>& lines, const MeshDatRules& r
 TEST(MeshDat, BothRulesReadTheSameRecordsAndWriteThemBack) {
   const MeshDatRules maker = meshMakerRules(30000, 40000);
   const MeshDatRules editor = conditionEditorRules(20000, 20000);
-  const MeshDat a = readMeshDat("m", kTwoElements, maker);
-  const MeshDat b = readMeshDat("m", kTwoElements, editor);
+  const std::vector<std::string> file = twoElements();
+  ASSERT_EQ(file.size(), 8u);
+  const MeshDat a = readMeshDat("m", file, maker);
+  const MeshDat b = readMeshDat("m", file, editor);
   ASSERT_EQ(a.nodes.size(), 5u);
   ASSERT_EQ(b.elements.size(), 2u);
   EXPECT_EQ(a.nodes[4].x, 20.0);
@@ -43,8 +42,8 @@ TEST(MeshDat, BothRulesReadTheSameRecordsAndWriteThemBack) {
   EXPECT_EQ(a.elements[1].count, 3);
   EXPECT_EQ(b.elements[1].count, 0);  // not read by the condition editor
   EXPECT_EQ(a.elements[1].line, 8);
-  EXPECT_EQ(meshDatLines(a, maker), kTwoElements);
-  EXPECT_EQ(meshDatLines(a, editor), kTwoElements);
+  EXPECT_EQ(meshDatLines(a, maker), file);
+  EXPECT_EQ(meshDatLines(a, editor), file);
 }
 
 TEST(MeshDat, OnlyTheMeshMakerNeedsTheCornerCount) {
