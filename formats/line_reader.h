@@ -13,8 +13,7 @@
 
 namespace formats {
 
-// Kept apart from RecordCursor: it words its failures as the condition editor
-// always has, and reads fixed columns and lists besides fields.
+// Kept apart from RecordCursor: the condition editor's wording, and columns and lists.
 class LineReader {
  public:
   LineReader(std::string file, const std::vector<std::string>& lines);

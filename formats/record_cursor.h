@@ -12,8 +12,7 @@
 
 namespace formats {
 
-// Kept apart from LineReader: it words its failures as the mesh maker always
-// has (the record and its field by number) and checks the field count on taking a line.
+// Kept apart from LineReader: the mesh maker's wording (record and field by number).
 class RecordCursor {
  public:
   RecordCursor(std::string file, std::vector<std::string> lines);
