@@ -76,4 +76,89 @@ std::string notCp932(std::string_view character, std::string_view text) {
          std::string(text) + "」の中）";
 }
 
+namespace {
+std::string n(long value) { return std::to_string(value); }
+}  // namespace
+
+std::string expectedAtEnd(const std::string& what) {
+  return what + "がありません（ファイルの終わりです）";
+}
+
+std::string expectedFields(const std::string& what, size_t needed, size_t found) {
+  return what + "がありません（欄が " + n(static_cast<long>(needed)) + " 個必要ですが " +
+         n(static_cast<long>(found)) + " 個です）";
+}
+
+std::string fieldOutsideRange(const std::string& what, long value, long lo, long hi) {
+  return what + " " + n(value) + " が範囲 " + n(lo) + ".." + n(hi) + " の外にあります";
+}
+
+std::string countsOf(const std::string& name) { return "節点数と" + name + "数"; }
+
+std::string notAFileOfKind(const std::string& kind, const std::string& counts) {
+  return kind + "ではありません: 最初の行には" + counts + "が必要です";
+}
+
+const char* nodeCount() { return "節点数"; }
+std::string countOf(const std::string& name) { return name + "数"; }
+
+std::string nodeRecord(int i, int count) {
+  return "節点 " + n(i) + "/" + n(count) + "（番号、x、y）";
+}
+
+const char* meshFileKind() { return "メッシュデータファイル"; }
+const char* elementWord() { return "要素"; }
+const char* cornerCount() { return "角の数"; }
+
+std::string elementRecord(int e, int count) {
+  return "要素 " + n(e) + "/" + n(count) + "（番号、4 つの角、角の数）";
+}
+
+const char* cornerNode() { return "角の節点"; }
+
+std::string element(int e) { return "要素 " + n(e); }
+std::string corner(int c) { return "角 " + n(c); }
+
+std::string fileEndsExpecting(const std::string& what) {
+  return "ファイルがここで終わっています（" + what + " がありません）";
+}
+
+std::string columns(int first, int last) { return n(first) + "-" + n(last) + " 桁"; }
+
+// The condition editor quotes with plain double quotes.
+std::string notInteger(const std::string& what, const std::string& text) {
+  return what + ": \"" + text + "\" は整数ではありません";
+}
+
+std::string notReal(const std::string& what, const std::string& text) {
+  return what + ": \"" + text + "\" は実数ではありません";
+}
+
+std::string tooFewFields(size_t found, size_t need, const std::string& what) {
+  return "値が足りません: " + n(static_cast<long>(need)) + " 個必要ですが " +
+         n(static_cast<long>(found)) + " 個です（" + what + "）";
+}
+
+std::string outsideRange(const std::string& what, long value, long low, long high) {
+  return what + " " + n(value) + " は範囲 " + n(low) + ".." + n(high) + " の外です";
+}
+
+std::string appearsTwice(const std::string& what) { return what + " が 2 回現れます"; }
+
+std::string fiveCornerCell(int element, const std::string& cornerCount) {
+  return messages::element(element) + ": 角数 " + cornerCount +
+         " は五角形のセルです。メッシュ作成で線を引いて三角形か四角形に分割してください";
+}
+
+const char* meshHeaderLine() { return "見出し行（節点数と要素数）"; }
+const char* meshCounts() { return "節点数と要素数"; }
+std::string meshNodeLine(int i) { return "節点行 " + n(i); }
+const char* meshNodeFields() { return "節点番号, x, y"; }
+const char* meshNodeNumber() { return "節点番号"; }
+const char* meshX() { return "x"; }
+const char* meshY() { return "y"; }
+std::string meshElementLine(int i) { return "要素行 " + n(i); }
+const char* meshElementFields() { return "要素番号と四つの角"; }
+const char* meshElementNumber() { return "要素番号"; }
+
 }  // namespace common::messages

@@ -4,6 +4,7 @@
 // this one table away.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -48,6 +49,50 @@ std::string writeTargetsSame(const std::string& path, const std::string& other);
 // Character codes.
 std::string converterMissing(const std::string& from, const std::string& to);
 std::string notCp932(std::string_view character, std::string_view text);
+
+// Records of the line and mesh files (formats/), in the two wordings the
+// programs have always used: the mesh maker names the record and its field
+// by number ("節点 2/3（番号、x、y）がありません"), the condition editor names
+// the line and the item ("ファイルがここで終わっています（節点行 3 がありません）").
+
+// Mesh maker wording (formats::RecordCursor).
+std::string expectedAtEnd(const std::string& what);
+std::string expectedFields(const std::string& what, size_t needed, size_t found);
+std::string fieldOutsideRange(const std::string& what, long value, long lo, long hi);
+/// "節点数と<name>数".
+std::string countsOf(const std::string& name);
+/// "<kind>ではありません: 最初の行には<counts>が必要です".
+std::string notAFileOfKind(const std::string& kind, const std::string& counts);
+const char* nodeCount();
+std::string countOf(const std::string& name);
+std::string nodeRecord(int i, int count);
+const char* meshFileKind();
+const char* elementWord();
+const char* cornerCount();
+std::string elementRecord(int e, int count);
+const char* cornerNode();
+
+// Condition editor wording (formats::LineReader).
+std::string element(int e);
+std::string corner(int c);
+std::string fileEndsExpecting(const std::string& what);
+std::string columns(int first, int last);
+std::string notInteger(const std::string& what, const std::string& text);
+std::string notReal(const std::string& what, const std::string& text);
+std::string tooFewFields(size_t found, size_t need, const std::string& what);
+std::string outsideRange(const std::string& what, long value, long low, long high);
+std::string appearsTwice(const std::string& what);
+std::string fiveCornerCell(int element, const std::string& cornerCount);
+const char* meshHeaderLine();
+const char* meshCounts();
+std::string meshNodeLine(int i);
+const char* meshNodeFields();
+const char* meshNodeNumber();
+const char* meshX();
+const char* meshY();
+std::string meshElementLine(int i);
+const char* meshElementFields();
+const char* meshElementNumber();
 
 }  // namespace messages
 }  // namespace common

@@ -49,17 +49,9 @@ bool LineModel::toroku(double x, double y) {
 }
 
 int LineModel::searchnode(double X, double Y) const {
-  int best = -1;
-  nodeGrid_.forEachCellNear(X, Y, kLookupReach, [&](int32_t node) {
-    // Each cell lists its nodes in ascending order: its first hit is its lowest.
-    if (best != -1 && node >= best) return false;
-    if (LineLength(X, Y, NODES[node].x, NODES[node].y) < kLookupTolerance) {
-      best = node;
-      return false;
-    }
-    return true;
+  return nodeGrid_.lowest(X, Y, kLookupReach, [&](int32_t node) {
+    return LineLength(X, Y, NODES[node].x, NODES[node].y) < kLookupTolerance;
   });
-  return best;
 }
 
 int LineModel::searchline(int p1, int p2) const { return linesByPair_.lowest(p1, p2); }

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "cadtrace/model/node_grid.h"
 #include "cadtrace/model/pair_index.h"
+#include "common/point_grid.h"
 
 namespace cadtrace {
 
@@ -97,7 +97,7 @@ class LineModel {
   /// Why a table filled while cutting at (x, y), for a drawing of `drawn` lines.
   std::string whyFull(double x, double y, int drawn) const;
 
-  NodeGrid nodeGrid_;
+  common::PointGrid nodeGrid_;
   PairIndex linesByPair_;
 
   friend class LineGrid;

@@ -2,10 +2,12 @@
 
 #include <utility>
 
-#include "cadtrace/model/hash_mix.h"
 #include "cadtrace/model/line_model.h"
+#include "common/hash_mix.h"
 
 namespace cadtrace {
+
+using common::mixBits;
 
 PairIndex::PairIndex() : slots_(size_t{1} << 16) {}
 

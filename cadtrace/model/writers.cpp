@@ -5,28 +5,16 @@
 #include "common/file_group.h"
 #include "common/numbers.h"
 #include "common/text_file.h"
+#include "formats/m3w.h"
 
 namespace cadtrace {
 
 std::vector<std::string> MakeM2W(const LineModel& model) {
-  std::vector<std::string> lines;
-  lines.reserve(1 + model.NNODE + model.NLINE);
-  std::string header = common::formatInt(model.NNODE, 8);
-  common::appendWidened(header, common::formatInt(model.NLINE, 8));
-  lines.push_back(std::move(header));
-  for (int n = 1; n <= model.NNODE; ++n) {
-    std::string line = common::formatInt(n, 8);
-    common::appendWidened(line, common::formatFixed(model.NODES[n].x, 10, 3));
-    common::appendWidened(line, common::formatFixed(model.NODES[n].y, 10, 3));
-    lines.push_back(std::move(line));
-  }
-  for (int l = 1; l <= model.NLINE; ++l) {
-    std::string line = common::formatInt(l, 8);
-    common::appendWidened(line, common::formatInt(model.LINES[l].p1, 8));
-    common::appendWidened(line, common::formatInt(model.LINES[l].p2, 8));
-    lines.push_back(std::move(line));
-  }
-  return lines;
+  std::vector<formats::NodeRow> nodes(static_cast<size_t>(model.NNODE));
+  for (int n = 1; n <= model.NNODE; ++n) nodes[n - 1] = {n, model.NODES[n].x, model.NODES[n].y};
+  std::vector<formats::LineRow> lines(static_cast<size_t>(model.NLINE));
+  for (int l = 1; l <= model.NLINE; ++l) lines[l - 1] = {model.LINES[l].p1, model.LINES[l].p2};
+  return formats::m3wLines(nodes, lines, true);
 }
 
 std::vector<std::string> MakeXY(const LineModel& model) {

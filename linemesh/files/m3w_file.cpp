@@ -1,21 +1,16 @@
 #include "linemesh/files/m3w_file.h"
 
-#include "common/numbers.h"
 #include "common/text_file.h"
+#include "formats/m3w.h"
 #include "linemesh/files/reading.h"
 #include "linemesh/model/messages.h"
 
 namespace linemesh::files {
 
 std::vector<std::string> m3wLines(const LineNetwork& net) {
-  using common::formatInt;
-  std::vector<std::string> lines;
-  lines.reserve(1 + net.NUMNP + net.NUMEL);
-  lines.push_back(formatInt(net.NUMNP, 8) + formatInt(net.NUMEL, 8));
-  for (int i = 1; i <= net.NUMNP; ++i) lines.push_back(nodeLine(net, i));
-  for (int j = 1; j <= net.NUMEL; ++j)
-    lines.push_back(formatInt(j, 8) + formatInt(net.Elem[j].N1, 8) + formatInt(net.Elem[j].N2, 8));
-  return lines;
+  std::vector<formats::LineRow> lines(static_cast<size_t>(net.NUMEL));
+  for (int j = 1; j <= net.NUMEL; ++j) lines[j - 1] = {net.Elem[j].N1, net.Elem[j].N2};
+  return formats::m3wLines(nodeRows(net), lines, false);
 }
 
 void writeM3W(const LineNetwork& net, const std::string& path) {
@@ -23,9 +18,9 @@ void writeM3W(const LineNetwork& net, const std::string& path) {
 }
 
 void readM3WLines(LineNetwork& net, const std::string& file, std::vector<std::string> lines) {
-  RecordCursor in(file, std::move(lines));
+  formats::RecordCursor in(file, std::move(lines));
   const auto [nodes, lineCount] =
-      readCounts(in, text::m3wFileKind(), text::lineWord(), kLineCapacity);
+      formats::readCounts(in, text::m3wFileKind(), text::lineWord(), kNodeCapacity, kLineCapacity);
 
   LineNetwork fresh = net;
   readNodes(in, fresh, nodes);

@@ -3,8 +3,8 @@
 #include <array>
 #include <unordered_map>
 
-#include "common/numbers.h"
 #include "common/text_file.h"
+#include "formats/mesh_dat.h"
 #include "linemesh/files/mesh_checks.h"
 #include "linemesh/files/reading.h"
 #include "linemesh/model/messages.h"
@@ -44,22 +44,21 @@ class EdgeList {
   std::unordered_map<uint64_t, int> index_;
 };
 
+formats::MeshDatRules rules() { return formats::meshMakerRules(kNodeCapacity, kElementCapacity); }
+
 }  // namespace
 
 std::vector<std::string> meshLines(const LineNetwork& net) {
-  using common::formatInt;
   refuseFiveCornerCells(net, text::meshDataKind());
-  std::vector<std::string> lines;
-  lines.reserve(1 + net.NUMNP + net.NE);
-  lines.push_back(formatInt(net.NUMNP, 12) + formatInt(net.NE, 12));
-  for (int i = 1; i <= net.NUMNP; ++i) lines.push_back(nodeLine(net, i));
+  formats::MeshDat mesh;
+  mesh.nodes = nodeRows(net);
+  mesh.elements.resize(static_cast<size_t>(net.NE));
   for (int e = 1; e <= net.NE; ++e) {
-    std::string line = formatInt(e, 8);
-    for (int place = 1; place <= 4; ++place) line += formatInt(net.KI[e][place], 8);
-    line += formatInt(net.KN[e], 5);
-    lines.push_back(std::move(line));
+    formats::ElementRow& row = mesh.elements[e - 1];
+    for (int place = 1; place <= 4; ++place) row.corners[place] = net.KI[e][place];
+    row.count = net.KN[e];
   }
-  return lines;
+  return formats::meshDatLines(mesh, rules());
 }
 
 void writeMesh(const LineNetwork& net, const std::string& path) {
@@ -67,34 +66,22 @@ void writeMesh(const LineNetwork& net, const std::string& path) {
 }
 
 void readMeshLines(LineNetwork& net, const std::string& file, std::vector<std::string> lines) {
-  RecordCursor in(file, std::move(lines));
-  const auto [nodes, elements] =
-      readCounts(in, text::meshFileKind(), text::elementWord(), kElementCapacity);
+  const formats::MeshDat mesh = formats::readMeshDat(file, std::move(lines), rules());
 
   LineNetwork fresh = net;
-  readNodes(in, fresh, nodes);
-  // The corners read (KX of the model), with place n + 1 closing the loop.
-  std::vector<std::array<int, 6>> corners(elements);
-  std::vector<int> counts(elements);
-  std::vector<long> lineOf(elements);
-  for (int e = 0; e < elements; ++e) {
-    in.next(text::elementRecord(e + 1, elements), 6);
-    in.integer(1);
-    for (int place = 1; place <= 4; ++place) corners[e][place] = in.integer(place + 1);
-    const int n = in.integerIn(6, 0, 4, text::cornerCount());
-    for (int place = 1; place <= n; ++place)
-      if (corners[e][place] < 1 || corners[e][place] > nodes)
-        throw common::RangeError(common::located(
-            in.where(place + 1), text::cornerNodeOutside(corners[e][place], nodes)));
-    counts[e] = n;
-    lineOf[e] = in.where().line;
+  fresh.NUMNP = static_cast<int>(mesh.nodes.size());
+  for (int i = 1; i <= fresh.NUMNP; ++i) {
+    const formats::NodeRow& node = mesh.nodes[i - 1];
+    fresh.Node[i] = NodeRecord{node.number, node.x, node.y, 0};
   }
   EdgeList edges;
-  for (int e = 0; e < elements; ++e) {
-    const int n = counts[e];
-    corners[e][n + 1] = corners[e][1];
-    for (int k = 1; k <= n; ++k)
-      edges.torokuEdge(corners[e][k], corners[e][k + 1], {in.file(), lineOf[e], 0});
+  for (const formats::ElementRow& row : mesh.elements) {
+    // Place n + 1 closes the loop.
+    std::array<int, 6> corners{};
+    for (int place = 1; place <= 4; ++place) corners[place] = row.corners[place];
+    const int n = row.count;
+    corners[n + 1] = corners[1];
+    for (int k = 1; k <= n; ++k) edges.torokuEdge(corners[k], corners[k + 1], {file, row.line, 0});
   }
   fresh.NUMEL = static_cast<int>(edges.edges().size());
   for (int j = 1; j <= fresh.NUMEL; ++j) {

@@ -3,41 +3,11 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstdint>
 #include <deque>
 #include <limits>
 
 namespace linemesh::detail {
-
-PointGrid::PointGrid(double tolerance) : tolerance_(tolerance), size_(2 * tolerance) {}
-
-bool PointGrid::cellOf(double v, int64_t& cell) const {
-  double c = std::floor(v / size_);
-  // Beyond 2^52 cells the grid's integers could no longer step by one.
-  if (!(std::fabs(c) < 4503599627370496.0)) return false;
-  cell = static_cast<int64_t>(c);
-  return true;
-}
-
-bool PointGrid::near(const Point& p, double x, double y) const {
-  double dx = p.x - x;
-  double dy = p.y - y;
-  return std::sqrt(dx * dx + dy * dy) < tolerance_;
-}
-
-void PointGrid::add(int number, double x, double y) {
-  int index = static_cast<int>(points_.size());
-  points_.push_back({number, x, y, -1});
-  int64_t cx, cy;
-  if (!cellOf(x, cx) || !cellOf(y, cy)) {
-    outside_.push_back(index);
-    return;
-  }
-  auto [it, added] = heads_.try_emplace(Cell{cx, cy}, index);
-  if (!added) {
-    points_[index].next = it->second;
-    it->second = index;
-  }
-}
 
 namespace {
 

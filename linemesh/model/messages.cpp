@@ -79,49 +79,13 @@ const char* nodesPrefix() { return "節点 "; }
 std::string nodesMore(long count) { return "-…（" + n(count) + " 節点）"; }
 const char* areaLabel() { return " 面積 "; }
 
-std::string expectedAtEnd(const std::string& what) {
-  return what + "がありません（ファイルの終わりです）";
-}
-
-std::string expectedFields(const std::string& what, size_t needed, size_t found) {
-  return what + "がありません（欄が " + n(static_cast<long>(needed)) + " 個必要ですが " +
-         n(static_cast<long>(found)) + " 個です）";
-}
-
-std::string outsideRange(const std::string& what, long value, long lo, long hi) {
-  return what + " " + n(value) + " が範囲 " + n(lo) + ".." + n(hi) + " の外にあります";
-}
-
-std::string countsOf(const std::string& name) { return "節点数と" + name + "数"; }
-
-std::string notAFile(const std::string& kind, const std::string& counts) {
-  return kind + "ではありません: 最初の行には" + counts + "が必要です";
-}
-
 const char* m3wFileKind() { return "M3W ファイル"; }
-const char* meshFileKind() { return "メッシュデータファイル"; }
 const char* nodeWord() { return "節点"; }
 const char* lineWord() { return "線"; }
-const char* elementWord() { return "要素"; }
-const char* nodeCount() { return "節点数"; }
-std::string countOf(const std::string& name) { return name + "数"; }
 const char* nodeNumber() { return "節点番号"; }
-const char* cornerCount() { return "角の数"; }
-
-std::string nodeRecord(int i, int count) {
-  return "節点 " + n(i) + "/" + n(count) + "（番号、x、y）";
-}
 
 std::string lineRecord(int j, int count) {
   return "線 " + n(j) + "/" + n(count) + "（番号、第 1 節点、第 2 節点）";
-}
-
-std::string elementRecord(int e, int count) {
-  return "要素 " + n(e) + "/" + n(count) + "（番号、4 つの角、角の数）";
-}
-
-std::string cornerNodeOutside(int node, int nodes) {
-  return "角の節点 " + n(node) + " が範囲 1.." + n(nodes) + " の外にあります";
 }
 
 std::string tooManyElementSides(size_t capacity) {

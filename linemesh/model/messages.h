@@ -39,24 +39,11 @@ std::string nodesMore(long count);
 const char* areaLabel();
 
 // Reading files.
-std::string expectedAtEnd(const std::string& what);
-std::string expectedFields(const std::string& what, size_t needed, size_t found);
-std::string outsideRange(const std::string& what, long value, long lo, long hi);
-std::string countsOf(const std::string& name);
-std::string notAFile(const std::string& kind, const std::string& counts);
 const char* m3wFileKind();
-const char* meshFileKind();
 const char* nodeWord();
 const char* lineWord();
-const char* elementWord();
-const char* nodeCount();
-std::string countOf(const std::string& name);
 const char* nodeNumber();
-const char* cornerCount();
-std::string nodeRecord(int i, int count);
 std::string lineRecord(int j, int count);
-std::string elementRecord(int e, int count);
-std::string cornerNodeOutside(int node, int nodes);
 std::string tooManyElementSides(size_t capacity);
 
 // Writing files.

@@ -1,6 +1,7 @@
 #include "linemesh/model/network.h"
 
 #include <algorithm>
+#include <bit>
 #include <cassert>
 #include <cmath>
 #include <optional>
@@ -11,6 +12,7 @@
 
 #include "common/errors.h"
 #include "common/history.h"
+#include "common/point_grid.h"
 #include "linemesh/model/indexes.h"
 #include "linemesh/model/messages.h"
 
@@ -29,6 +31,9 @@ double distance(double x1, double y1, double x2, double y2) {
   double dy = y2 - y1;
   return std::sqrt(dx * dx + dy * dy);
 }
+
+/// Cell table slots for about n points: the grid does not grow while they fill it.
+size_t slotsFor(int n) { return std::bit_ceil(2 * static_cast<size_t>(std::max(n, 64))); }
 
 [[noreturn]] void refuse(text::Table table, int capacity) {
   throw common::RangeError(text::tableFull(table, capacity));
@@ -167,15 +172,17 @@ void LineNetwork::XCheck(int pp1, int pp2) {
   const int oldLines = NUMEL;
 
   // A few crossings are looked up by scanning; a line with many gets an index.
-  std::optional<detail::PointGrid> grid;
+  std::optional<common::PointGrid> grid;
   int scans = 0;
   auto liveNodeAt = [&](double x, double y) {
     if (!grid && ++scans <= 8) return searchnode(x, y);
     if (!grid) {
-      grid.emplace(kOnNode);
+      grid.emplace(2 * kOnNode, slotsFor(NUMNP));
       for (int k = 1; k <= NUMNP; ++k) grid->add(k, Node[k].X, Node[k].Y);
     }
-    return grid->first(x, y, [this](int k) { return Node[k].Flag >= 0; });
+    return grid->lowest(x, y, kOnNode, [&](int32_t k) {
+      return distance(x, y, Node[k].X, Node[k].Y) < kOnNode && Node[k].Flag >= 0;
+    });
   };
 
   for (int j = 1; j <= oldLines; ++j) {
@@ -257,9 +264,11 @@ void LineNetwork::ReNum() {
   NUMNP = 0;
   NUMEL = 0;
   // toroku over the nodes registered so far, through a grid.
-  detail::PointGrid grid(kCoincident);
+  common::PointGrid grid(2 * kCoincident, slotsFor(static_cast<int>(nodeWork.size())));
   auto registerNode = [&](double x, double y) {
-    int k = grid.first(x, y, [](int) { return true; });
+    int k = grid.lowest(x, y, kCoincident, [&](int32_t n) {
+      return distance(x, y, Node[n].X, Node[n].Y) < kCoincident;
+    });
     if (k > 0) return k;
     k = appendNode(x, y);
     grid.add(k, x, y);

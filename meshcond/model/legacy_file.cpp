@@ -6,11 +6,14 @@
 #include "common/errors.h"
 #include "common/numbers.h"
 #include "common/text_file.h"
+#include "formats/line_reader.h"
 #include "meshcond/model/all_or_nothing.h"
-#include "meshcond/model/line_reader.h"
 #include "meshcond/model/messages.h"
 
 namespace meshcond {
+
+using formats::checkedCount;
+using formats::checkedNumber;
 
 namespace {
 
@@ -19,6 +22,7 @@ std::string num(long long value) { return std::to_string(value); }
 /// The old form's numbers: tokens separated by blanks, tabs and line ends
 /// only, from line 2 on; "skip the rest of the line" goes on at the start of
 /// the line after the one that held the last token.
+/// Kept apart from formats::LineReader: the old form's values run on across line ends.
 class TokenReader {
  public:
   TokenReader(std::string file, const std::vector<std::string>& lines)

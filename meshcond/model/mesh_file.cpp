@@ -4,29 +4,15 @@
 #include <utility>
 
 #include "common/errors.h"
-#include "common/numbers.h"
 #include "common/text_file.h"
+#include "formats/mesh_dat.h"
 #include "meshcond/model/all_or_nothing.h"
-#include "meshcond/model/line_reader.h"
 #include "meshcond/model/messages.h"
 #include "meshcond/model/node_index.h"
 
 namespace meshcond {
 
 namespace {
-
-std::string num(int value) { return std::to_string(value); }
-
-/// An integer field (optional sign, decimal digits) whose value is below 0.
-bool isNegativeInteger(const std::string& field) {
-  if (field.size() < 2 || field[0] != '-') return false;
-  bool nonZero = false;
-  for (size_t i = 1; i < field.size(); ++i) {
-    if (field[i] < '0' || field[i] > '9') return false;
-    nonZero = nonZero || field[i] != '0';
-  }
-  return nonZero;
-}
 
 void checkListCount(int count, int capacity, const std::string& what) {
   if (count < 0 || count > capacity)
@@ -76,38 +62,22 @@ void saveOldLists(AnalysisModel& m) {
   }
 }
 
+formats::MeshDatRules rules() {
+  return formats::conditionEditorRules(kNodeCapacity, kElementCapacity);
+}
+
 void readMesh(AnalysisModel& m, const std::vector<std::string>& lines, const std::string& file) {
-  LineReader in(file, lines);
-  in.take("見出し行（節点数と要素数）");
-  auto header = in.fields(2, "節点数と要素数");
-  int numnp = checkedCount(in, in.fieldInt(header, 0, "節点数"), kNodeCapacity, "節点数");
-  int numel = checkedCount(in, in.fieldInt(header, 1, "要素数"), kElementCapacity, "要素数");
-  m.NUMNP = numnp;
-  m.NUMEL = numel;
-  for (int i = 1; i <= numnp; ++i) {
-    in.take("節点行 " + num(i));
-    auto f = in.fields(3, "節点番号, x, y");
-    in.fieldInt(f, 0, "節点番号");
-    m.X[i] = in.fieldReal(f, 1, "x");
-    m.Y[i] = in.fieldReal(f, 2, "y");
+  const formats::MeshDat mesh = formats::readMeshDat(file, lines, rules());
+  m.NUMNP = static_cast<int>(mesh.nodes.size());
+  m.NUMEL = static_cast<int>(mesh.elements.size());
+  for (int i = 1; i <= m.NUMNP; ++i) {
+    m.X[i] = mesh.nodes[i - 1].x;
+    m.Y[i] = mesh.nodes[i - 1].y;
   }
-  std::vector<bool> filled(static_cast<size_t>(numel) + 1, false);
-  for (int i = 1; i <= numel; ++i) {
-    in.take("要素行 " + num(i));
-    auto f = in.fields(5, "要素番号と四つの角");
-    int e = checkedNumber(in, in.fieldInt(f, 0, "要素番号"), 1, numel, "要素番号");
-    if (filled[e]) in.fail(msg::appearsTwice(msg::element(e)));
-    filled[e] = true;
-    Corners corners{};
-    for (int c = 1; c <= 4; ++c) {
-      std::string what = msg::corner(c);
-      corners[c] = checkedNumber(in, in.fieldInt(f, c, what), c == 4 ? 0 : 1, numnp, what);
-    }
-    // The corner count is not read, but a negative one marks a five-corner
-    // cell, which would be taken for a quadrilateral.
-    if (f.size() > 5 && isNegativeInteger(f[5])) in.fail(msg::fiveCornerCell(e, f[5]));
-    m.KI[e] = corners;
-    m.KN[e] = corners[4] == 0 ? 3 : 4;
+  for (int e = 1; e <= m.NUMEL; ++e) {
+    const formats::ElementRow& row = mesh.elements[e - 1];
+    m.KI[e] = row.corners;
+    m.KN[e] = row.corners[4] == 0 ? 3 : 4;
     m.MAT[e] = 1;
   }
 }
@@ -226,25 +196,17 @@ ConvertReport loadMesh(AnalysisModel& model, const std::string& path) {
 }
 
 std::vector<std::string> meshLines(AnalysisModel& m) {
-  std::vector<std::string> lines;
-  lines.reserve(static_cast<size_t>(m.NUMNP + m.NUMEL + 1));
-  std::string header = common::formatInt(m.NUMNP, 12);
-  common::appendWidened(header, common::formatInt(m.NUMEL, 12));
-  lines.push_back(header);
-  for (int i = 1; i <= m.NUMNP; ++i) {
-    std::string line = common::formatInt(i, 8);
-    common::appendWidened(line, common::formatFixed(m.X[i], 10, 3));
-    common::appendWidened(line, common::formatFixed(m.Y[i], 10, 3));
-    lines.push_back(std::move(line));
-  }
   m.deriveKN();
+  formats::MeshDat mesh;
+  mesh.nodes.resize(static_cast<size_t>(m.NUMNP));
+  for (int i = 1; i <= m.NUMNP; ++i) mesh.nodes[i - 1] = {i, m.X[i], m.Y[i]};
+  mesh.elements.resize(static_cast<size_t>(m.NUMEL));
   for (int e = 1; e <= m.NUMEL; ++e) {
-    std::string line = common::formatInt(e, 8);
-    for (int c = 1; c <= 4; ++c) common::appendWidened(line, common::formatInt(m.KI[e][c], 8));
-    common::appendWidened(line, common::formatInt(m.KN[e], 5));
-    lines.push_back(std::move(line));
+    formats::ElementRow& row = mesh.elements[e - 1];
+    for (int c = 1; c <= 4; ++c) row.corners[c] = m.KI[e][c];
+    row.count = m.KN[e];
   }
-  return lines;
+  return formats::meshDatLines(mesh, rules());
 }
 
 void saveMesh(AnalysisModel& model, const std::string& path) {

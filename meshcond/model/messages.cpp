@@ -8,9 +8,7 @@ std::string quoted(const std::string& text) { return "\"" + text + "\""; }
 }  // namespace
 
 std::string node(int n) { return "節点 " + num(n); }
-std::string element(int e) { return "要素 " + num(e); }
 std::string material(int k) { return "材料 " + num(k); }
-std::string corner(int c) { return "角 " + num(c); }
 std::string seepageFace(int f) { return "浸出面 " + num(f); }
 std::string fluctBoundary(int b) { return "水位変動境界 " + num(b); }
 std::string fluxBoundary(int b) { return "流量変動境界 " + num(b); }
@@ -19,36 +17,13 @@ std::string rainfallNodes() { return "降雨節点"; }
 std::string wellList(int k) { return "井戸リスト " + num(k); }
 std::string nth(const std::string& what, int k) { return what + " の " + num(k) + " 番目"; }
 
-std::string fileEndsExpecting(const std::string& what) {
-  return "ファイルがここで終わっています（" + what + " がありません）";
-}
 std::string fileEndsBefore(const std::string& file, const std::string& what) {
   return file + ": ファイルが終わっています（" + what + " がありません）";
 }
-std::string columns(int first, int last) { return num(first) + "-" + num(last) + " 桁"; }
-std::string notInteger(const std::string& what, const std::string& text) {
-  return what + ": " + quoted(text) + " は整数ではありません";
-}
-std::string notReal(const std::string& what, const std::string& text) {
-  return what + ": " + quoted(text) + " は実数ではありません";
-}
-std::string tooFewFields(size_t found, size_t need, const std::string& what) {
-  return "値が足りません: " + num(static_cast<long>(need)) + " 個必要ですが " +
-         num(static_cast<long>(found)) + " 個です（" + what + "）";
-}
-std::string outsideRange(const std::string& what, long value, long low, long high) {
-  return what + " " + num(value) + " は範囲 " + num(low) + ".." + num(high) + " の外です";
-}
-std::string appearsTwice(const std::string& what) { return what + " が 2 回現れます"; }
 std::string titleNotCp932() { return "タイトルに CP932 の文字でないバイトがあります"; }
 std::string seriesOnlyOnFirstBoundaries(int b, int last) {
   return boundary(b) + " に水位の時系列があります。時系列を持てるのは境界 1.." + num(last) +
          " だけです";
-}
-
-std::string fiveCornerCell(int element, const std::string& cornerCount) {
-  return msg::element(element) + ": 角数 " + cornerCount +
-         " は五角形のセルです。メッシュ作成で線を引いて三角形か四角形に分割してください";
 }
 
 std::string aboveLimit(const std::string& file, const std::string& what, long value, long limit) {

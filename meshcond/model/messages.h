@@ -7,13 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "common/messages.h"
+
 namespace meshcond::msg {
 
 // Names of the things a message points at.
 std::string node(int n);
-std::string element(int e);
+using common::messages::element;
 std::string material(int k);
-std::string corner(int c);
+using common::messages::corner;
 std::string seepageFace(int f);
 std::string fluctBoundary(int b);
 std::string fluxBoundary(int b);
@@ -23,17 +25,17 @@ std::string wellList(int k);
 std::string nth(const std::string& what, int k);  // "what の k 番目"
 
 // Reading files.
-std::string fileEndsExpecting(const std::string& what);
+using common::messages::fileEndsExpecting;
 std::string fileEndsBefore(const std::string& file, const std::string& what);
-std::string columns(int first, int last);
-std::string notInteger(const std::string& what, const std::string& text);
-std::string notReal(const std::string& what, const std::string& text);
-std::string tooFewFields(size_t found, size_t need, const std::string& what);
-std::string outsideRange(const std::string& what, long value, long low, long high);
-std::string appearsTwice(const std::string& what);
+using common::messages::appearsTwice;
+using common::messages::columns;
+using common::messages::notInteger;
+using common::messages::notReal;
+using common::messages::outsideRange;
+using common::messages::tooFewFields;
 std::string titleNotCp932();
 std::string seriesOnlyOnFirstBoundaries(int b, int last);
-std::string fiveCornerCell(int element, const std::string& cornerCount);
+using common::messages::fiveCornerCell;
 
 // Checking and writing files.
 std::string aboveLimit(const std::string& file, const std::string& what, long value, long limit);

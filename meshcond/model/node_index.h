@@ -8,6 +8,7 @@
 
 namespace meshcond {
 
+// Kept apart from common::PointGrid: it finds the nearest point, not the lowest within reach.
 class PointIndex {
  public:
   /// Indexes points 1..count of the 1-based coordinate tables xs, ys (kept

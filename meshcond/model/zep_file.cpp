@@ -6,13 +6,15 @@
 
 #include "common/errors.h"
 #include "common/text_file.h"
+#include "formats/line_reader.h"
 #include "meshcond/model/all_or_nothing.h"
 #include "meshcond/model/count_checks.h"
 #include "meshcond/model/field_writer.h"
-#include "meshcond/model/line_reader.h"
 #include "meshcond/model/messages.h"
 
 namespace meshcond {
+
+using formats::LineReader;
 
 namespace {
 

@@ -116,20 +116,5 @@ TEST(ColumnSort, MatchesTheLiteralSortOnJitteredColumnsInRowOrder) {
   ASSERT_EQ(columnSortOrder(x, y), literalColumnOrder(x, y));
 }
 
-TEST(PointGrid, FindsTheFirstPointStrictlyWithinTheTolerance) {
-  PointGrid grid(0.01);
-  grid.add(5, 1.0, 1.0);
-  grid.add(2, 1.0 + 0.0099, 1.0);
-  grid.add(9, 1e20, 1e20);  // beyond the grid's integers: always scanned
-  grid.add(7, 1.0, 1.01);   // exactly at the tolerance: not within
-  auto all = [](int) { return true; };
-  EXPECT_EQ(grid.first(1.0, 1.0, all), 2);
-  EXPECT_EQ(grid.first(1.0, 1.0, [](int k) { return k != 2; }), 5);
-  EXPECT_EQ(grid.first(1.0, 1.0101, all), 7);
-  EXPECT_EQ(grid.first(1e20, 1e20, all), 9);
-  EXPECT_EQ(grid.first(3.0, 1.0, all), -1);
-  EXPECT_EQ(grid.first(NAN, 1.0, all), -1);
-}
-
 }  // namespace
 }  // namespace linemesh::detail

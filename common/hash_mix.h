@@ -1,9 +1,9 @@
-// The last step of the hashes of the model's flat hash tables.
+// The last step of the hashes of the flat hash tables of the models.
 #pragma once
 
 #include <cstdint>
 
-namespace cadtrace {
+namespace common {
 
 /// Spreads every bit of v over the whole word (the MurmurHash3 finaliser), so
 /// that the low bits that pick a slot depend on all of them.
@@ -16,4 +16,4 @@ inline uint64_t mixBits(uint64_t v) {
   return v;
 }
 
-}  // namespace cadtrace
+}  // namespace common

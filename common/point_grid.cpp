@@ -1,35 +1,35 @@
-#include "cadtrace/model/node_grid.h"
+#include "common/point_grid.h"
 
-#include "cadtrace/model/hash_mix.h"
+#include "common/hash_mix.h"
 
-namespace cadtrace {
+namespace common {
 namespace {
 
 constexpr double kCellLimit = 4.0e18;
-constexpr size_t kInitialSlots = size_t{1} << 16;
 
 }  // namespace
 
-NodeGrid::NodeGrid(double cellSize) : cellSize_(cellSize), slots_(kInitialSlots), next_(1) {}
+PointGrid::PointGrid(double cellSize, size_t initialSlots)
+    : cellSize_(cellSize), initialSlots_(initialSlots), slots_(initialSlots), next_(1) {}
 
-void NodeGrid::clear() {
-  slots_.assign(kInitialSlots, Slot{});
+void PointGrid::clear() {
+  slots_.assign(initialSlots_, Slot{});
   used_ = 0;
   next_.assign(1, 0);
 }
 
-int64_t NodeGrid::cellNumber(double v) const {
+int64_t PointGrid::cellNumber(double v) const {
   double c = std::floor(v / cellSize_);
   if (!(c > -kCellLimit)) return static_cast<int64_t>(-kCellLimit);
   if (c > kCellLimit) return static_cast<int64_t>(kCellLimit);
   return static_cast<int64_t>(c);
 }
 
-uint64_t NodeGrid::hash(int64_t cx, int64_t cy) {
+uint64_t PointGrid::hash(int64_t cx, int64_t cy) {
   return mixBits(static_cast<uint64_t>(cx) * 0x9e3779b97f4a7c15ULL ^ static_cast<uint64_t>(cy));
 }
 
-const NodeGrid::Slot* NodeGrid::find(int64_t cx, int64_t cy) const {
+const PointGrid::Slot* PointGrid::find(int64_t cx, int64_t cy) const {
   size_t mask = slots_.size() - 1;
   for (size_t i = hash(cx, cy) & mask;; i = (i + 1) & mask) {
     const Slot& s = slots_[i];
@@ -38,7 +38,7 @@ const NodeGrid::Slot* NodeGrid::find(int64_t cx, int64_t cy) const {
   }
 }
 
-NodeGrid::Slot& NodeGrid::findOrAdd(int64_t cx, int64_t cy) {
+PointGrid::Slot& PointGrid::findOrAdd(int64_t cx, int64_t cy) {
   if (2 * (used_ + 1) > slots_.size()) grow();
   size_t mask = slots_.size() - 1;
   for (size_t i = hash(cx, cy) & mask;; i = (i + 1) & mask) {
@@ -53,7 +53,7 @@ NodeGrid::Slot& NodeGrid::findOrAdd(int64_t cx, int64_t cy) {
   }
 }
 
-void NodeGrid::grow() {
+void PointGrid::grow() {
   std::vector<Slot> old(slots_.size() * 2);
   old.swap(slots_);
   size_t mask = slots_.size() - 1;
@@ -65,16 +65,16 @@ void NodeGrid::grow() {
   }
 }
 
-void NodeGrid::add(int32_t node, double x, double y) {
-  if (static_cast<int32_t>(next_.size()) <= node) next_.resize(node + 1, 0);
-  next_[node] = 0;
+void PointGrid::add(int32_t number, double x, double y) {
+  if (static_cast<int32_t>(next_.size()) <= number) next_.resize(number + 1, 0);
+  next_[number] = 0;
   Slot& s = findOrAdd(cellNumber(x), cellNumber(y));
   if (s.head == 0) {
-    s.head = node;
+    s.head = number;
   } else {
-    next_[s.tail] = node;
+    next_[s.tail] = number;
   }
-  s.tail = node;
+  s.tail = number;
 }
 
-}  // namespace cadtrace
+}  // namespace common

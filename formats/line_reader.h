@@ -1,6 +1,7 @@
-// A line cursor for the column- and field-based readers of the analysis
-// files: takes lines in turn and converts fixed-column and blank-separated
-// values, every failure naming the file, the line and the item expected.
+// A line cursor for the column- and field-based readers of the condition
+// editor's files (MESH.DAT, ZEP.DAT): takes lines in turn and converts
+// fixed-column and blank-separated values, every failure naming the file, the
+// line and the item expected.
 #pragma once
 
 #include <cstdint>
@@ -8,10 +9,11 @@
 #include <vector>
 
 #include "common/errors.h"
-#include "meshcond/model/messages.h"
+#include "common/messages.h"
 
-namespace meshcond {
+namespace formats {
 
+// Kept apart from RecordCursor: the condition editor's wording, and columns and lists.
 class LineReader {
  public:
   LineReader(std::string file, const std::vector<std::string>& lines);
@@ -66,7 +68,8 @@ class LineReader {
 /// with a fail(message) serves.
 template <class Reader>
 int checkedNumber(const Reader& reader, int value, int low, int high, const std::string& what) {
-  if (value < low || value > high) reader.fail(msg::outsideRange(what, value, low, high));
+  if (value < low || value > high)
+    reader.fail(common::messages::outsideRange(what, value, low, high));
   return value;
 }
 
@@ -76,4 +79,4 @@ int checkedCount(const Reader& reader, int value, int capacity, const std::strin
   return checkedNumber(reader, value, 0, capacity, what);
 }
 
-}  // namespace meshcond
+}  // namespace formats

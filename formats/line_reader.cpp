@@ -1,12 +1,14 @@
-#include "meshcond/model/line_reader.h"
+#include "formats/line_reader.h"
 
 #include <utility>
 
 #include "common/fields.h"
+#include "common/messages.h"
 #include "common/numbers.h"
-#include "meshcond/model/messages.h"
 
-namespace meshcond {
+namespace formats {
+
+namespace msg = common::messages;
 
 namespace {
 
@@ -122,4 +124,4 @@ std::vector<double> LineReader::realList(int count, Layout layout, const std::st
       });
 }
 
-}  // namespace meshcond
+}  // namespace formats
