@@ -135,6 +135,8 @@ std::string unexpectedError() { return "予期しないエラーです"; }
 std::string missingFixedLevel() {
   return "固定水位が選ばれていません。「編集」で固定水位を開き、水位の行をクリックしてください。";
 }
+std::string releaseStep(const std::string& what) { return what + "の解除"; }
+std::string setStep(const std::string& what) { return what + "の設定"; }
 std::string carriedOver(int nodesWithoutPartner, int elementsWithoutPartner, int droppedEntries) {
   return "前のメッシュの条件を引き継ぎました。\n対応する節点のない節点: " +
          num(nodesWithoutPartner) + "\n対応する要素のない要素: " + num(elementsWithoutPartner) +
@@ -209,5 +211,131 @@ std::string unknownAction(const std::string& action) {
 std::string fileNameMissing(const std::string& action) {
   return action + ": ファイル名がありません";
 }
+
+namespace field {
+std::string nodeCount() { return "節点数 NUMNP"; }
+std::string elementCount() { return "要素数 NUMEL"; }
+std::string fluctCount() { return "水位変動境界数 NFLUCT"; }
+std::string fluctNodeCount(int b) { return "水位変動境界の節点数 NFN: " + boundary(b); }
+std::string fluctSeriesLength(int b) { return "水位時系列の長さ NFT: " + boundary(b); }
+std::string rainNodeCount() { return "降雨節点数 NRAIN"; }
+std::string rainSeriesLength() { return "降雨時系列の長さ NRTIME"; }
+std::string outputTimeCount() { return "出力時刻数 NOUT"; }
+std::string seepFaceCount() { return "浸出面数 NSEEP"; }
+std::string seepNodeCount(int f) { return "浸出面の節点数 NSEEPN: " + seepageFace(f); }
+std::string fluxCount() { return "流量変動境界数 NFLUX"; }
+std::string fluxNodeCount(int b) { return "流量変動境界の節点数 NQN: " + boundary(b); }
+std::string fluxSeriesLength(int b) { return "流量時系列の長さ NQT: " + boundary(b); }
+std::string wellListLength(int list) { return "井戸リストの長さ NWL" + num(list); }
+std::string materialCount() { return "材料数 NUMMAT"; }
+std::string firstLevelSeriesLength() { return "境界 1 の水位時系列の長さ NFT"; }
+
+std::string title() { return "タイトル"; }
+std::string controlLine(int k) { return "制御行 " + num(k); }
+std::string controlLine4Values() { return "制御行 4 の 14 個の値"; }
+std::string curvePointCounts() { return "曲線の点数"; }
+std::string elementLine(int i) { return "要素行 " + num(i); }
+std::string elementNumber() { return "要素番号"; }
+std::string materialNumber() { return "材料番号"; }
+std::string nodeNumber() { return "節点番号"; }
+std::string listNodes(const std::string& list) { return list + " 節点"; }
+std::string seepHeaderLine(int f) { return "見出し行: " + seepageFace(f); }
+std::string seepHeaderValues() { return "NSEEPN と浸出面の値"; }
+std::string seepValue() { return "浸出面の値"; }
+std::string rainHeaderLine() { return "降雨の見出し行"; }
+std::string rainHeaderValues() { return "RMAX と降雨の値"; }
+std::string rainValue() { return "降雨の値"; }
+std::string rainValue(int k) { return "降雨の値 " + num(k); }
+std::string rain() { return "降雨"; }
+std::string rainSeriesValues() { return "降雨時系列の値"; }
+std::string levelSeriesValues(int b) { return "水位時系列の値: " + boundary(b); }
+std::string fluxSeriesValues(int b) { return "流量時系列の値: " + boundary(b); }
+std::string wellLists() { return "井戸リスト"; }
+std::string wellLine() { return "井戸の値"; }
+std::string wellValues() { return "井戸の四つの値"; }
+std::string wellValue(int k) { return "井戸の値 " + num(k); }
+std::string timeControlLine() { return "時間制御行"; }
+std::string outputTimes() { return "出力時刻"; }
+std::string materialLine(int k) { return "行: " + material(k); }
+std::string materialValue(int v) { return "材料の値 " + num(v); }
+std::string materialValueOf(int k, int v) { return material(k) + " 値 " + num(v); }
+std::string conductivityCurveValues(int k) { return "透水係数曲線の値: " + material(k); }
+std::string suctionCurveValues(int k) { return "サクション曲線の値: " + material(k); }
+std::string nodeLine(int i) { return "節点行 " + num(i); }
+std::string nodeLineValues() { return "節点番号, KODE, X, Y, H, Q"; }
+
+std::string controlValue(int k) { return "制御値 " + num(k); }
+std::string secondGroupValue(int k) { return "値 " + num(k) + "（第 2 制御群）"; }
+std::string fourthGroupValue(int k) { return controlValue(k) + " of the fourth group"; }
+std::string elementRecordNumber(int i) { return "要素レコード " + num(i) + ": 要素番号"; }
+std::string elementMaterial(int e) { return element(e) + ": 材料"; }
+std::string elementReal(int e) { return element(e) + ": 実数値"; }
+std::string rainNode(int k) { return "降雨" + msg::node(k); }
+std::string fluctNodeCountOf(int b) { return "NFN of " + fluctBoundary(b); }
+std::string nodeRecordNumber(int i) { return "節点レコード " + num(i) + ": 節点番号"; }
+
+std::string materialColour(int k) { return material(k) + " 色"; }
+std::string materialConstant(int k) { return material(k) + " 定数"; }
+std::string soilConductivityPoint(const char* soil, int k) {
+  return std::string("土質 ") + soil + " 透水係数の点 " + num(k);
+}
+std::string soilSuctionPoint(const char* soil, int k) {
+  return std::string("土質 ") + soil + " サクションの点 " + num(k);
+}
+std::string initialLevel() { return "初期水位"; }
+std::string fixedNodeCount() { return "固定水位の節点数"; }
+std::string fixedNode() { return "固定水位の節点"; }
+
+std::string levelPointTime(int k) { return "水位時系列の点 " + num(k) + " 時刻"; }
+std::string levelPointLevel(int k) { return "水位時系列の点 " + num(k) + " 水位"; }
+std::string rainPointTime(int k) { return "降雨時系列の点 " + num(k) + " 時刻"; }
+std::string rainPointIntensity(int k) { return "降雨時系列の点 " + num(k) + " 強度 (mm/h)"; }
+
+std::string node() { return "節点"; }
+std::string seepageFaces() { return "浸出面"; }
+std::string fluctSurfaces() { return "水位変動面"; }
+std::string seepageFaceNumber() { return "浸出面番号"; }
+}  // namespace field
+
+std::string text(const Numbered& name, long long first) {
+  return name.before + std::to_string(first) + name.after;
+}
+std::string text(const Numbered& name, long long first, long long second) {
+  return name.before + std::to_string(first) + name.middle + std::to_string(second) + name.after;
+}
+
+namespace item {
+Numbered nkr() { return {"NKR: 材料 ", "", ""}; }
+Numbered npsi() { return {"NPSI: 材料 ", "", ""}; }
+Numbered elementNumber() { return {"要素 ", "", " 番号"}; }
+Numbered elementCorner() { return {"要素 ", " 角 ", ""}; }
+Numbered elementMaterial() { return {"要素 ", "", " 材料"}; }
+Numbered seepNode() { return {"浸出面 ", " 節点 ", ""}; }
+Numbered rainNode() { return {"降雨節点 ", "", ""}; }
+Numbered rainTime() { return {"降雨時刻 ", "", ""}; }
+Numbered rainIntensity() { return {"降雨強度 ", "", ""}; }
+Numbered rainIntensityMmPerHour() { return {"降雨強度 ", "", " (mm/h)"}; }
+Numbered fluctNode() { return {"水位変動境界 ", " 節点 ", ""}; }
+Numbered fluctSeriesLength() { return {"NFT: 水位変動境界 ", "", ""}; }
+Numbered fluctTime() { return {"水位変動境界 ", " 時刻 ", ""}; }
+Numbered fluctLevel() { return {"水位変動境界 ", " 水位 ", ""}; }
+Numbered levelPointTime() { return {"境界 ", " 水位時系列の点 ", " 時刻"}; }
+Numbered levelPointLevel() { return {"境界 ", " 水位時系列の点 ", " 水位"}; }
+Numbered fluxNode() { return {"流量変動境界 ", " 節点 ", ""}; }
+Numbered fluxSeriesLength() { return {"NQT: 流量変動境界 ", "", ""}; }
+Numbered fluxPointTime() { return {"流量変動境界 ", " 時系列の点 ", " 時刻"}; }
+Numbered fluxPointValue() { return {"流量変動境界 ", " 時系列の点 ", " 値"}; }
+Numbered wellNode(int list) {
+  return {list == 1 ? "井戸リスト 1 節点 " : "井戸リスト 2 節点 ", "", ""};
+}
+Numbered outputTime() { return {"出力時刻 ", "", ""}; }
+Numbered conductivityPointTheta() { return {"材料 ", " 透水係数曲線の点 ", " 含水率"}; }
+Numbered conductivityPointValue() { return {"材料 ", " 透水係数曲線の点 ", " 値"}; }
+Numbered suctionPointTheta() { return {"材料 ", " サクション曲線の点 ", " 含水率"}; }
+Numbered suctionPointSuction() { return {"材料 ", " サクション曲線の点 ", " サクション"}; }
+Numbered nodeNumber() { return {"節点 ", "", " 番号"}; }
+Numbered nodeFixedLevel() { return {"節点 ", "", " 固定水位"}; }
+Numbered nodeValue(const char* code) { return {"節点 ", "", code}; }
+}  // namespace item
 
 }  // namespace meshcond::msg

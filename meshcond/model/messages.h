@@ -67,6 +67,8 @@ std::string fixedLevelsAboveCapacity(const std::string& label, size_t count, int
 std::string lineOf(const std::string& label, size_t line);
 std::string unexpectedError();
 std::string missingFixedLevel();
+std::string releaseStep(const std::string& what);  // "whatの解除"
+std::string setStep(const std::string& what);      // "whatの設定"
 std::string carriedOver(int nodesWithoutPartner, int elementsWithoutPartner, int droppedEntries);
 /// "what を書き出しました: path", naming the files written beside it.
 std::string written(const std::string& what, const std::string& path,
@@ -91,5 +93,137 @@ std::string levelsExported(const std::string& path, int points);
 std::string rainExported(const std::string& path, int points);
 std::string unknownAction(const std::string& action);
 std::string fileNameMissing(const std::string& action);
+
+// Names of the values the readers, writers and checks handle: the item a
+// message points at.
+namespace field {
+// Counts checked before a file is read or written.
+std::string nodeCount();               // "節点数 NUMNP"
+std::string elementCount();            // "要素数 NUMEL"
+std::string fluctCount();              // "水位変動境界数 NFLUCT"
+std::string fluctNodeCount(int b);     // "水位変動境界の節点数 NFN: 境界 b"
+std::string fluctSeriesLength(int b);  // "水位時系列の長さ NFT: 境界 b"
+std::string rainNodeCount();           // "降雨節点数 NRAIN"
+std::string rainSeriesLength();        // "降雨時系列の長さ NRTIME"
+std::string outputTimeCount();         // "出力時刻数 NOUT"
+std::string seepFaceCount();           // "浸出面数 NSEEP"
+std::string seepNodeCount(int f);      // "浸出面の節点数 NSEEPN: 浸出面 f"
+std::string fluxCount();               // "流量変動境界数 NFLUX"
+std::string fluxNodeCount(int b);      // "流量変動境界の節点数 NQN: 境界 b"
+std::string fluxSeriesLength(int b);   // "流量時系列の長さ NQT: 境界 b"
+std::string wellListLength(int list);  // "井戸リストの長さ NWL1"
+std::string materialCount();           // "材料数 NUMMAT"
+std::string firstLevelSeriesLength();  // "境界 1 の水位時系列の長さ NFT"
+
+// ZEP.DAT read.
+std::string title();
+std::string controlLine(int k);
+std::string controlLine4Values();
+std::string curvePointCounts();
+std::string elementLine(int i);
+std::string elementNumber();
+std::string materialNumber();
+std::string nodeNumber();
+std::string listNodes(const std::string& list);  // "list 節点"
+std::string seepHeaderLine(int f);
+std::string seepHeaderValues();
+std::string seepValue();
+std::string rainHeaderLine();
+std::string rainHeaderValues();
+std::string rainValue();
+std::string rainValue(int k);
+std::string rain();
+std::string rainSeriesValues();
+std::string levelSeriesValues(int b);
+std::string fluxSeriesValues(int b);
+std::string wellLists();
+std::string wellLine();
+std::string wellValues();
+std::string wellValue(int k);
+std::string timeControlLine();
+std::string outputTimes();
+std::string materialLine(int k);
+std::string materialValue(int v);           // "材料の値 v"
+std::string materialValueOf(int k, int v);  // "材料 k 値 v"
+std::string conductivityCurveValues(int k);
+std::string suctionCurveValues(int k);
+std::string nodeLine(int i);
+std::string nodeLineValues();
+
+// The old form of ZEP.DAT.
+std::string controlValue(int k);
+std::string secondGroupValue(int k);
+std::string fourthGroupValue(int k);
+std::string elementRecordNumber(int i);
+std::string elementMaterial(int e);
+std::string elementReal(int e);
+std::string rainNode(int k);
+std::string fluctNodeCountOf(int b);
+std::string nodeRecordNumber(int i);
+
+// D2.DAT.
+std::string materialColour(int k);
+std::string materialConstant(int k);
+std::string soilConductivityPoint(const char* soil, int k);
+std::string soilSuctionPoint(const char* soil, int k);
+std::string initialLevel();
+std::string fixedNodeCount();
+std::string fixedNode();
+
+// The CSV exports.
+std::string levelPointTime(int k);
+std::string levelPointLevel(int k);
+std::string rainPointTime(int k);
+std::string rainPointIntensity(int k);
+
+// Editing.
+std::string node();               // "節点"
+std::string seepageFaces();       // "浸出面"
+std::string fluctSurfaces();      // "水位変動面"
+std::string seepageFaceNumber();  // "浸出面番号"
+}  // namespace field
+
+/// A written value's name with one or two numbers in it, put together only
+/// when the value is refused: before + first (+ middle + second) + after.
+struct Numbered {
+  const char* before;
+  const char* middle;
+  const char* after;
+};
+std::string text(const Numbered& name, long long first);
+std::string text(const Numbered& name, long long first, long long second);
+
+namespace item {
+Numbered nkr();                     // "NKR: 材料 k"
+Numbered npsi();                    // "NPSI: 材料 k"
+Numbered elementNumber();           // "要素 e 番号"
+Numbered elementCorner();           // "要素 e 角 c"
+Numbered elementMaterial();         // "要素 e 材料"
+Numbered seepNode();                // "浸出面 f 節点 k"
+Numbered rainNode();                // "降雨節点 k"
+Numbered rainTime();                // "降雨時刻 k"
+Numbered rainIntensity();           // "降雨強度 k"
+Numbered rainIntensityMmPerHour();  // "降雨強度 k (mm/h)"
+Numbered fluctNode();               // "水位変動境界 b 節点 k"
+Numbered fluctSeriesLength();       // "NFT: 水位変動境界 b"
+Numbered fluctTime();               // "水位変動境界 b 時刻 k"
+Numbered fluctLevel();              // "水位変動境界 b 水位 k"
+Numbered levelPointTime();          // "境界 b 水位時系列の点 k 時刻"
+Numbered levelPointLevel();         // "境界 b 水位時系列の点 k 水位"
+Numbered fluxNode();                // "流量変動境界 b 節点 k"
+Numbered fluxSeriesLength();        // "NQT: 流量変動境界 b"
+Numbered fluxPointTime();           // "流量変動境界 b 時系列の点 k 時刻"
+Numbered fluxPointValue();          // "流量変動境界 b 時系列の点 k 値"
+Numbered wellNode(int list);        // "井戸リスト 1 節点 k"
+Numbered outputTime();              // "出力時刻 k"
+Numbered conductivityPointTheta();  // "材料 k 透水係数曲線の点 p 含水率"
+Numbered conductivityPointValue();  // "材料 k 透水係数曲線の点 p 値"
+Numbered suctionPointTheta();       // "材料 k サクション曲線の点 p 含水率"
+Numbered suctionPointSuction();     // "材料 k サクション曲線の点 p サクション"
+Numbered nodeNumber();              // "節点 n 番号"
+Numbered nodeFixedLevel();          // "節点 n 固定水位"
+/// "節点 n" + code, the code (" X", " KODE") as the file names it.
+Numbered nodeValue(const char* code);
+}  // namespace item
 
 }  // namespace meshcond::msg
