@@ -94,6 +94,123 @@ std::string rainExported(const std::string& path, int points);
 std::string unknownAction(const std::string& action);
 std::string fileNameMissing(const std::string& action);
 
+// The window and its dialogs: captions, grid headings, the legend and the
+// status line.
+namespace window {
+/// The caption of the main window's and the dialogs' widgets (menus, menu
+/// items, buttons, labels, window titles) by object name ("Save1" ->
+/// "保存(&S)"); an unknown name is given back as it is.
+const char* caption(const char* objectName);
+/// The tip of a button of the main window's panel by object name; empty for
+/// a button without one.
+const char* toolTip(const char* objectName);
+const char* applicationTitle();
+const char* saveButton();
+const char* discardButton();
+const char* cancelButton();
+const char* closeButton();
+const char* unsavedQuestion();
+const char* stepCarryOver();
+const char* stepSave();
+const char* stepMeshSave();
+const char* stepMaterialArea();
+const char* stepMaterial();
+const char* filterMesh();
+const char* filterZepan();
+const char* filterMeshData();
+const char* filterLevels();
+const char* filterInitialLevels();
+const char* filterRain();
+
+// Edit modes (label of the value typed, status caption) and tools.
+const char* materialNumber();  // "材質番号"
+const char* fixedLevel();      // "固定水位"
+const char* seepageFaceNumber();
+const char* rainfallNode();
+const char* fluctSurface();
+const char* elementNumber();  // "要素番号"
+const char* nodeNumber();     // "節点番号"
+const char* modeMaterial();
+const char* modeFixedLevel();
+const char* modeSeepage();
+const char* modeRainfall();
+const char* modeFluctuating();
+const char* modeHead();  // "モード: "
+const char* toolHead();  // "　ツール: "
+const char* noTool();
+const char* toolPen();
+const char* toolArea();
+const char* toolZoom();
+
+// The analysis dialog.
+const char* analysisKind();
+const char* section2d();
+const char* axisymmetric();
+const char* axisymmetricPumping();
+const char* steadiness();
+const char* steady();
+const char* unsteady();
+const char* unsaturated();  // "不飽和特性", also the material grid's heading
+const char* measured();
+const char* formula1();
+const char* formula2();
+const char* solver();
+const char* gauss();
+const char* pcg();
+const char* maxito();
+const char* maxit();
+const char* ncul();
+
+// The time dialog.
+const char* timeHeading();  // "時間"
+const char* tolLabel();
+const char* dtLabel();
+const char* dtmaxLabel();
+const char* dmulLabel();
+const char* tmaxLabel();
+const char* tsolvLabel();
+const char* itmaxLabel();
+const char* outputTimes();
+std::string outputTimeCell(const std::string& cell);  // "計算結果の出力時間: cell"
+const char* start();
+const char* end();
+const char* pitch();
+const char* compute();
+
+// The series, level and permeability dialogs.
+const char* enterButton();
+const char* titleLabel();
+const char* importButton();
+const char* offset();  // "ゲタ"
+const char* initialLevel();
+const char* initialFile();
+const char* clay();
+const char* sand();
+const char* gravel();
+const char* rainTimeHeading();  // " 時間"
+const char* rainHeading();      // "降雨(mm)"
+const char* levelHeading();     // "水位(m)"
+const char* rainIntensity();
+const char* fluctBoundaryNumber();
+const char* levelChange();
+const char* fluctuating();  // "水位変動"
+const char* rainfall();     // "降雨浸透"
+const char* node();         // "節点"
+const char* permeabilityKh();
+const char* permeabilityKv();
+const char* poisson();
+const char* specificStorage();
+
+// The legend and the figure.
+std::string legendMaterial(int material);
+std::string legendFixedGroup(int group);
+std::string legendFixedLevel(double level);  // "水位固定 H = 1.500 m"
+const char* legendSeepage();
+const char* legendFluct();
+const char* legendRainfall();
+const char* untitledFigure();
+}  // namespace window
+
 // Names of the values the readers, writers and checks handle: the item a
 // message points at.
 namespace field {
