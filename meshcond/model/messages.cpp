@@ -378,7 +378,6 @@ const char* fluctBoundaryNumber() { return "水位変化境界番号"; }
 const char* levelChange() { return "水位変化"; }
 const char* fluctuating() { return "水位変動"; }
 const char* rainfall() { return "降雨浸透"; }
-const char* node() { return "節点"; }
 const char* permeabilityKh() { return "透水係数(kh)"; }
 const char* permeabilityKv() { return "透水係数(kv)"; }
 const char* poisson() { return "ポアソン比"; }

@@ -1,7 +1,7 @@
 // The condition editor's messages: the sentences its files, windows and
 // batch action show, in one table. Each function returns the whole text with
 // its values filled in; the callers add the position (file, line, field) and
-// name the item read or written (a field label such as "要素番号").
+// name the item read or written from msg::field and msg::item below.
 #pragma once
 
 #include <string>
@@ -195,7 +195,6 @@ const char* fluctBoundaryNumber();
 const char* levelChange();
 const char* fluctuating();  // "水位変動"
 const char* rainfall();     // "降雨浸透"
-const char* node();         // "節点"
 const char* permeabilityKh();
 const char* permeabilityKv();
 const char* poisson();

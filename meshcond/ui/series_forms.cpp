@@ -65,7 +65,7 @@ T& nodeSlot(std::vector<T>& table, int n, const char* what) {
   if (n < 1 || static_cast<size_t>(n) >= table.size())
     throw common::RangeError(
         std::string(what) + ": " +
-        msg::outsideRange(msg::window::node(), n, 1, static_cast<long>(table.size() - 1)));
+        msg::outsideRange(msg::field::node(), n, 1, static_cast<long>(table.size() - 1)));
   return table[static_cast<size_t>(n)];
 }
 
@@ -259,7 +259,7 @@ void storeInitialLevels(AnalysisModel& model, std::string_view levelText,
     int n = common::toInt(fields[0], where(file, i, 1));
     if (n < 1 || n > kNodeCapacity)
       throw common::RangeError(common::located(
-          where(file, i, 1), msg::outsideRange(msg::window::node(), n, 1, kNodeCapacity)));
+          where(file, i, 1), msg::outsideRange(msg::field::node(), n, 1, kNodeCapacity)));
     double level = common::toReal(fields[1], where(file, i, 2));
     if (model.KODE.at(n) != 1) model.H.at(n) = level;
   }
