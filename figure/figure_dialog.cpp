@@ -16,22 +16,22 @@ namespace figure {
 
 FigureDialog::FigureDialog(const FigureRequest& request, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("FigureDialog"));
-  setWindowTitle(QStringLiteral("図の出力"));
+  setWindowTitle(QString::fromUtf8(text::dialogTitle()));
   auto* column = new QVBoxLayout(this);
 
   auto* fileRow = new QHBoxLayout;
-  fileRow->addWidget(new QLabel(QStringLiteral("ファイル"), this));
+  fileRow->addWidget(new QLabel(QString::fromUtf8(text::fileLabel()), this));
   fileName_ = new QLineEdit(QString::fromStdString(request.path), this);
   fileName_->setObjectName(QStringLiteral("fileName"));
   fileName_->setMinimumWidth(320);
   fileRow->addWidget(fileName_, 1);
-  auto* browseButton = new QPushButton(QStringLiteral("参照..."), this);
+  auto* browseButton = new QPushButton(QString::fromUtf8(text::browseButton()), this);
   browseButton->setObjectName(QStringLiteral("browse"));
   fileRow->addWidget(browseButton);
   column->addLayout(fileRow);
-  column->addWidget(new QLabel(QStringLiteral("拡張子で形式を選びます（.pdf、.svg、.png）"), this));
+  column->addWidget(new QLabel(QString::fromUtf8(text::formatHint()), this));
 
-  auto* paper = new QGroupBox(QStringLiteral("用紙（PDF、横置き）"), this);
+  auto* paper = new QGroupBox(QString::fromUtf8(text::paperGroup()), this);
   paper->setObjectName(QStringLiteral("paper"));
   auto* paperRow = new QHBoxLayout(paper);
   a4_ = new QRadioButton(QStringLiteral("A4"), paper);
@@ -44,7 +44,7 @@ FigureDialog::FigureDialog(const FigureRequest& request, QWidget* parent) : QDia
   paperRow->addStretch();
   column->addWidget(paper);
 
-  auto* pixels = new QGroupBox(QStringLiteral("画素数（SVG、PNG）"), this);
+  auto* pixels = new QGroupBox(QString::fromUtf8(text::pixelsGroup()), this);
   pixels->setObjectName(QStringLiteral("pixels"));
   auto* pixelForm = new QFormLayout(pixels);
   auto spin = [pixels](const char* name, int value) {
@@ -56,8 +56,8 @@ FigureDialog::FigureDialog(const FigureRequest& request, QWidget* parent) : QDia
   };
   width_ = spin("pixelWidth", request.size.width);
   height_ = spin("pixelHeight", request.size.height);
-  pixelForm->addRow(QStringLiteral("幅"), width_);
-  pixelForm->addRow(QStringLiteral("高さ"), height_);
+  pixelForm->addRow(QString::fromUtf8(text::widthLabel()), width_);
+  pixelForm->addRow(QString::fromUtf8(text::heightLabel()), height_);
   column->addWidget(pixels);
 
   problem_ = new QLabel(this);
@@ -66,8 +66,8 @@ FigureDialog::FigureDialog(const FigureRequest& request, QWidget* parent) : QDia
   column->addWidget(problem_);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("出力"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
+  buttons->button(QDialogButtonBox::Ok)->setText(QString::fromUtf8(text::writeButton()));
+  buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8(text::cancelButton()));
   column->addWidget(buttons);
 
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -99,7 +99,7 @@ void FigureDialog::showFormat() {
 
 void FigureDialog::browse() {
   const QString chosen =
-      QFileDialog::getSaveFileName(this, QStringLiteral("図の出力"), fileName_->text(),
+      QFileDialog::getSaveFileName(this, QString::fromUtf8(text::dialogTitle()), fileName_->text(),
                                    QStringLiteral("PDF (*.pdf);;SVG (*.svg);;PNG (*.png)"));
   if (!chosen.isEmpty()) fileName_->setText(chosen);
 }

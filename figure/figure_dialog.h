@@ -51,6 +51,6 @@ class FigureDialog : public QDialog {
 bool exportFigure(QWidget* parent, FigureRequest& last, const std::function<Figure()>& makeFigure);
 
 /// The menu item's caption.
-inline constexpr const char* kMenuCaption = "図の出力...";
+inline const char* const kMenuCaption = text::menuCaption();
 
 }  // namespace figure

@@ -10,6 +10,7 @@
 
 #include "common/errors.h"
 #include "common/text_file.h"
+#include "figure/messages.h"
 
 namespace figure {
 
@@ -61,7 +62,7 @@ void drawLegend(QPainter& p, const FigureLayout& l, const std::vector<LegendEntr
   const double r = std::round(metrics.height() * 0.32);
   p.setPen(Qt::black);
   p.drawText(QRectF(l.legend.x, l.legend.y, l.legend.width, row), Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("凡例"));
+             QString::fromUtf8(text::legendHeading()));
   for (int i = 0; i < l.legendColumns * l.legendRows; ++i) {
     const int column = i / l.legendRows, place = i % l.legendRows;
     const double x = l.legend.x + column * l.legendColumnWidth;
@@ -185,7 +186,7 @@ void writeFigure(const std::string& path, const FigureSize& size, const Figure& 
       break;
     }
   }
-  if (!painted) throw common::Error("図を描けませんでした: " + path);
+  if (!painted) throw common::Error(text::notDrawn(path));
   common::StagedFile staged(path);
   staged.write(std::string_view(file.data().constData(), static_cast<size_t>(file.data().size())));
   staged.commit();

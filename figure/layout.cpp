@@ -132,12 +132,12 @@ std::array<std::array<double, 2>, 4> symbolCorners(Symbol symbol, double r) {
   }
 }
 
-std::string leftOutText(int count) { return "ほか " + std::to_string(count) + " 件"; }
+std::string leftOutText(int count) { return text::leftOut(count); }
 
 std::string fileTitle(std::string_view path) {
   const size_t slash = path.find_last_of("/\\");
   std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
-  return name.empty() ? "メッシュ" : std::string(name);
+  return name.empty() ? text::untitled() : std::string(name);
 }
 
 }  // namespace figure

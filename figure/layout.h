@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "figure/messages.h"
+
 namespace figure {
 
 enum class Format { Pdf, Svg, Png };
@@ -109,7 +111,6 @@ std::string leftOutText(int count);
 std::string fileTitle(std::string_view path);
 
 /// Why a file name is refused.
-inline constexpr const char* kFormatProblem =
-    "図のファイル名は .pdf、.svg、.png のいずれかで終えてください";
+inline const char* const kFormatProblem = text::formatProblem();
 
 }  // namespace figure

@@ -1,13 +1,12 @@
 #include "common/errors.h"
 #include "seepbatch/figures.h"
+#include "seepbatch/messages.h"
 
 namespace seepbatch {
 
 figure::FigureSize figureSizeArgument(const std::string& text) {
   if (auto size = figure::parseSize(text)) return *size;
-  throw common::Error("--figure-size: \"" + text + "\" は A4、A3 または 幅x高さ（画素、" +
-                      std::to_string(figure::kMinPixels) + "〜" +
-                      std::to_string(figure::kMaxPixels) + "）で指定してください");
+  throw common::Error(text::figureSizeInvalid(text, figure::kMinPixels, figure::kMaxPixels));
 }
 
 }  // namespace seepbatch

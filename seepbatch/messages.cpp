@@ -115,5 +115,12 @@ std::string converted(int nodes, int lines, const std::string& m3w, const std::s
   return lineCounts(nodes, lines) + ": " + m3w + ", " + txt;
 }
 
+std::string figureSizeInvalid(const std::string& text, int minPixels, int maxPixels) {
+  return "--figure-size: \"" + text + "\" は A4、A3 または 幅x高さ（画素、" + n(minPixels) + "〜" +
+         n(maxPixels) + "）で指定してください";
+}
+
+std::string noFigures() { return "このビルドには図の出力がありません"; }
+
 }  // namespace text
 }  // namespace seepbatch

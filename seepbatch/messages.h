@@ -37,4 +37,8 @@ std::string autoMeshSummary(const std::string& caption, int facesMeshed, int fac
                             int nodesAdded, int linesAdded, const std::string& counts);
 std::string converted(int nodes, int lines, const std::string& m3w, const std::string& txt);
 
+// Figures.
+std::string figureSizeInvalid(const std::string& text, int minPixels, int maxPixels);
+std::string noFigures();
+
 }  // namespace seepbatch::text

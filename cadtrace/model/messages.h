@@ -42,5 +42,12 @@ inline constexpr const char* kApplicationTitle = "DXFファイルをテキスト
 inline constexpr const char* kDxfFilter = "CADファイル(*.DXF)";
 std::string written(int nodes, int lines, const std::string& m3wPath, const std::string& txtPath);
 inline constexpr const char* kNotConverted = "変換できませんでした。";
+/// The panel's labels and buttons.
+inline constexpr const char* kDxfFileLabel = "DXFファイル";
+inline constexpr const char* kScaleLabel = "縮尺";
+inline constexpr const char* kReferenceLabel = "基準位置";
+inline constexpr const char* kUnitLabel = "基本単位";
+inline constexpr const char* kConvertButton = "変換";
+inline constexpr const char* kExitButton = "終了";
 
 }  // namespace cadtrace::messages

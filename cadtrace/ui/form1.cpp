@@ -138,30 +138,31 @@ void Form1::buildPanel() {
   Panel1->setFixedHeight(64);
   QWidget* p = Panel1;
 
-  Label1 = label(p, "Label1", "DXFファイル", {15, 10, 77, 15}, 15);
+  Label1 = label(p, "Label1", messages::kDxfFileLabel, {15, 10, 77, 15}, 15);
   EditDXFName = edit(p, "EditDXFName", "", {105, 7, 176, 23}, 15);
   Button1 = placed(new QPushButton("....", p), "Button1", {285, 12, 20, 18}, 15);
   Label2 = label(p, "Label2", "ZEP.M2W", {15, 38, 62, 15}, 15);
   EditM2WName = edit(p, "EditM2WName", "", {105, 35, 176, 23}, 15);
-  Label3 = label(p, "Label3", "縮尺", {356, 2, 24, 12}, 12);
+  Label3 = label(p, "Label3", messages::kScaleLabel, {356, 2, 24, 12}, 12);
   Label4 = label(p, "Label4", "V  1/", {307, 20, 30, 13}, 13);
   EditScaleV = edit(p, "EditScaleV", "1", {343, 18, 52, 20}, 12);
   Label5 = label(p, "Label5", "H  1/", {307, 41, 30, 13}, 13);
   EditScaleH = edit(p, "EditScaleH", "1", {343, 40, 52, 20}, 12);
-  Label9 = label(p, "Label9", "基準位置", {424, 4, 48, 12}, 12);
+  Label9 = label(p, "Label9", messages::kReferenceLabel, {424, 4, 48, 12}, 12);
   Label7 = label(p, "Label7", "V", {403, 22, 8, 13}, 13);
   EditKijunV = edit(p, "EditKijunV", "0", {420, 18, 51, 20}, 12);
   Label8 = label(p, "Label8", "H", {403, 42, 8, 13}, 13);
   EditKijunH = edit(p, "EditKijunH", "0", {420, 40, 51, 20}, 12);
-  Label6 = label(p, "Label6", "基本単位", {490, 3, 48, 12}, 12);
+  Label6 = label(p, "Label6", messages::kUnitLabel, {490, 3, 48, 12}, 12);
   // The unit buttons are offered but read by nothing: the scale and reference
   // boxes alone convert the coordinates.
   RadioButton1 = placed(new QRadioButton(QString::fromUtf8("\u3000m"), p), "RadioButton1",
                         {490, 24, 41, 11}, 12);
   RadioButton2 = placed(new QRadioButton(" mm", p), "RadioButton2", {490, 41, 51, 16}, 12);
   RadioButton1->setChecked(true);
-  spdConvert = speedButton(p, "spdConvert", "変換", convertGlyph(), {791, 10, 71, 36});
-  spdExit = speedButton(p, "spdExit", "終了", exitGlyph(), {868, 10, 71, 36});
+  spdConvert =
+      speedButton(p, "spdConvert", messages::kConvertButton, convertGlyph(), {791, 10, 71, 36});
+  spdExit = speedButton(p, "spdExit", messages::kExitButton, exitGlyph(), {868, 10, 71, 36});
 }
 
 bool Form1::event(QEvent* event) {

@@ -25,7 +25,7 @@ void plotElement(DxfWriter& dxf, const LineNetwork& net, int e, const int* corne
   }
   for (int k = 0; k < n; ++k) sx += net.Node[corners[k]].X;
   for (int k = 0; k < n; ++k) sy += net.Node[corners[k]].Y;
-  dxf.dxfLayer("要素番号");
+  dxf.dxfLayer(text::layerElementNumbers());
   dxf.dxfText(std::to_string(e), sx / n, sy / n, 0, 0.1);
 }
 
@@ -39,9 +39,9 @@ std::vector<std::string> linePlotLines(const LineNetwork& net) {
   DxfWriter dxf;
   dxf.dxfBegin();
   for (int i = 1; i <= net.NUMNP; ++i) {
-    dxf.dxfLayer("節点");
+    dxf.dxfLayer(text::layerNodes());
     dxf.dxfCircle(net.Node[i].X, net.Node[i].Y, 0.03);
-    dxf.dxfLayer("節点番号");
+    dxf.dxfLayer(text::layerNodeNumbers());
     dxf.dxfText(std::to_string(i), net.Node[i].X, net.Node[i].Y, 0, 0.03);
   }
   dxf.dxfLayer("MESH");
@@ -65,14 +65,15 @@ std::vector<std::string> elementPlotLines(const LineNetwork& net) {
 
   DxfWriter dxf;
   dxf.dxfBegin();
-  dxf.dxfLayer("節点番号");
+  dxf.dxfLayer(text::layerNodeNumbers());
   dxf.dxfCentre(1);
   for (int i = 1; i <= net.NUMNP; ++i)
     dxf.dxfText(std::to_string(i), net.Node[i].X, net.Node[i].Y, 0, 0.1);
   for (int e = 1; e <= net.NE; ++e)
-    if (net.KN[e] >= 0) plotElement(dxf, net, e, &net.KI[e][1], net.cornerCount(e), "メッシュ");
+    if (net.KN[e] >= 0)
+      plotElement(dxf, net, e, &net.KI[e][1], net.cornerCount(e), text::layerElements());
   for (int e = 1; e <= net.NE; ++e)
-    if (net.KN[e] < 0) plotElement(dxf, net, e, &net.KI[e][1], 5, "エラー");
+    if (net.KN[e] < 0) plotElement(dxf, net, e, &net.KI[e][1], 5, text::layerFaultyCells());
   dxf.dxfEnd();
   return dxf.lines();
 }

@@ -115,6 +115,11 @@ std::string vokaCoordinateTooWide(int node, const char* name, const std::string&
 
 const char* vokaFileKind() { return "VOKAデータ"; }
 const char* meshDataKind() { return "メッシュデータ"; }
+const char* layerNodes() { return "節点"; }
+const char* layerNodeNumbers() { return "節点番号"; }
+const char* layerElementNumbers() { return "要素番号"; }
+const char* layerElements() { return "メッシュ"; }
+const char* layerFaultyCells() { return "エラー"; }
 
 std::string formationHead(int elements, int triangles, int quadrilaterals) {
   return "要素：" + n(elements) + "（三角形 " + n(triangles) + "、四角形 " + n(quadrilaterals) +

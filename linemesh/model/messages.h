@@ -56,6 +56,12 @@ std::string nodeOutsideNetwork(const std::string& owner, int node, int nodes);
 std::string vokaCoordinateTooWide(int node, const char* name, const std::string& value);
 const char* vokaFileKind();
 const char* meshDataKind();
+// The layers of the line and element plots (DXF).
+const char* layerNodes();
+const char* layerNodeNumbers();
+const char* layerElementNumbers();
+const char* layerElements();
+const char* layerFaultyCells();
 
 // The window: status line, message boxes, step names (shown by 元に戻す and
 // やり直し), file filters and captions.

@@ -170,7 +170,8 @@ void AnalysisModel::deriveRMAX() {
 
 void AnalysisModel::deriveNodeCodes() {
   auto checkNode = [this](int n, const std::string& what) {
-    if (n < 1 || n > NUMNP) refuse(what + ": " + msg::outsideRange("節点", n, 1, NUMNP));
+    if (n < 1 || n > NUMNP)
+      refuse(what + ": " + msg::outsideRange(msg::field::node(), n, 1, NUMNP));
   };
   for (int n = 1; n <= NUMNP; ++n) {
     if (IFIXG[n] > 0 && (IFIXG[n] > NFIXWL || IFIXG[n] > kFixedLevelCapacity))

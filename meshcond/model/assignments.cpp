@@ -79,7 +79,7 @@ Toggle toggleNumberedList(AnalysisModel& model, std::vector<std::vector<int32_t>
 }  // namespace
 
 std::string toggleStepName(const std::string& what, Toggle toggle) {
-  return what + (toggle == Toggle::Released ? "の解除" : "の設定");
+  return toggle == Toggle::Released ? msg::releaseStep(what) : msg::setStep(what);
 }
 
 bool setMaterial(AnalysisModel& model, int e, int k) {
@@ -121,7 +121,7 @@ Toggle toggleFixedLevel(AnalysisModel& model, int j, int group, double level) {
 Toggle toggleSeepage(AnalysisModel& model, int j, int g, const std::string& label) {
   checkListNumber(g, kSeepFaceCapacity, label);
   return toggleNumberedList(model, model.SEEPN, model.NSEEPN, model.NSEEP, j, g, kSeepNodeCapacity,
-                            "浸出面");
+                            msg::field::seepageFaces());
 }
 
 Toggle toggleRainfall(AnalysisModel& model, int j) {
@@ -135,7 +135,7 @@ Toggle toggleRainfall(AnalysisModel& model, int j) {
 Toggle toggleFluctuating(AnalysisModel& model, int j, int g, const std::string& label) {
   checkListNumber(g, kFluctCapacity, label);
   return toggleNumberedList(model, model.FLN, model.NFN, model.NFLUCT, j, g, kFluctNodeCapacity,
-                            "水位変動面");
+                            msg::field::fluctSurfaces());
 }
 
 std::vector<int32_t> toggledList(const std::vector<int32_t>& entries, int numnp, int node) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "meshcond/model/analysis_model.h"
+#include "meshcond/model/messages.h"
 
 namespace meshcond {
 
@@ -35,7 +36,8 @@ Toggle toggleFixedLevel(AnalysisModel& model, int j, int group, double level);
 /// 200 nodes; NSEEP becomes the highest face in use. A face number out of
 /// range or a full face is refused (RangeError) before anything changes.
 /// `label` names the number in the message.
-Toggle toggleSeepage(AnalysisModel& model, int j, int g, const std::string& label = "浸出面番号");
+Toggle toggleSeepage(AnalysisModel& model, int j, int g,
+                     const std::string& label = msg::field::seepageFaceNumber());
 
 /// Node j flipped in or out of the rainfall node list.
 Toggle toggleRainfall(AnalysisModel& model, int j);
@@ -43,7 +45,7 @@ Toggle toggleRainfall(AnalysisModel& model, int j);
 /// Node j flipped in or out of fluctuating boundary g (1..200); NFLUCT
 /// becomes the highest boundary in use.
 Toggle toggleFluctuating(AnalysisModel& model, int j, int g,
-                         const std::string& label = "水位変動面");
+                         const std::string& label = msg::field::fluctSurfaces());
 
 /// One click of a list mode: the list's nodes (entries outside 1..numnp are
 /// dropped) with node flipped in or out (none when node < 1), in ascending order.

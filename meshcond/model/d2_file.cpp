@@ -30,22 +30,21 @@ constexpr int kColourCount = sizeof kMaterialColours / sizeof kMaterialColours[0
 
 void checkCounts(const AnalysisModel& m) {
   checkSharedCounts(kFile, m);
-  checkCount(kFile, m.NUMMAT, kColourCount, "材料数 NUMMAT");
+  checkCount(kFile, m.NUMMAT, kColourCount, msg::field::materialCount());
 }
 
 void soilBlock(FieldWriter& w, SoilType type, const char* label, const char* limits) {
   const SoilCurves& c = soilCurves(type);
-  std::string item = std::string("土質 ") + soilLetter(type);
   w.line(std::string("    0    2    0 '") + label + "   '");
   w.line("   21");
   w.list(21, 5, kFixed, [&](int k) {
-    w.e(c.thetaKr[k - 1], 10, 3, item + " 透水係数の点 " + num(k));
-    w.e(c.kr[k - 1], 10, 3, item + " 透水係数の点 " + num(k));
+    w.e(c.thetaKr[k - 1], 10, 3, msg::field::soilConductivityPoint(soilLetter(type), k));
+    w.e(c.kr[k - 1], 10, 3, msg::field::soilConductivityPoint(soilLetter(type), k));
   });
   w.line("   16");
   w.list(16, 5, kFixed, [&](int k) {
-    w.e(c.thetaPsi[k - 1], 10, 3, item + " サクションの点 " + num(k));
-    w.e(c.psi[k - 1], 10, 3, item + " サクションの点 " + num(k));
+    w.e(c.thetaPsi[k - 1], 10, 3, msg::field::soilSuctionPoint(soilLetter(type), k));
+    w.e(c.psi[k - 1], 10, 3, msg::field::soilSuctionPoint(soilLetter(type), k));
   });
   w.line("    0");
   w.line("    0");
@@ -73,15 +72,15 @@ std::vector<std::string> d2DatLines(const AnalysisModel& m) {
   w.end();
   for (int e = 1; e <= m.NUMEL; ++e) {
     w.begin(kFixed);
-    w.i(e, 5, "要素番号");
-    for (int c = 1; c <= 4; ++c) w.i(m.KI[e][c], 5, {"要素 ", e, " 角 ", c, ""});
+    w.i(e, 5, msg::field::elementNumber());
+    for (int c = 1; c <= 4; ++c) w.i(m.KI[e][c], 5, {msg::item::elementCorner(), e, c});
     w.end();
   }
   for (int n = 1; n <= m.NUMNP; ++n) {
     w.begin(kFixed);
-    w.i(n, 5, "節点番号");
-    w.f(m.X[n], 10, 3, {"節点 ", n, " X"});
-    w.f(m.Y[n], 10, 3, {"節点 ", n, " Y"});
+    w.i(n, 5, msg::field::nodeNumber());
+    w.f(m.X[n], 10, 3, {msg::item::nodeValue(" X"), n});
+    w.f(m.Y[n], 10, 3, {msg::item::nodeValue(" Y"), n});
     w.end();
   }
   w.line("");
@@ -113,7 +112,7 @@ std::vector<std::string> d2DatLines(const AnalysisModel& m) {
   w.i(m.NOUT, 5, "NOUT");
   w.end();
   w.list(m.NOUT, 6, kFixed, [&](int k) {
-    w.f(m.TOUT[k], 15, 3, {"出力時刻 ", k, ""});
+    w.f(m.TOUT[k], 15, 3, {msg::item::outputTime(), k});
     w.text(" 10");
   });
   w.line("      1.0000e+0   20    3");
@@ -126,12 +125,12 @@ std::vector<std::string> d2DatLines(const AnalysisModel& m) {
   for (int k = 1; k <= m.NUMMAT; ++k) {
     std::string item = msg::material(k);
     w.begin(kFixed);
-    w.i(kMaterialColours[k - 1], 10, item + " 色");
+    w.i(kMaterialColours[k - 1], 10, msg::field::materialColour(k));
     w.e(m.KH[k] / 3600.0, 15, 4, item + " KH in m/s");
     w.e(m.KV[k] / 3600.0, 15, 4, item + " KV in m/s");
     w.e(m.SS[k], 15, 4, item + " SS");
-    w.f(m.MPAR5[k], 10, 3, item + " 値 5");
-    w.f(1.8, 10, 3, item + " 定数");
+    w.f(m.MPAR5[k], 10, 3, msg::field::materialValueOf(k, 5));
+    w.f(1.8, 10, 3, msg::field::materialConstant(k));
     switch (soilTypeOf(m.THPSI[k][1])) {
       case SoilType::Gravel:
         w.text("    1    1");
@@ -154,9 +153,9 @@ std::vector<std::string> d2DatLines(const AnalysisModel& m) {
   w.end();
   for (int e = 1; e <= m.NUMEL; ++e) {
     w.begin(kFixed);
-    w.i(e, 5, "要素番号");
-    w.i(e, 5, "要素番号");
-    w.i(m.MAT[e], 5, {"要素 ", e, " 材料"});
+    w.i(e, 5, msg::field::elementNumber());
+    w.i(e, 5, msg::field::elementNumber());
+    w.i(m.MAT[e], 5, {msg::item::elementMaterial(), e});
     w.end();
   }
   w.line("");
@@ -186,9 +185,9 @@ std::vector<std::string> d2DatLines(const AnalysisModel& m) {
     }
     w.begin(kFixed);
     w.f(box.xmin, 10, 3, "xmin");
-    w.f(level, 10, 3, "初期水位");
+    w.f(level, 10, 3, msg::field::initialLevel());
     w.f(box.xmax, 10, 3, "xmax");
-    w.f(level, 10, 3, "初期水位");
+    w.f(level, 10, 3, msg::field::initialLevel());
     w.end();
   }
   w.line("");
@@ -199,16 +198,16 @@ std::vector<std::string> d2DatLines(const AnalysisModel& m) {
 
   w.line("$$WL_FIX$$     //===== 水位固定 =====//");
   w.begin(kFixed);
-  w.i(m.countFixedNodes(), 5, "固定水位の節点数");
+  w.i(m.countFixedNodes(), 5, msg::field::fixedNodeCount());
   w.end();
   for (int n = 1; n <= m.NUMNP; ++n) {
     if (m.IFIXG[n] <= 0) continue;
     w.begin(kFixed);
     w.text("    1");
-    w.f(m.H[n], 10, 3, {"節点 ", n, " 固定水位"});
+    w.f(m.H[n], 10, 3, {msg::item::nodeFixedLevel(), n});
     w.end();
     w.begin(kFixed);
-    w.i(n, 5, "固定水位の節点");
+    w.i(n, 5, msg::field::fixedNode());
     w.end();
   }
   w.line("");
@@ -224,11 +223,11 @@ std::vector<std::string> d2DatLines(const AnalysisModel& m) {
     w.i(m.NFT[b], 5, item + " NFT");
     w.end();
     w.list(m.NFN[b], 20, kFixed, [&](int k) {
-      w.i(loadAt(m.FLN[b], k), 5, {"水位変動境界 ", b, " 節点 ", k, ""});
+      w.i(loadAt(m.FLN[b], k), 5, {msg::item::fluctNode(), b, k});
     });
     w.list(m.NFT[b], 5, kFixed, [&](int k) {
-      w.f(loadAt(m.FTIME[b], k), 10, 3, {"水位変動境界 ", b, " 時刻 ", k, ""});
-      w.f(loadAt(m.FLEV[b], k), 10, 3, {"水位変動境界 ", b, " 水位 ", k, ""});
+      w.f(loadAt(m.FTIME[b], k), 10, 3, {msg::item::fluctTime(), b, k});
+      w.f(loadAt(m.FLEV[b], k), 10, 3, {msg::item::fluctLevel(), b, k});
     });
   }
   w.line("");
@@ -248,13 +247,13 @@ std::vector<std::string> d2DatLines(const AnalysisModel& m) {
   w.begin(kFixed);
   w.i(m.NRAIN, 5, "NRAIN");
   w.end();
-  w.list(m.NRAIN, 20, kFixed, [&](int k) { w.i(m.RAINN[k], 5, {"降雨節点 ", k, ""}); });
+  w.list(m.NRAIN, 20, kFixed, [&](int k) { w.i(m.RAINN[k], 5, {msg::item::rainNode(), k}); });
   w.begin(kFixed);
   w.i(m.NRTIME, 5, "NRTIME");
   w.end();
   w.list(m.NRTIME, 5, kFixed, [&](int k) {
-    w.f(m.RTIME[k], 10, 3, {"降雨時刻 ", k, ""});
-    w.f(m.RAIN[k] * 1000.0, 10, 3, {"降雨強度 ", k, " (mm/h)"});
+    w.f(m.RTIME[k], 10, 3, {msg::item::rainTime(), k});
+    w.f(m.RAIN[k] * 1000.0, 10, 3, {msg::item::rainIntensityMmPerHour(), k});
   });
   return w.take();
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "meshcond/model/messages.h"
+
 namespace meshcond {
 
 /// The name of a written value, put together only when the value is refused.
@@ -25,6 +27,11 @@ class Item {
         second_(second),
         after_(after),
         numbers_(2) {}
+
+  /// A name from the message table with its number(s).
+  Item(const msg::Numbered& name, long long number) : Item(name.before, number, name.after) {}
+  Item(const msg::Numbered& name, long long number, long long second)
+      : Item(name.before, number, name.middle, second, name.after) {}
 
   std::string str() const;
 

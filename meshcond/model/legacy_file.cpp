@@ -17,8 +17,6 @@ using formats::checkedNumber;
 
 namespace {
 
-std::string num(long long value) { return std::to_string(value); }
-
 /// The old form's numbers: tokens separated by blanks, tabs and line ends
 /// only, from line 2 on; "skip the rest of the line" goes on at the start of
 /// the line after the one that held the last token.
@@ -87,7 +85,8 @@ class TokenReader {
 
 void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std::string& file) {
   if (lines.empty())
-    throw common::MissingError(common::located({file, 1, 0}, msg::fileEndsExpecting("タイトル")));
+    throw common::MissingError(
+        common::located({file, 1, 0}, msg::fileEndsExpecting(msg::field::title())));
   if (common::hasInvalidBytes(lines[0]))
     throw common::ConversionError(common::located({file, 1, 0}, msg::titleNotCp932()));
   m.TITLE = lines[0];
@@ -96,12 +95,12 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
   m.NUMNP = in.count(kNodeCapacity, "NUMNP");
   m.NUMEL = in.count(kElementCapacity, "NUMEL");
   m.IANAL = in.integer("IANAL");
-  in.integer("制御値 4");
+  in.integer(msg::field::controlValue(4));
   m.NUMMAT = in.count(kMaterialCapacity, "NUMMAT");
-  in.integer("制御値 6");
+  in.integer(msg::field::controlValue(6));
   m.IFORM = in.integer("IFORM");
   m.MAXIT = in.integer("MAXIT");
-  in.integer("制御値 9");
+  in.integer(msg::field::controlValue(9));
   m.NSEEP = in.count(kSeepFaceCapacity, "NSEEP");
   m.MAXSEEP = in.count(kSeepNodeCapacity, "MAXSEEP");
   m.NFLUCT = in.count(kFluctCapacity, "NFLUCT");
@@ -109,7 +108,7 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
   m.MAXFT = in.count(kFluctSeriesCapacity, "MAXFT");
   in.skipRestOfLine();
 
-  for (int k = 1; k <= 5; ++k) in.integer("値 " + num(k) + "（第 2 制御群）");
+  for (int k = 1; k <= 5; ++k) in.integer(msg::field::secondGroupValue(k));
   in.skipRestOfLine();
 
   m.NRAIN = in.count(kRainNodeCapacity, "NRAIN");
@@ -120,8 +119,8 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
   m.NOUT = in.count(kOutputTimeCapacity, "NOUT");
   m.MAXITO = in.integer("MAXITO");
   m.ISTEADY = in.integer("ISTEADY");
-  in.integer("制御値 5 of the fourth group");
-  in.integer("制御値 6 of the fourth group");
+  in.integer(msg::field::fourthGroupValue(5));
+  in.integer(msg::field::fourthGroupValue(6));
   m.IPAR9 = in.integer("IPAR9");
   m.IPAR10 = in.integer("IPAR10");
   in.skipRestOfLine();
@@ -133,8 +132,7 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
 
   std::vector<bool> filled(static_cast<size_t>(m.NUMEL) + 1, false);
   for (int i = 1; i <= m.NUMEL; ++i) {
-    std::string item = "要素レコード " + num(i);
-    int e = in.number(1, m.NUMEL, item + ": 要素番号");
+    int e = in.number(1, m.NUMEL, msg::field::elementRecordNumber(i));
     if (filled[e]) in.fail(msg::appearsTwice(msg::element(e)));
     filled[e] = true;
     Corners corners{};
@@ -142,8 +140,8 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
       corners[c] = in.number(c == 4 ? 0 : 1, m.NUMNP, msg::element(e) + ": " + msg::corner(c));
     m.KI[e] = corners;
     m.KN[e] = corners[4] == 0 ? 3 : 4;
-    m.MAT[e] = in.integer(msg::element(e) + ": 材料");
-    in.real(msg::element(e) + ": 実数値");
+    m.MAT[e] = in.integer(msg::field::elementMaterial(e));
+    in.real(msg::field::elementReal(e));
   }
 
   for (int f = 1; f <= m.NSEEP; ++f) {
@@ -153,20 +151,20 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
   }
 
   if (m.NRAIN > 0) {
-    in.real("降雨の値 1");
-    in.real("降雨の値 2");
+    in.real(msg::field::rainValue(1));
+    in.real(msg::field::rainValue(2));
     in.skipRestOfLine();
-    for (int k = 1; k <= m.NRAIN; ++k) m.RAINN[k] = in.number(1, m.NUMNP, "降雨" + msg::node(k));
+    for (int k = 1; k <= m.NRAIN; ++k) m.RAINN[k] = in.number(1, m.NUMNP, msg::field::rainNode(k));
     for (int k = 1; k <= m.NRTIME; ++k) {
-      m.RTIME[k] = in.real("降雨時刻 " + num(k));
-      m.RAIN[k] = in.real("降雨強度 " + num(k));
+      m.RTIME[k] = in.real(msg::text(msg::item::rainTime(), k));
+      m.RAIN[k] = in.real(msg::text(msg::item::rainIntensity(), k));
     }
   }
 
   if (m.NFLUCT > 0) {
     for (int b = 1; b <= m.NFLUCT; ++b) {
       std::string item = msg::fluctBoundary(b);
-      m.NFN[b] = in.count(kFluctNodeCapacity, "NFN of " + item);
+      m.NFN[b] = in.count(kFluctNodeCapacity, msg::field::fluctNodeCountOf(b));
       m.FLN[b].assign(static_cast<size_t>(m.NFN[b]) + 1, 0);
       for (int k = 1; k <= m.NFN[b]; ++k)
         m.FLN[b][k] = in.number(1, m.NUMNP, item + " " + msg::node(k));
@@ -181,9 +179,8 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
       m.FTIME[b].assign(static_cast<size_t>(m.NFT[b]) + 1, 0.0);
       m.FLEV[b].assign(static_cast<size_t>(m.NFT[b]) + 1, 0.0);
       for (int k = 1; k <= m.NFT[b]; ++k) {
-        std::string item = msg::boundary(b) + " 水位時系列の点 " + num(k);
-        m.FTIME[b][k] = in.real(item + " 時刻");
-        m.FLEV[b][k] = in.real(item + " 水位");
+        m.FTIME[b][k] = in.real(msg::text(msg::item::levelPointTime(), b, k));
+        m.FLEV[b][k] = in.real(msg::text(msg::item::levelPointLevel(), b, k));
       }
     }
   }
@@ -195,7 +192,7 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
   m.TOL = in.real("TOL");
   in.skipRestOfLine();
 
-  for (int k = 1; k <= m.NOUT; ++k) m.TOUT[k] = in.real("出力時刻 " + num(k));
+  for (int k = 1; k <= m.NOUT; ++k) m.TOUT[k] = in.real(msg::text(msg::item::outputTime(), k));
 
   for (int k = 1; k <= m.NUMMAT; ++k) {
     std::string item = msg::material(k);
@@ -203,26 +200,26 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
     m.KV[k] = in.real(item + " KV");
     m.POIS[k] = in.real(item + " POIS");
     m.SS[k] = in.real(item + " SS");
-    in.real(item + " 値 5");
-    in.real(item + " 値 6");
+    in.real(msg::field::materialValueOf(k, 5));
+    in.real(msg::field::materialValueOf(k, 6));
     in.skipRestOfLine();
   }
 
   for (int k = 1; k <= m.NUMMAT; ++k) {
     std::string item = msg::material(k);
     for (int p = 1; p <= m.NKR[k]; ++p) {
-      m.THKR[k][p] = in.real(item + " 透水係数曲線の点 " + num(p) + " 含水率");
-      m.KR[k][p] = in.real(item + " 透水係数曲線の点 " + num(p) + " 値");
+      m.THKR[k][p] = in.real(msg::text(msg::item::conductivityPointTheta(), k, p));
+      m.KR[k][p] = in.real(msg::text(msg::item::conductivityPointValue(), k, p));
     }
     for (int p = 1; p <= m.NPSI[k]; ++p) {
-      m.THPSI[k][p] = in.real(item + " サクション曲線の点 " + num(p) + " 含水率");
-      m.PSI[k][p] = in.real(item + " サクション曲線の点 " + num(p) + " サクション");
+      m.THPSI[k][p] = in.real(msg::text(msg::item::suctionPointTheta(), k, p));
+      m.PSI[k][p] = in.real(msg::text(msg::item::suctionPointSuction(), k, p));
     }
   }
 
   std::vector<bool> seen(static_cast<size_t>(m.NUMNP) + 1, false);
   for (int i = 1; i <= m.NUMNP; ++i) {
-    int n = in.number(1, m.NUMNP, "節点レコード " + num(i) + ": 節点番号");
+    int n = in.number(1, m.NUMNP, msg::field::nodeRecordNumber(i));
     if (seen[n]) in.fail(msg::appearsTwice(msg::node(n)));
     seen[n] = true;
     std::string item = msg::node(n);

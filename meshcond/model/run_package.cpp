@@ -15,8 +15,6 @@ namespace meshcond {
 
 namespace {
 
-std::string num(long long value) { return std::to_string(value); }
-
 std::string csvNumber(double value, const std::string& what) {
   if (!std::isfinite(value)) throw common::RangeError(msg::notFinite(what));
   return common::formatGeneral(value);
@@ -66,12 +64,11 @@ std::vector<std::string> saveAnalysis(AnalysisModel& model, const std::string& p
 std::vector<std::string> levelCsvLines(const AnalysisModel& m) {
   if (m.NFT[1] < 0 || m.NFT[1] > kFluctSeriesCapacity)
     throw common::RangeError(
-        msg::outsideRange("境界 1 の水位時系列の長さ NFT", m.NFT[1], 0, kFluctSeriesCapacity));
+        msg::outsideRange(msg::field::firstLevelSeriesLength(), m.NFT[1], 0, kFluctSeriesCapacity));
   std::vector<std::string> lines{"時間,水位"};
   for (int k = 1; k <= m.NFT[1]; ++k) {
-    std::string point = "水位時系列の点 " + num(k);
-    lines.push_back(csvNumber(loadAt(m.FTIME[1], k), point + " 時刻") + "," +
-                    csvNumber(loadAt(m.FLEV[1], k), point + " 水位"));
+    lines.push_back(csvNumber(loadAt(m.FTIME[1], k), msg::field::levelPointTime(k)) + "," +
+                    csvNumber(loadAt(m.FLEV[1], k), msg::field::levelPointLevel(k)));
   }
   return lines;
 }
@@ -79,12 +76,11 @@ std::vector<std::string> levelCsvLines(const AnalysisModel& m) {
 std::vector<std::string> rainCsvLines(const AnalysisModel& m) {
   if (m.NRTIME < 0 || m.NRTIME > kRainSeriesCapacity)
     throw common::RangeError(
-        msg::outsideRange("降雨時系列の長さ NRTIME", m.NRTIME, 0, kRainSeriesCapacity));
+        msg::outsideRange(msg::field::rainSeriesLength(), m.NRTIME, 0, kRainSeriesCapacity));
   std::vector<std::string> lines{"時間,降雨"};
   for (int k = 1; k <= m.NRTIME; ++k) {
-    std::string point = "降雨時系列の点 " + num(k);
-    lines.push_back(csvNumber(m.RTIME[k], point + " 時刻") + "," +
-                    csvNumber(m.RAIN[k] * 1000.0, point + " 強度 (mm/h)"));
+    lines.push_back(csvNumber(m.RTIME[k], msg::field::rainPointTime(k)) + "," +
+                    csvNumber(m.RAIN[k] * 1000.0, msg::field::rainPointIntensity(k)));
   }
   return lines;
 }

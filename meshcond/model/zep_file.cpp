@@ -20,8 +20,6 @@ namespace {
 
 const std::string kFile = "ZEP.DAT";
 
-std::string num(long long value) { return std::to_string(value); }
-
 constexpr bool kSplit = true;   // the reader splits this line at blanks
 constexpr bool kFixed = false;  // the reader takes this line by columns
 const char* const kZeroField = "       0.0";
@@ -30,17 +28,16 @@ const char* const kZeroField = "       0.0";
 /// table is indexed by them.
 void checkCounts(const AnalysisModel& m) {
   checkSharedCounts(kFile, m);
-  checkCount(kFile, m.NSEEP, kSeepFaceCapacity, "浸出面数 NSEEP");
+  checkCount(kFile, m.NSEEP, kSeepFaceCapacity, msg::field::seepFaceCount());
   for (int f = 1; f <= m.NSEEP; ++f)
-    checkCount(kFile, m.NSEEPN[f], kSeepNodeCapacity,
-               "浸出面の節点数 NSEEPN: " + msg::seepageFace(f));
-  checkCount(kFile, m.NFLUX, kFluxCapacity, "流量変動境界数 NFLUX");
+    checkCount(kFile, m.NSEEPN[f], kSeepNodeCapacity, msg::field::seepNodeCount(f));
+  checkCount(kFile, m.NFLUX, kFluxCapacity, msg::field::fluxCount());
   for (int b = 1; b <= m.NFLUX; ++b) {
-    checkCount(kFile, m.NQN[b], kFluxNodeCapacity, "流量変動境界の節点数 NQN: " + msg::boundary(b));
-    checkCount(kFile, m.NQT[b], kFluxSeriesCapacity, "流量時系列の長さ NQT: " + msg::boundary(b));
+    checkCount(kFile, m.NQN[b], kFluxNodeCapacity, msg::field::fluxNodeCount(b));
+    checkCount(kFile, m.NQT[b], kFluxSeriesCapacity, msg::field::fluxSeriesLength(b));
   }
-  checkCount(kFile, m.NWL1, kWellCapacity, "井戸リストの長さ NWL1");
-  checkCount(kFile, m.NWL2, kWellCapacity, "井戸リストの長さ NWL2");
+  checkCount(kFile, m.NWL1, kWellCapacity, msg::field::wellListLength(1));
+  checkCount(kFile, m.NWL2, kWellCapacity, msg::field::wellListLength(2));
 }
 
 void checkListNodes(const AnalysisModel& m) {
@@ -50,14 +47,14 @@ void checkListNodes(const AnalysisModel& m) {
   };
   for (int f = 1; f <= m.NSEEP; ++f)
     for (int k = 1; k <= m.NSEEPN[f]; ++k) check(m.SEEPN[f][k], msg::seepageFace(f), k);
-  for (int k = 1; k <= m.NRAIN; ++k) check(m.RAINN[k], "降雨節点", k);
+  for (int k = 1; k <= m.NRAIN; ++k) check(m.RAINN[k], msg::rainfallNodes(), k);
   for (int b = 1; b <= m.NFLUCT; ++b)
     for (int k = 1; k <= m.NFN[b]; ++k) check(loadAt(m.FLN[b], k), msg::fluctBoundary(b), k);
   for (int b = 1; b <= m.NFLUX; ++b)
     for (int k = 1; k <= m.NQN[b]; ++k) check(loadAt(m.QN[b], k), msg::fluxBoundary(b), k);
   if (m.NWL1 > 0) {
-    for (int k = 1; k <= m.NWL1; ++k) check(m.WL1[k], "井戸リスト 1", k);
-    for (int k = 1; k <= m.NWL2; ++k) check(m.WL2[k], "井戸リスト 2", k);
+    for (int k = 1; k <= m.NWL1; ++k) check(m.WL1[k], msg::wellList(1), k);
+    for (int k = 1; k <= m.NWL2; ++k) check(m.WL2[k], msg::wellList(2), k);
   }
 }
 
@@ -73,12 +70,12 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
   using Layout = LineReader::Layout;
   const Layout fixed5{14, 5}, split14{14, 0}, fixedPairs{6, 10}, splitPairs{6, 0};
 
-  const std::string& title = in.take("タイトル");
+  const std::string& title = in.take(msg::field::title());
   if (common::hasInvalidBytes(title))
     throw common::ConversionError(common::located(in.here(), msg::titleNotCp932()));
   m.TITLE = title;
 
-  in.take("制御行 1");
+  in.take(msg::field::controlLine(1));
   auto col = [&in](int k, const char* name) { return in.columnInt(5 * k - 4, 5, name); };
   m.NUMNP = checkedCount(in, col(1, "NUMNP"), kNodeCapacity, "NUMNP");
   m.NUMEL = checkedCount(in, col(2, "NUMEL"), kElementCapacity, "NUMEL");
@@ -95,7 +92,7 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
   m.MAXFN = checkedCount(in, col(13, "MAXFN"), kFluctNodeCapacity, "MAXFN");
   m.MAXFT = checkedCount(in, col(14, "MAXFT"), kFluctSeriesCapacity, "MAXFT");
 
-  in.take("制御行 2");
+  in.take(msg::field::controlLine(2));
   {
     auto f = in.fields(5, "NWL1, IPAR4, IPAR5, NWL2, IPAR6");
     m.NWL1 = checkedCount(in, in.fieldInt(f, 0, "NWL1"), kWellCapacity, "NWL1");
@@ -105,25 +102,25 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
     m.IPAR6 = in.fieldInt(f, 4, "IPAR6");
   }
 
-  in.take("制御行 3");
+  in.take(msg::field::controlLine(3));
   m.NRAIN = checkedCount(in, col(1, "NRAIN"), kRainNodeCapacity, "NRAIN");
   m.NRTIME = checkedCount(in, col(2, "NRTIME"), kRainSeriesCapacity, "NRTIME");
   m.NFLUX = checkedCount(in, col(3, "NFLUX"), kFluxCapacity, "NFLUX");
   m.IPAR7 = col(4, "IPAR7");
   m.IPAR8 = col(5, "IPAR8");
 
-  in.take("制御行 4");
+  in.take(msg::field::controlLine(4));
   {
     const char* names[] = {"NCUL",   "NOUT",   "MAXITO", "ISTEADY", "IPAR11", "IPAR12", "IPAR9",
                            "IPAR13", "IPAR14", "IPAR15", "IPAR16",  "IPAR17", "ISOLV",  "IPAR18"};
     int* targets[] = {&m.NCUL,   &m.NOUT,   &m.MAXITO, &m.ISTEADY, &m.IPAR11, &m.IPAR12, &m.IPAR9,
                       &m.IPAR13, &m.IPAR14, &m.IPAR15, &m.IPAR16,  &m.IPAR17, &m.ISOLV,  &m.IPAR18};
-    auto f = in.fields(14, "制御行 4 の 14 個の値");
+    auto f = in.fields(14, msg::field::controlLine4Values());
     for (size_t k = 0; k < 14; ++k) *targets[k] = in.fieldInt(f, k, names[k]);
     checkedCount(in, m.NOUT, kOutputTimeCapacity, "NOUT");
   }
 
-  std::vector<int32_t> counts = in.intList(2 * m.NUMMAT, split14, "曲線の点数");
+  std::vector<int32_t> counts = in.intList(2 * m.NUMMAT, split14, msg::field::curvePointCounts());
   for (int k = 1; k <= m.NUMMAT; ++k) {
     m.NKR[k] = checkedCount(in, counts[2 * k - 2], kCurvePointCapacity, "NKR: " + msg::material(k));
     m.NPSI[k] =
@@ -132,8 +129,9 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
 
   std::vector<bool> filled(static_cast<size_t>(m.NUMEL) + 1, false);
   for (int i = 1; i <= m.NUMEL; ++i) {
-    in.take("要素行 " + num(i));
-    int e = checkedNumber(in, in.columnInt(1, 5, "要素番号"), 1, m.NUMEL, "要素番号");
+    in.take(msg::field::elementLine(i));
+    int e = checkedNumber(in, in.columnInt(1, 5, msg::field::elementNumber()), 1, m.NUMEL,
+                          msg::field::elementNumber());
     if (filled[e]) in.fail(msg::appearsTwice(msg::element(e)));
     filled[e] = true;
     Corners corners{};
@@ -144,34 +142,35 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
     }
     m.KI[e] = corners;
     m.KN[e] = corners[4] == 0 ? 3 : 4;
-    m.MAT[e] = in.columnInt(26, 5, "材料番号");
+    m.MAT[e] = in.columnInt(26, 5, msg::field::materialNumber());
   }
 
   auto nodeList = [&](int count, Layout layout, const std::string& what) {
     std::vector<int32_t> nodes = in.intList(count, layout, what);
-    for (int32_t n : nodes) checkedNumber(in, n, 1, m.NUMNP, what + " 節点");
+    for (int32_t n : nodes) checkedNumber(in, n, 1, m.NUMNP, msg::field::listNodes(what));
     return nodes;
   };
 
   for (int f = 1; f <= m.NSEEP; ++f) {
-    in.take("見出し行: " + msg::seepageFace(f));
-    auto h = in.fields(2, "NSEEPN と浸出面の値");
+    in.take(msg::field::seepHeaderLine(f));
+    auto h = in.fields(2, msg::field::seepHeaderValues());
     m.NSEEPN[f] = checkedCount(in, in.fieldInt(h, 0, "NSEEPN"), kSeepNodeCapacity, "NSEEPN");
-    m.SEEPPAR[f] = in.fieldReal(h, 1, "浸出面の値");
+    m.SEEPPAR[f] = in.fieldReal(h, 1, msg::field::seepValue());
     std::vector<int32_t> nodes = nodeList(m.NSEEPN[f], fixed5, msg::seepageFace(f));
     for (int k = 1; k <= m.NSEEPN[f]; ++k) m.SEEPN[f][k] = nodes[k - 1];
   }
 
   if (m.NRAIN > 0) {
-    in.take("降雨の見出し行");
-    auto h = in.fields(2, "RMAX と降雨の値");
+    in.take(msg::field::rainHeaderLine());
+    auto h = in.fields(2, msg::field::rainHeaderValues());
     m.RMAX = in.fieldReal(h, 0, "RMAX");
-    m.RPAR2 = in.fieldReal(h, 1, "降雨の値");
-    std::vector<int32_t> nodes = nodeList(m.NRAIN, fixed5, "降雨");
+    m.RPAR2 = in.fieldReal(h, 1, msg::field::rainValue());
+    std::vector<int32_t> nodes = nodeList(m.NRAIN, fixed5, msg::field::rain());
     for (int k = 1; k <= m.NRAIN; ++k) m.RAINN[k] = nodes[k - 1];
   }
   if (m.NRTIME > 0) {
-    std::vector<double> pairs = in.realList(2 * m.NRTIME, fixedPairs, "降雨時系列の値");
+    std::vector<double> pairs =
+        in.realList(2 * m.NRTIME, fixedPairs, msg::field::rainSeriesValues());
     for (int k = 1; k <= m.NRTIME; ++k) {
       m.RTIME[k] = pairs[2 * k - 2];
       m.RAIN[k] = pairs[2 * k - 1];
@@ -194,7 +193,7 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
     }
     for (int b = 1; b <= m.NFLUCT; ++b) {
       std::vector<double> pairs =
-          in.realList(2 * m.NFT[b], fixedPairs, "水位時系列の値: " + msg::boundary(b));
+          in.realList(2 * m.NFT[b], fixedPairs, msg::field::levelSeriesValues(b));
       if (b > kFluctSeriesBoundaries) continue;
       m.FTIME[b].assign(static_cast<size_t>(m.NFT[b]) + 1, 0.0);
       m.FLEV[b].assign(static_cast<size_t>(m.NFT[b]) + 1, 0.0);
@@ -218,7 +217,7 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
       m.NQT[b] = checkedCount(in, nqt[b - 1], kFluxSeriesCapacity, "NQT: " + msg::boundary(b));
     for (int b = 1; b <= m.NFLUX; ++b) {
       std::vector<double> pairs =
-          in.realList(2 * m.NQT[b], splitPairs, "流量時系列の値: " + msg::boundary(b));
+          in.realList(2 * m.NQT[b], splitPairs, msg::field::fluxSeriesValues(b));
       for (int k = 1; k <= m.NQT[b]; ++k) {
         m.QTIME[b][k] = pairs[2 * k - 2];
         m.QVAL[b][k] = pairs[2 * k - 1];
@@ -227,18 +226,18 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
   }
 
   if (m.NWL1 > 0) {
-    std::vector<int32_t> wells = nodeList(m.NWL1 + m.NWL2, split14, "井戸リスト");
+    std::vector<int32_t> wells = nodeList(m.NWL1 + m.NWL2, split14, msg::field::wellLists());
     for (int k = 1; k <= m.NWL1; ++k) m.WL1[k] = wells[k - 1];
     for (int k = 1; k <= m.NWL2; ++k) m.WL2[k] = wells[m.NWL1 + k - 1];
-    in.take("井戸の値");
-    auto f = in.fields(4, "井戸の四つの値");
-    m.WPAR1 = in.fieldReal(f, 0, "井戸の値 1");
-    m.WPAR2 = in.fieldReal(f, 1, "井戸の値 2");
-    m.WPAR3 = in.fieldReal(f, 2, "井戸の値 3");
-    m.WPAR4 = in.fieldReal(f, 3, "井戸の値 4");
+    in.take(msg::field::wellLine());
+    auto f = in.fields(4, msg::field::wellValues());
+    m.WPAR1 = in.fieldReal(f, 0, msg::field::wellValue(1));
+    m.WPAR2 = in.fieldReal(f, 1, msg::field::wellValue(2));
+    m.WPAR3 = in.fieldReal(f, 2, msg::field::wellValue(3));
+    m.WPAR4 = in.fieldReal(f, 3, msg::field::wellValue(4));
   }
 
-  in.take("時間制御行");
+  in.take(msg::field::timeControlLine());
   {
     auto f = in.fields(7, "DT, DTMAX, DMUL, TMAX, TOL, TSOLV, ITMAX");
     m.DT = in.fieldReal(f, 0, "DT");
@@ -250,28 +249,28 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
     m.ITMAX = in.fieldInt(f, 6, "ITMAX");
   }
 
-  std::vector<double> times = in.realList(m.NOUT, Layout{7, 0}, "出力時刻");
+  std::vector<double> times = in.realList(m.NOUT, Layout{7, 0}, msg::field::outputTimes());
   for (int k = 1; k <= m.NOUT; ++k) m.TOUT[k] = times[k - 1];
 
   for (int k = 1; k <= m.NUMMAT; ++k) {
-    in.take("行: " + msg::material(k));
+    in.take(msg::field::materialLine(k));
     m.KH[k] = in.columnReal(1, 10, "KH");
     m.KV[k] = in.columnReal(11, 10, "KV");
     m.POIS[k] = in.columnReal(21, 10, "POIS");
     m.SS[k] = in.columnReal(31, 10, "SS");
-    m.MPAR5[k] = in.columnReal(41, 10, "材料の値 5");
-    m.MPAR6[k] = in.columnReal(51, 10, "材料の値 6");
+    m.MPAR5[k] = in.columnReal(41, 10, msg::field::materialValue(5));
+    m.MPAR6[k] = in.columnReal(51, 10, msg::field::materialValue(6));
   }
 
   for (int k = 1; k <= m.NUMMAT; ++k) {
     std::vector<double> kr =
-        in.realList(2 * m.NKR[k], splitPairs, "透水係数曲線の値: " + msg::material(k));
+        in.realList(2 * m.NKR[k], splitPairs, msg::field::conductivityCurveValues(k));
     for (int p = 1; p <= m.NKR[k]; ++p) {
       m.THKR[k][p] = kr[2 * p - 2];
       m.KR[k][p] = kr[2 * p - 1];
     }
     std::vector<double> psi =
-        in.realList(2 * m.NPSI[k], splitPairs, "サクション曲線の値: " + msg::material(k));
+        in.realList(2 * m.NPSI[k], splitPairs, msg::field::suctionCurveValues(k));
     for (int p = 1; p <= m.NPSI[k]; ++p) {
       m.THPSI[k][p] = psi[2 * p - 2];
       m.PSI[k][p] = psi[2 * p - 1];
@@ -280,9 +279,10 @@ void readInto(AnalysisModel& m, const std::vector<std::string>& lines, const std
 
   std::vector<bool> seen(static_cast<size_t>(m.NUMNP) + 1, false);
   for (int i = 1; i <= m.NUMNP; ++i) {
-    in.take("節点行 " + num(i));
-    auto f = in.fields(6, "節点番号, KODE, X, Y, H, Q");
-    int n = checkedNumber(in, in.fieldInt(f, 0, "節点番号"), 1, m.NUMNP, "節点番号");
+    in.take(msg::field::nodeLine(i));
+    auto f = in.fields(6, msg::field::nodeLineValues());
+    int n = checkedNumber(in, in.fieldInt(f, 0, msg::field::nodeNumber()), 1, m.NUMNP,
+                          msg::field::nodeNumber());
     if (seen[n]) in.fail(msg::appearsTwice(msg::node(n)));
     seen[n] = true;
     m.KODE[n] = in.fieldInt(f, 1, "KODE");
@@ -302,8 +302,8 @@ void prepareZepDat(AnalysisModel& model) {
   for (int e = 1; e <= m.NUMEL && e <= kElementCapacity; ++e)
     largestMaterial = std::max(largestMaterial, static_cast<int>(m.MAT[e]));
   if (largestMaterial > kMaterialCapacity)
-    throw common::RangeError(
-        msg::aboveLimit("ZEP.DAT", "材料番号", largestMaterial, kMaterialCapacity));
+    throw common::RangeError(msg::aboveLimit("ZEP.DAT", msg::field::materialNumber(),
+                                             largestMaterial, kMaterialCapacity));
   checkCounts(m);
   checkListNodes(m);
   checkFixedGroups(m);
@@ -323,7 +323,7 @@ std::vector<std::string> zepDatLines(const AnalysisModel& m) {
   checkCounts(m);
   if (m.NUMMAT > kMaterialCapacity)
     throw common::RangeError(
-        msg::aboveLimit("ZEP.DAT", "材料数 NUMMAT", m.NUMMAT, kMaterialCapacity));
+        msg::aboveLimit("ZEP.DAT", msg::field::materialCount(), m.NUMMAT, kMaterialCapacity));
   if (m.TITLE.find('\n') != std::string::npos)
     throw common::RangeError(msg::titleOneLine("ZEP.DAT"));
   FieldWriter w("ZEP.DAT");
@@ -376,16 +376,16 @@ std::vector<std::string> zepDatLines(const AnalysisModel& m) {
   w.list(2 * m.NUMMAT, 14, kSplit, [&](int k) {
     int mat = (k + 1) / 2;
     if (k % 2 == 1)
-      w.i(m.NKR[mat], 5, {"NKR: 材料 ", mat, ""});
+      w.i(m.NKR[mat], 5, {msg::item::nkr(), mat});
     else
-      w.i(m.NPSI[mat], 5, {"NPSI: 材料 ", mat, ""});
+      w.i(m.NPSI[mat], 5, {msg::item::npsi(), mat});
   });
 
   for (int e = 1; e <= m.NUMEL; ++e) {
     w.begin(kFixed);
-    w.i(e, 5, {"要素 ", e, " 番号"});
-    for (int c = 1; c <= 4; ++c) w.i(m.KI[e][c], 5, {"要素 ", e, " 角 ", c, ""});
-    w.i(m.MAT[e], 5, {"要素 ", e, " 材料"});
+    w.i(e, 5, {msg::item::elementNumber(), e});
+    for (int c = 1; c <= 4; ++c) w.i(m.KI[e][c], 5, {msg::item::elementCorner(), e, c});
+    w.i(m.MAT[e], 5, {msg::item::elementMaterial(), e});
     w.text(kZeroField);
     w.end();
   }
@@ -396,20 +396,20 @@ std::vector<std::string> zepDatLines(const AnalysisModel& m) {
     w.text(kZeroField);
     w.end();
     w.list(m.NSEEPN[f], 14, kFixed, [&](int k) {
-      w.i(m.SEEPN[f][k], 5, {"浸出面 ", f, " 節点 ", k, ""});
+      w.i(m.SEEPN[f][k], 5, {msg::item::seepNode(), f, k});
     });
   }
 
   if (m.NRAIN > 0) {
     w.begin(kSplit);
     w.e(m.RMAX, 10, 3, "RMAX");
-    w.e(m.RPAR2, 10, 3, "降雨の値 2");
+    w.e(m.RPAR2, 10, 3, msg::field::rainValue(2));
     w.end();
-    w.list(m.NRAIN, 14, kFixed, [&](int k) { w.i(m.RAINN[k], 5, {"降雨節点 ", k, ""}); });
+    w.list(m.NRAIN, 14, kFixed, [&](int k) { w.i(m.RAINN[k], 5, {msg::item::rainNode(), k}); });
   }
   w.list(m.NRTIME, 3, kFixed, [&](int k) {
-    w.f(m.RTIME[k], 10, 3, {"降雨時刻 ", k, ""});
-    w.e(m.RAIN[k], 10, 3, {"降雨強度 ", k, ""});
+    w.f(m.RTIME[k], 10, 3, {msg::item::rainTime(), k});
+    w.e(m.RAIN[k], 10, 3, {msg::item::rainIntensity(), k});
   });
 
   if (m.NFLUCT > 0) {
@@ -418,14 +418,16 @@ std::vector<std::string> zepDatLines(const AnalysisModel& m) {
       w.i(m.NFN[b], 5, "NFN: " + msg::fluctBoundary(b));
       w.end();
       w.list(m.NFN[b], 14, kFixed, [&](int k) {
-        w.i(loadAt(m.FLN[b], k), 5, {"水位変動境界 ", b, " 節点 ", k, ""});
+        w.i(loadAt(m.FLN[b], k), 5, {msg::item::fluctNode(), b, k});
       });
     }
-    w.list(m.NFLUCT, 14, kFixed, [&](int b) { w.i(m.NFT[b], 5, {"NFT: 水位変動境界 ", b, ""}); });
+    w.list(m.NFLUCT, 14, kFixed, [&](int b) {
+      w.i(m.NFT[b], 5, {msg::item::fluctSeriesLength(), b});
+    });
     for (int b = 1; b <= m.NFLUCT; ++b) {
       w.list(m.NFT[b], 3, kFixed, [&](int k) {
-        w.f(loadAt(m.FTIME[b], k), 10, 3, {"境界 ", b, " 水位時系列の点 ", k, " 時刻"});
-        w.f(loadAt(m.FLEV[b], k), 10, 3, {"境界 ", b, " 水位時系列の点 ", k, " 水位"});
+        w.f(loadAt(m.FTIME[b], k), 10, 3, {msg::item::levelPointTime(), b, k});
+        w.f(loadAt(m.FLEV[b], k), 10, 3, {msg::item::levelPointLevel(), b, k});
       });
     }
   }
@@ -436,14 +438,16 @@ std::vector<std::string> zepDatLines(const AnalysisModel& m) {
       w.i(m.NQN[b], 5, "NQN: " + msg::fluxBoundary(b));
       w.end();
       w.list(m.NQN[b], 14, kFixed, [&](int k) {
-        w.i(loadAt(m.QN[b], k), 5, {"流量変動境界 ", b, " 節点 ", k, ""});
+        w.i(loadAt(m.QN[b], k), 5, {msg::item::fluxNode(), b, k});
       });
     }
-    w.list(m.NFLUX, 14, kSplit, [&](int b) { w.i(m.NQT[b], 5, {"NQT: 流量変動境界 ", b, ""}); });
+    w.list(m.NFLUX, 14, kSplit, [&](int b) {
+      w.i(m.NQT[b], 5, {msg::item::fluxSeriesLength(), b});
+    });
     for (int b = 1; b <= m.NFLUX; ++b) {
       w.list(m.NQT[b], 3, kSplit, [&](int k) {
-        w.f(m.QTIME[b][k], 10, 3, {"流量変動境界 ", b, " 時系列の点 ", k, " 時刻"});
-        w.f(m.QVAL[b][k], 10, 3, {"流量変動境界 ", b, " 時系列の点 ", k, " 値"});
+        w.f(m.QTIME[b][k], 10, 3, {msg::item::fluxPointTime(), b, k});
+        w.f(m.QVAL[b][k], 10, 3, {msg::item::fluxPointValue(), b, k});
       });
     }
   }
@@ -451,15 +455,15 @@ std::vector<std::string> zepDatLines(const AnalysisModel& m) {
   if (m.NWL1 > 0) {
     w.list(m.NWL1 + m.NWL2, 14, kSplit, [&](int k) {
       if (k <= m.NWL1)
-        w.i(m.WL1[k], 5, {"井戸リスト 1 節点 ", k, ""});
+        w.i(m.WL1[k], 5, {msg::item::wellNode(1), k});
       else
-        w.i(m.WL2[k - m.NWL1], 5, {"井戸リスト 2 節点 ", k - m.NWL1, ""});
+        w.i(m.WL2[k - m.NWL1], 5, {msg::item::wellNode(2), k - m.NWL1});
     });
     w.begin(kSplit);
-    w.f(m.WPAR1, 10, 3, "井戸の値 1");
-    w.f(m.WPAR2, 10, 3, "井戸の値 2");
-    w.e(m.WPAR3, 10, 3, "井戸の値 3");
-    w.f(m.WPAR4, 10, 3, "井戸の値 4");
+    w.f(m.WPAR1, 10, 3, msg::field::wellValue(1));
+    w.f(m.WPAR2, 10, 3, msg::field::wellValue(2));
+    w.e(m.WPAR3, 10, 3, msg::field::wellValue(3));
+    w.f(m.WPAR4, 10, 3, msg::field::wellValue(4));
     w.end();
   }
 
@@ -473,7 +477,7 @@ std::vector<std::string> zepDatLines(const AnalysisModel& m) {
   w.i(m.ITMAX, 5, "ITMAX");
   w.end();
 
-  w.list(m.NOUT, 7, kSplit, [&](int k) { w.f(m.TOUT[k], 10, 3, {"出力時刻 ", k, ""}); });
+  w.list(m.NOUT, 7, kSplit, [&](int k) { w.f(m.TOUT[k], 10, 3, {msg::item::outputTime(), k}); });
 
   for (int k = 1; k <= m.NUMMAT; ++k) {
     std::string item = msg::material(k);
@@ -482,30 +486,30 @@ std::vector<std::string> zepDatLines(const AnalysisModel& m) {
     w.e(m.KV[k], 10, 4, item + " KV");
     w.f(m.POIS[k], 10, 3, item + " POIS");
     w.e(m.SS[k], 10, 3, item + " SS");
-    w.f(m.MPAR5[k], 10, 3, item + " 値 5");
-    w.f(m.MPAR6[k], 10, 3, item + " 値 6");
+    w.f(m.MPAR5[k], 10, 3, msg::field::materialValueOf(k, 5));
+    w.f(m.MPAR6[k], 10, 3, msg::field::materialValueOf(k, 6));
     w.end();
   }
 
   for (int k = 1; k <= m.NUMMAT; ++k) {
     w.list(m.NKR[k], 3, kSplit, [&](int p) {
-      w.f(m.THKR[k][p], 10, 3, {"材料 ", k, " 透水係数曲線の点 ", p, " 含水率"});
-      w.f(m.KR[k][p], 10, 3, {"材料 ", k, " 透水係数曲線の点 ", p, " 値"});
+      w.f(m.THKR[k][p], 10, 3, {msg::item::conductivityPointTheta(), k, p});
+      w.f(m.KR[k][p], 10, 3, {msg::item::conductivityPointValue(), k, p});
     });
     w.list(m.NPSI[k], 3, kSplit, [&](int p) {
-      w.f(m.THPSI[k][p], 10, 3, {"材料 ", k, " サクション曲線の点 ", p, " 含水率"});
-      w.f(m.PSI[k][p], 10, 3, {"材料 ", k, " サクション曲線の点 ", p, " サクション"});
+      w.f(m.THPSI[k][p], 10, 3, {msg::item::suctionPointTheta(), k, p});
+      w.f(m.PSI[k][p], 10, 3, {msg::item::suctionPointSuction(), k, p});
     });
   }
 
   for (int n = 1; n <= m.NUMNP; ++n) {
     w.begin(kSplit);
-    w.i(n, 5, {"節点 ", n, " 番号"});
-    w.i(m.KODE[n], 5, {"節点 ", n, " KODE"});
-    w.f(m.X[n], 10, 3, {"節点 ", n, " X"});
-    w.f(m.Y[n], 10, 3, {"節点 ", n, " Y"});
-    w.f(m.H[n], 10, 3, {"節点 ", n, " H"});
-    w.f(m.Q[n], 10, 3, {"節点 ", n, " Q"});
+    w.i(n, 5, {msg::item::nodeNumber(), n});
+    w.i(m.KODE[n], 5, {msg::item::nodeValue(" KODE"), n});
+    w.f(m.X[n], 10, 3, {msg::item::nodeValue(" X"), n});
+    w.f(m.Y[n], 10, 3, {msg::item::nodeValue(" Y"), n});
+    w.f(m.H[n], 10, 3, {msg::item::nodeValue(" H"), n});
+    w.f(m.Q[n], 10, 3, {msg::item::nodeValue(" Q"), n});
     w.end();
   }
   for (int k = 0; k < 3; ++k) w.line("");

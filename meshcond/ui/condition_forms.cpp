@@ -46,13 +46,15 @@ void storeAnalysisForm(const AnalysisForm& form, AnalysisModel& model) {
   model.ISTEADY = form.steady ? 1 : -1;
   if (form.property >= 0 && form.property <= 2) model.IFORM = form.property;
   model.ISOLV = form.pcg ? 1 : 0;
-  model.MAXITO = intIn(form.maxito, "収束計算回数制限");
-  model.MAXIT = intIn(form.maxit, "最大繰り返し回数");
-  model.NCUL = intIn(form.ncul, "ステップ戻り数");
+  model.MAXITO = intIn(form.maxito, msg::window::maxito());
+  model.MAXIT = intIn(form.maxit, msg::window::maxit());
+  model.NCUL = intIn(form.ncul, msg::window::ncul());
   model.applyAnalysisDialogAssignments();
 }
 
-TimeForm::TimeForm() : times(1, kTimeGridDesignRows) { times.setCell(0, 0, "時間"); }
+TimeForm::TimeForm() : times(1, kTimeGridDesignRows) {
+  times.setCell(0, 0, msg::window::timeHeading());
+}
 
 std::string& TimeForm::edit(TimeEdit which) {
   switch (which) {
@@ -81,19 +83,19 @@ const std::string& TimeForm::edit(TimeEdit which) const {
 const char* timeEditLabel(TimeEdit which) {
   switch (which) {
     case TimeEdit::TOL:
-      return "計算の許容誤差(cm)";
+      return msg::window::tolLabel();
     case TimeEdit::DT:
-      return "初期ステップの時間";
+      return msg::window::dtLabel();
     case TimeEdit::DTMAX:
-      return "増加時間の最大値";
+      return msg::window::dtmaxLabel();
     case TimeEdit::DMUL:
-      return "時間の増加倍率";
+      return msg::window::dmulLabel();
     case TimeEdit::TMAX:
-      return "計算の最終時間";
+      return msg::window::tmaxLabel();
     case TimeEdit::TSOLV:
-      return "PCG法の収束基準";
+      return msg::window::tsolvLabel();
     case TimeEdit::ITMAX:
-      return "PCG法の繰り返し回数";
+      return msg::window::itmaxLabel();
   }
   return "";
 }
@@ -110,7 +112,7 @@ void activateTimeForm(const AnalysisModel& model, TimeForm& form) {
     form.itmax = common::formatInt(model.ITMAX, 10);
   }
   form.times.setRowCount(model.NOUT + 10);
-  form.times.setCell(0, 0, "時間");
+  form.times.setCell(0, 0, msg::window::timeHeading());
   for (int k = 1; k <= model.NOUT; ++k) form.times.setCell(0, k, fixed10_3(model.TOUT.at(k)));
 }
 
@@ -152,9 +154,9 @@ std::string leaveTimeCell(std::string_view text) {
 }
 
 void fillOutputTimes(TimeForm& form) {
-  double start = realIn(form.start, "開始");
-  double end = realIn(form.end, "終了");
-  double pitch = realIn(form.pitch, "ピッチ");
+  double start = realIn(form.start, msg::window::start());
+  double end = realIn(form.end, msg::window::end());
+  double pitch = realIn(form.pitch, msg::window::pitch());
   if (!(pitch > 0)) throw common::RangeError(msg::pitchNotPositive(common::formatGeneral(pitch)));
   int count = countOutputTimes(start, end, pitch, kOutputTimeCapacity);
   if (count > kOutputTimeCapacity)
@@ -180,7 +182,7 @@ void storeTimeForm(const TimeForm& form, AnalysisModel& model) {
     ++count;
   if (count > kOutputTimeCapacity)
     throw common::RangeError(
-        msg::outputTimesAboveCapacity("計算結果の出力時間", count, kOutputTimeCapacity));
+        msg::outputTimesAboveCapacity(msg::window::outputTimes(), count, kOutputTimeCapacity));
   model.DMUL = realIn(form.dmul, timeEditLabel(TimeEdit::DMUL));
   model.DT = realIn(form.dt, timeEditLabel(TimeEdit::DT));
   model.DTMAX = realIn(form.dtmax, timeEditLabel(TimeEdit::DTMAX));
@@ -192,7 +194,7 @@ void storeTimeForm(const TimeForm& form, AnalysisModel& model) {
   }
   model.NOUT = 0;
   for (int row = 1; row <= count; ++row) {
-    double t = realIn(form.times.cell(0, row), "計算結果の出力時間: " + cellName(0, row));
+    double t = realIn(form.times.cell(0, row), msg::window::outputTimeCell(cellName(0, row)));
     model.TOUT.at(row) = t;
     model.NOUT = row;
   }

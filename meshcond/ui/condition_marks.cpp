@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <set>
 
+#include "meshcond/model/messages.h"
+
 namespace meshcond::ui {
 
 namespace {
@@ -52,10 +54,8 @@ bool anyListNode(int n, const std::vector<int32_t>& counts,
 
 std::string levelText(const AnalysisModel& m, int group) {
   if (group > m.NFIXWL || group >= static_cast<int>(m.FIXWL.size()))
-    return "水位固定 グループ " + std::to_string(group);
-  char text[64];
-  std::snprintf(text, sizeof text, "水位固定 H = %.3f m", m.FIXWL[group]);
-  return text;
+    return msg::window::legendFixedGroup(group);
+  return msg::window::legendFixedLevel(m.FIXWL[group]);
 }
 
 }  // namespace
@@ -71,15 +71,15 @@ std::vector<LegendEntry> conditionLegend(const AnalysisModel& m) {
   const int elements = std::min(m.NUMEL, static_cast<int>(m.MAT.size()) - 1);
   for (int e = 1; e <= elements; ++e) materials.insert(m.MAT[e]);
   for (int mat : materials)
-    entries.push_back({Symbol::Swatch, swapRedBlue(gColor(mat)), "材質 " + std::to_string(mat)});
+    entries.push_back({Symbol::Swatch, swapRedBlue(gColor(mat)), msg::window::legendMaterial(mat)});
   for (int g : fixedGroups(m))
     entries.push_back({Symbol::Circle, fixedLevelColour(g), levelText(m, g)});
   if (anyListNode(m.NSEEP, m.NSEEPN, m.SEEPN))
-    entries.push_back({Symbol::Square, kSeepageMarkColour, "浸出面"});
+    entries.push_back({Symbol::Square, kSeepageMarkColour, msg::window::legendSeepage()});
   if (anyListNode(m.NFLUCT, m.NFN, m.FLN))
-    entries.push_back({Symbol::Diamond, kFluctuatingMarkColour, "水位変動境界"});
+    entries.push_back({Symbol::Diamond, kFluctuatingMarkColour, msg::window::legendFluct()});
   if (std::min(m.NRAIN, static_cast<int>(m.RAINN.size()) - 1) > 0)
-    entries.push_back({Symbol::Triangle, kRainfallMarkColour, "降雨浸透"});
+    entries.push_back({Symbol::Triangle, kRainfallMarkColour, msg::window::legendRainfall()});
   return entries;
 }
 
@@ -114,7 +114,7 @@ void drawConditionMarks(const AnalysisModel& m, const View& view, Canvas& canvas
 std::string figureTitle(const AnalysisModel& model) {
   const std::string& t = model.TITLE;
   const size_t first = t.find_first_not_of(" \t");
-  if (first == std::string::npos) return "メッシュ";
+  if (first == std::string::npos) return msg::window::untitledFigure();
   return t.substr(first, t.find_last_not_of(" \t") - first + 1);
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "meshcond/model/analysis_model.h"
+#include "meshcond/model/messages.h"
 #include "meshcond/ui/canvas.h"
 #include "meshcond/ui/view.h"
 
@@ -21,9 +22,9 @@ enum EditMode : int {
 /// What the redraw reads from the window besides the model and the view.
 struct DrawSettings {
   int state = kModeMaterial;
-  bool showElementNumbers = true;       // chkElem
-  std::string EditMat = "1";            // the face or boundary shown in red, modes 3 and 6
-  std::string LabelStage = "材質番号";  // names EditMat in messages
+  bool showElementNumbers = true;  // chkElem
+  std::string EditMat = "1";       // the face or boundary shown in red, modes 3 and 6
+  std::string LabelStage = msg::window::materialNumber();  // names EditMat in messages
   int CurFixGroup = 0;
 };
 

@@ -20,12 +20,12 @@ struct ModeTexts {
   const char* firstValue;  // EditMat before the mode has been used
 };
 
-constexpr ModeTexts kModes[] = {
-    {kModeMaterial, "材質番号", false, "材質", "1"},
-    {kModeFixedLevel, "固定水位", true, "水位固定", ""},
-    {kModeSeepage, "浸出面番号", false, "浸出点", "1"},
-    {kModeRainfall, "降雨節点", true, "降雨浸透", ""},
-    {kModeFluctuating, "水位変動面", true, "水位変動", "1"},
+const ModeTexts kModes[] = {
+    {kModeMaterial, msg::window::materialNumber(), false, msg::window::modeMaterial(), "1"},
+    {kModeFixedLevel, msg::window::fixedLevel(), true, msg::window::modeFixedLevel(), ""},
+    {kModeSeepage, msg::window::seepageFaceNumber(), false, msg::window::modeSeepage(), "1"},
+    {kModeRainfall, msg::window::rainfallNode(), true, msg::window::modeRainfall(), ""},
+    {kModeFluctuating, msg::window::fluctSurface(), true, msg::window::modeFluctuating(), "1"},
 };
 
 }  // namespace
@@ -79,7 +79,8 @@ void ConditionEditor::setMode(int newState) {
     state = newState;
     LabelStage = mode.label;
     btnEditEnabled = mode.editEnabled;
-    Label2 = newState == kModeFluctuating ? "節点番号" : "要素番号";
+    Label2 =
+        newState == kModeFluctuating ? msg::window::nodeNumber() : msg::window::elementNumber();
     auto last = modeValues_.find(newState);
     if (newState == kModeFluctuating) {
       EditMat = "1";
@@ -97,11 +98,11 @@ void ConditionEditor::setMode(int newState) {
 }
 
 std::string ConditionEditor::modeCaption() const {
-  std::string caption = "モード: ";
+  std::string caption = msg::window::modeHead();
   for (const ModeTexts& mode : kModes)
     if (mode.state == state) caption += mode.caption;
-  caption += "　ツール: ";
-  caption += tStatus.empty() ? "なし" : tStatus;
+  caption += msg::window::toolHead();
+  caption += tStatus.empty() ? msg::window::noTool() : tStatus;
   return caption;
 }
 
@@ -109,13 +110,13 @@ void ConditionEditor::chooseTool(int newStage) {
   stage = newStage;
   switch (newStage) {
     case kToolPen:
-      tStatus = "ペン";
+      tStatus = msg::window::toolPen();
       break;
     case kToolArea:
-      tStatus = "エリア";
+      tStatus = msg::window::toolArea();
       break;
     case kToolZoomWindow:
-      tStatus = "拡大";
+      tStatus = msg::window::toolZoom();
       break;
     default:
       tStatus.clear();
@@ -195,7 +196,7 @@ void ConditionEditor::bandPress(int X, int Y, MouseButton button, Canvas& canvas
   }
   ModelPoint org = view.toModel(view.XOrg, view.YOrg);
   ModelPoint pos = view.toModel(view.XPos, view.YPos);
-  step("材質の設定（エリア）", [&] { ELSelect(model, pos.x, org.y, org.x, pos.y, k); });
+  step(msg::window::stepMaterialArea(), [&] { ELSelect(model, pos.x, org.y, org.x, pos.y, k); });
   redraw(canvas);
 }
 
@@ -208,7 +209,7 @@ void ConditionEditor::penAction(double x, double y, MouseButton button, Canvas& 
       if (e < 1) return;
       EditElem = std::to_string(e);
       int k = editMatInteger(EditMat, LabelStage);
-      step("材質の設定", [&] { setMaterial(model, e, k); });
+      step(msg::window::stepMaterial(), [&] { setMaterial(model, e, k); });
       break;
     }
     case kModeFixedLevel: {
@@ -218,7 +219,8 @@ void ConditionEditor::penAction(double x, double y, MouseButton button, Canvas& 
       if (j > 0) {
         double v = editMatReal(EditMat, LabelStage);
         step([&] {
-          return toggleStepName("固定水位", toggleFixedLevel(model, j, shared.CurFixGroup, v));
+          return toggleStepName(msg::window::fixedLevel(),
+                                toggleFixedLevel(model, j, shared.CurFixGroup, v));
         });
       }
       break;
@@ -227,19 +229,23 @@ void ConditionEditor::penAction(double x, double y, MouseButton button, Canvas& 
       if (!left) return;
       int g = editMatInteger(EditMat, LabelStage);
       int j = nodesearch(model, nodeRadius(), x, y);
-      step([&] { return toggleStepName("浸出面", toggleSeepage(model, j, g, LabelStage)); });
+      step([&] {
+        return toggleStepName(msg::field::seepageFaces(), toggleSeepage(model, j, g, LabelStage));
+      });
       break;
     }
     case kModeRainfall: {
       int j = nodesearch(model, nodeRadius(), x, y);
-      step([&] { return toggleStepName("降雨節点", toggleRainfall(model, j)); });
+      step([&] { return toggleStepName(msg::window::rainfallNode(), toggleRainfall(model, j)); });
       break;
     }
     case kModeFluctuating: {
       int g = editMatInteger(EditMat, LabelStage);
       int j = nodesearch(model, nodeRadius(), x, y);
-      step(
-          [&] { return toggleStepName("水位変動面", toggleFluctuating(model, j, g, LabelStage)); });
+      step([&] {
+        return toggleStepName(msg::window::fluctSurface(),
+                              toggleFluctuating(model, j, g, LabelStage));
+      });
       break;
     }
     default:

@@ -11,6 +11,7 @@
 
 #include "common/history.h"
 #include "meshcond/model/analysis_model.h"
+#include "meshcond/model/messages.h"
 #include "meshcond/ui/canvas.h"
 #include "meshcond/ui/drawing.h"
 #include "meshcond/ui/view.h"
@@ -95,9 +96,9 @@ class ConditionEditor {
   std::string EditMat = "1";
   std::string EditElem;
   std::string EditXX, EditYY;
-  std::string LabelStage = "材質番号";
-  std::string Label2 = "要素番号";
-  std::string tStatus = "ペン";
+  std::string LabelStage = msg::window::materialNumber();
+  std::string Label2 = msg::window::elementNumber();
+  std::string tStatus = msg::window::toolPen();
   /// A note for the status line from the last action; empty when none.
   std::string message;
 

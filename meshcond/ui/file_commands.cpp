@@ -68,7 +68,7 @@ void FileCommands::Mesh1Click() { openMesh(std::nullopt); }
 void FileCommands::ZEPDAT2Click() { openZep(std::nullopt); }
 
 void FileCommands::openMesh(std::optional<std::string> path) {
-  openDialog.filter = "メッシュ(*.DAT)|*.DAT";
+  openDialog.filter = msg::window::filterMesh();
   ConvertReport report;
   bool loaded = openAndLoad(
       [&](const std::string& p) {
@@ -80,7 +80,7 @@ void FileCommands::openMesh(std::optional<std::string> path) {
 }
 
 void FileCommands::openZep(std::optional<std::string> path) {
-  openDialog.filter = "ZEPANデータ(*.DAT)|*.DAT";
+  openDialog.filter = msg::window::filterZepan();
   openAndLoad(
       [&](const std::string& p) {
         openZepDat(model_, p);
@@ -126,7 +126,7 @@ bool FileCommands::Save1Click() {
 
 void FileCommands::MESH2Click() {
   saveDialog.fileName = "MESH.DAT";
-  saveDialog.filter = "メッシュデータ(*.DAT)|*.DAT";
+  saveDialog.filter = msg::window::filterMeshData();
   // The corner counts are stored whether or not the file is written.
   editor_.step(kMeshSaveStep, [&] { model_.deriveKN(); });
   std::optional<std::string> path = dialogs_.saveFile(saveDialog);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "meshcond/model/analysis_model.h"
+#include "meshcond/model/messages.h"
 #include "meshcond/ui/editor.h"
 
 namespace meshcond::ui {
@@ -36,12 +37,12 @@ class UserDialogs {
   virtual UnsavedAnswer askUnsaved(const std::string& question) = 0;
 };
 
-inline constexpr const char* kUnsavedQuestion = "変更が保存されていません。保存しますか？";
+inline const char* const kUnsavedQuestion = msg::window::unsavedQuestion();
 
 /// Names of the undo steps the file commands make.
-inline constexpr const char* kCarryOverStep = "メッシュの読み込み（条件の引き継ぎ）";
-inline constexpr const char* kSaveStep = "保存";
-inline constexpr const char* kMeshSaveStep = "メッシュ保存";
+inline const char* const kCarryOverStep = msg::window::stepCarryOver();
+inline const char* const kSaveStep = msg::window::stepSave();
+inline const char* const kMeshSaveStep = msg::window::stepMeshSave();
 
 class FileCommands {
  public:

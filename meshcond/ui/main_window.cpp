@@ -15,6 +15,7 @@
 #include <exception>
 
 #include "desktop/work_area.h"
+#include "meshcond/model/messages.h"
 #include "meshcond/ui/condition_figure.h"
 #include "meshcond/ui/dialogs/analysis_dialog.h"
 #include "meshcond/ui/dialogs/fixed_level_dialog.h"
@@ -118,6 +119,8 @@ QLineEdit* edit(QWidget* parent, const char* name, const QString& text, int x, i
 }
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
+QString cap(const char* name) { return QString::fromUtf8(msg::window::caption(name)); }
+QString tip(const char* name) { return QString::fromUtf8(msg::window::toolTip(name)); }
 
 /// "元に戻す(&U)", or with the step it takes back "元に戻す(&U): 材質の設定".
 QString stepCaption(const char* command, const std::string& step) {
@@ -134,7 +137,7 @@ MainWindow::MainWindow(AnalysisModel& model, UserDialogs& dialogs, QWidget* pare
       editor_(model),
       files_(editor_, dialogs, [this] { redraw(); }) {
   setObjectName(QStringLiteral("TForm1"));
-  setWindowTitle(QStringLiteral("材質番号を振る[*]"));
+  setWindowTitle(cap("TForm1"));
   setFont(ImageCanvas::drawingFont(9));
 
   auto* central = new QWidget(this);
@@ -240,18 +243,16 @@ void MainWindow::createPanel(QWidget* panel) {
       redraw();
     });
   };
-  viewButton("spdExp", QStringLiteral("＋"), QStringLiteral("拡大"), 20, &View::zoomIn);
-  viewButton("spdRed", QStringLiteral("－"), QStringLiteral("縮小"), 56, &View::zoomOut);
-  viewButton("spdLeft", QStringLiteral("←"), QStringLiteral("左へ"), 104, &View::panLeft);
-  viewButton("spdUp", QStringLiteral("↑"), QStringLiteral("上へ"), 134, &View::panUp);
-  viewButton("spdDown", QStringLiteral("↓"), QStringLiteral("下へ"), 164, &View::panDown);
-  viewButton("spdRifht", QStringLiteral("→"), QStringLiteral("右へ"), 194, &View::panRight);
-  connectButton(
-      glyphButton(panel, "btnExp2", QStringLiteral("□"), QStringLiteral("範囲を拡大"), 248),
-      [this] { chooseTool(kToolZoomWindow); });
-  viewButton("btnRed2", QStringLiteral("◇"), QStringLiteral("全体（余白付き）"), 284,
-             &View::showExtentWithMargin);
-  chkElem_ = new QCheckBox(QStringLiteral("要素番号表示"), panel);
+  viewButton("spdExp", cap("spdExp"), tip("spdExp"), 20, &View::zoomIn);
+  viewButton("spdRed", cap("spdRed"), tip("spdRed"), 56, &View::zoomOut);
+  viewButton("spdLeft", cap("spdLeft"), tip("spdLeft"), 104, &View::panLeft);
+  viewButton("spdUp", cap("spdUp"), tip("spdUp"), 134, &View::panUp);
+  viewButton("spdDown", cap("spdDown"), tip("spdDown"), 164, &View::panDown);
+  viewButton("spdRifht", cap("spdRifht"), tip("spdRifht"), 194, &View::panRight);
+  connectButton(glyphButton(panel, "btnExp2", cap("btnExp2"), tip("btnExp2"), 248),
+                [this] { chooseTool(kToolZoomWindow); });
+  viewButton("btnRed2", cap("btnRed2"), tip("btnRed2"), 284, &View::showExtentWithMargin);
+  chkElem_ = new QCheckBox(cap("chkElem"), panel);
   chkElem_->setObjectName(QStringLiteral("chkElem"));
   chkElem_->setChecked(true);
   chkElem_->setGeometry(322, 12, 100, 17);
@@ -260,29 +261,29 @@ void MainWindow::createPanel(QWidget* panel) {
     editor_.chkElem = on;
     redraw();
   });
-  viewButton("btnAreaSelect", QStringLiteral("全"), QStringLiteral("全体"), 425, &View::showExtent);
-  connectButton(glyphButton(panel, "btnPen", QStringLiteral("ペ"), QStringLiteral("ペン"), 461),
+  viewButton("btnAreaSelect", cap("btnAreaSelect"), tip("btnAreaSelect"), 425, &View::showExtent);
+  connectButton(glyphButton(panel, "btnPen", cap("btnPen"), tip("btnPen"), 461),
                 [this] { chooseTool(kToolPen); });
-  connectButton(glyphButton(panel, "btnArea", QStringLiteral("エ"), QStringLiteral("エリア"), 496),
+  connectButton(glyphButton(panel, "btnArea", cap("btnArea"), tip("btnArea"), 496),
                 [this] { chooseTool(kToolArea); });
-  labelStage_ = label(panel, "LabelStage", QStringLiteral("材質番号"), 535, 3, 82);
+  labelStage_ = label(panel, "LabelStage", cap("LabelStage"), 535, 3, 82);
   tStatus_ = label(panel, "tStatus", QString(), 539, 21, 78);
   editMat_ = edit(panel, "EditMat", QStringLiteral("1"), 619, 55);
   connect(editMat_, &QLineEdit::textChanged, this, [this](const QString& text) {
     if (!syncing_) editor_.EditMat = text.toStdString();
   });
   connect(editMat_, &QLineEdit::editingFinished, this, [this] { redraw(); });
-  btnEdit_ = new QPushButton(QStringLiteral("編集"), panel);
+  btnEdit_ = new QPushButton(cap("btnEdit"), panel);
   btnEdit_->setObjectName(QStringLiteral("btnEdit"));
   btnEdit_->setGeometry(677, 8, 52, 25);
   connect(btnEdit_, &QPushButton::clicked, this, [this] { editClicked(); });
-  label2_ = label(panel, "Label2", QStringLiteral("要素番号"), 734, 12, 68);
+  label2_ = label(panel, "Label2", cap("Label2"), 734, 12, 68);
   editElem_ = edit(panel, "EditElem", QString(), 805, 60);
-  label(panel, "Label1", QStringLiteral("X"), 869, 12, 14);
+  label(panel, "Label1", cap("Label1"), 869, 12, 14);
   editXX_ = edit(panel, "EditXX", QString(), 885, 72);
-  label(panel, "Label3", QStringLiteral("Y"), 961, 12, 14);
+  label(panel, "Label3", cap("Label3"), 961, 12, 14);
   editYY_ = edit(panel, "EditYY", QString(), 978, 72);
-  auto* spdRedraw = new QPushButton(QStringLiteral("再描画"), panel);
+  auto* spdRedraw = new QPushButton(cap("spdRedraw"), panel);
   spdRedraw->setObjectName(QStringLiteral("spdRedraw"));
   spdRedraw->setGeometry(1052, 8, 70, 25);
   connect(spdRedraw, &QPushButton::clicked, this, [this] { redraw(); });
@@ -303,20 +304,18 @@ void MainWindow::createMenus() {
     return m;
   };
 
-  QMenu* n1 = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+  QMenu* n1 = menuBar()->addMenu(cap("N1"));
   n1->setObjectName(QStringLiteral("N1"));
-  QMenu* open1 = menu(n1, "Open1", QStringLiteral("開く(&O)"));
-  item(open1, "Mesh1", QStringLiteral("メッシュ"), [this] {
+  QMenu* open1 = menu(n1, "Open1", cap("Open1"));
+  item(open1, "Mesh1", cap("Mesh1"), [this] {
     fileCommand(&FileCommands::Mesh1Click);
   })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-  item(open1, "ZEPDAT2", QStringLiteral("ZEP.DAT"),
-       [this] { fileCommand(&FileCommands::ZEPDAT2Click); });
-  item(n1, "Save1", QStringLiteral("保存(&S)"), [this] {
+  item(open1, "ZEPDAT2", cap("ZEPDAT2"), [this] { fileCommand(&FileCommands::ZEPDAT2Click); });
+  item(n1, "Save1", cap("Save1"), [this] {
     fileCommand(&FileCommands::Save1Click);
   })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  item(n1, "MESH2", QStringLiteral("メッシュ保存"),
-       [this] { fileCommand(&FileCommands::MESH2Click); });
-  item(n1, "D2DAT1", QStringLiteral("D2.DAT"), [this] { fileCommand(&FileCommands::D2DAT1Click); });
+  item(n1, "MESH2", cap("MESH2"), [this] { fileCommand(&FileCommands::MESH2Click); });
+  item(n1, "D2DAT1", cap("D2DAT1"), [this] { fileCommand(&FileCommands::D2DAT1Click); });
   item(n1, "Figure1", QString::fromUtf8(figure::kMenuCaption), [this] {
     guarded([&] {
       figure::exportFigure(this, figureRequest_, [this] {
@@ -325,40 +324,34 @@ void MainWindow::createMenus() {
     });
   });
   n1->addSeparator()->setObjectName(QStringLiteral("N2"));
-  QMenu* n5 = menu(n1, "N5", QStringLiteral("エキスポート"));
-  item(n5, "Kasen1", QStringLiteral("河川水位"),
-       [this] { fileCommand(&FileCommands::Kasen1Click); });
-  item(n5, "Kouu1", QStringLiteral("降雨"), [this] { fileCommand(&FileCommands::Kouu1Click); });
-  item(n1, "ZEPDAT1", QStringLiteral("(旧)ZEP.DAT"),
-       [this] { fileCommand(&FileCommands::ZEPDAT1Click); });
-  item(n1, "Exit1", QStringLiteral("終了(&X)"), [this] { close(); });
+  QMenu* n5 = menu(n1, "N5", cap("N5"));
+  item(n5, "Kasen1", cap("Kasen1"), [this] { fileCommand(&FileCommands::Kasen1Click); });
+  item(n5, "Kouu1", cap("Kouu1"), [this] { fileCommand(&FileCommands::Kouu1Click); });
+  item(n1, "ZEPDAT1", cap("ZEPDAT1"), [this] { fileCommand(&FileCommands::ZEPDAT1Click); });
+  item(n1, "Exit1", cap("Exit1"), [this] { close(); });
 
-  QMenu* n3 = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+  QMenu* n3 = menuBar()->addMenu(cap("N3"));
   n3->setObjectName(QStringLiteral("N3"));
   // Undo and redo head the 編集 menu, where users look for them; its other
   // items follow unchanged.
-  undo_ = item(n3, "Undo", QStringLiteral("元に戻す(&U)"),
+  undo_ = item(n3, "Undo", cap("Undo"),
                [this] { editorCommand([this](Canvas& canvas) { editor_.undo(canvas); }); });
   undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-  redo_ = item(n3, "Redo", QStringLiteral("やり直し(&R)"),
+  redo_ = item(n3, "Redo", cap("Redo"),
                [this] { editorCommand([this](Canvas& canvas) { editor_.redo(canvas); }); });
   redo_->setShortcuts(
       {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   n3->addSeparator()->setObjectName(QStringLiteral("UndoSeparator"));
-  title1_ =
-      item(n3, "TITLE1", QStringLiteral("タイトル"), [this] { openDataDialog(title1_, *form2_); });
-  solv1_ =
-      item(n3, "SOLV1", QStringLiteral("解析条件"), [this] { openDataDialog(solv1_, *form3_); });
-  time1_ = item(n3, "TIME1", QStringLiteral("時間・許容誤差"),
-                [this] { openDataDialog(time1_, *form5_); });
-  element1_ = item(n3, "Element1", QStringLiteral("材質"), [this] { chooseMode(kModeMaterial); });
-  tosui1_ =
-      item(n3, "TOSUI1", QStringLiteral("透水係数"), [this] { openDataDialog(tosui1_, *form6_); });
+  title1_ = item(n3, "TITLE1", cap("TITLE1"), [this] { openDataDialog(title1_, *form2_); });
+  solv1_ = item(n3, "SOLV1", cap("SOLV1"), [this] { openDataDialog(solv1_, *form3_); });
+  time1_ = item(n3, "TIME1", cap("TIME1"), [this] { openDataDialog(time1_, *form5_); });
+  element1_ = item(n3, "Element1", cap("Element1"), [this] { chooseMode(kModeMaterial); });
+  tosui1_ = item(n3, "TOSUI1", cap("TOSUI1"), [this] { openDataDialog(tosui1_, *form6_); });
   for (QAction* a : {title1_, solv1_, time1_, element1_, tosui1_}) a->setCheckable(true);
 
-  QMenu* n4 = menuBar()->addMenu(QStringLiteral("初期・境界条件(&C)"));
+  QMenu* n4 = menuBar()->addMenu(cap("N4"));
   n4->setObjectName(QStringLiteral("N4"));
-  item(n4, "SYOKI1", QStringLiteral("初期水位"), [this] {
+  item(n4, "SYOKI1", cap("SYOKI1"), [this] {
     chooseTool(kToolNone);
     bool editEnabled = editor_.btnEditEnabled;
     btnEdit_->setEnabled(false);
@@ -366,10 +359,10 @@ void MainWindow::createMenus() {
     editor_.btnEditEnabled = editEnabled;
     redraw();
   });
-  item(n4, "FIXWL1", QStringLiteral("水位固定"), [this] { chooseMode(kModeFixedLevel); });
-  item(n4, "SINSYUTU1", QStringLiteral("浸出点"), [this] { chooseMode(kModeSeepage); });
-  item(n4, "RAIN1", QStringLiteral("降雨浸透"), [this] { chooseMode(kModeRainfall); });
-  item(n4, "FLOATWL1", QStringLiteral("水位変動"), [this] { chooseMode(kModeFluctuating); });
+  item(n4, "FIXWL1", cap("FIXWL1"), [this] { chooseMode(kModeFixedLevel); });
+  item(n4, "SINSYUTU1", cap("SINSYUTU1"), [this] { chooseMode(kModeSeepage); });
+  item(n4, "RAIN1", cap("RAIN1"), [this] { chooseMode(kModeRainfall); });
+  item(n4, "FLOATWL1", cap("FLOATWL1"), [this] { chooseMode(kModeFluctuating); });
   // Escape ends a rubber band in progress.
   cancel_ = new QAction(this);
   cancel_->setObjectName(QStringLiteral("Cancel"));
@@ -379,9 +372,8 @@ void MainWindow::createMenus() {
           [this] { editorCommand([this](Canvas& canvas) { editor_.cancel(canvas); }); });
 
   // Shown for completeness; these conditions are not edited here.
-  for (auto [name, caption] : {std::pair{"QDIX", "流量固定"}, std::pair{"QFLOAT1", "流量変動"},
-                               std::pair{"WELLB", "井戸底"}, std::pair{"WELLW", "井戸壁"}}) {
-    item(n4, name, QString::fromUtf8(caption), nullptr)->setEnabled(false);
+  for (const char* name : {"QDIX", "QFLOAT1", "WELLB", "WELLW"}) {
+    item(n4, name, cap(name), nullptr)->setEnabled(false);
   }
 }
 
@@ -473,9 +465,9 @@ void MainWindow::syncFromEditor() {
   setWindowModified(editor_.modified());
   const common::History& history = editor_.history;
   undo_->setEnabled(history.canUndo());
-  undo_->setText(stepCaption("元に戻す(&U)", history.undoName()));
+  undo_->setText(stepCaption(msg::window::caption("Undo"), history.undoName()));
   redo_->setEnabled(history.canRedo());
-  redo_->setText(stepCaption("やり直し(&R)", history.redoName()));
+  redo_->setText(stepCaption(msg::window::caption("Redo"), history.redoName()));
   syncing_ = false;
   syncScrollBars();
 }

@@ -47,8 +47,12 @@ void headers(CellGrid& grid) {
 MaterialForm::MaterialForm() : grid(kMaterialColumns, 1) { headers(grid); }
 
 const char* materialHeader(int column) {
-  static constexpr std::array<const char*, kMaterialColumns> kHeaders = {
-      "No", "透水係数(kh)", "透水係数(kv)", "ポアソン比", "比貯留係数", "不飽和特性"};
+  static const std::array<const char*, kMaterialColumns> kHeaders = {"No",
+                                                                     msg::window::permeabilityKh(),
+                                                                     msg::window::permeabilityKv(),
+                                                                     msg::window::poisson(),
+                                                                     msg::window::specificStorage(),
+                                                                     msg::window::unsaturated()};
   return kHeaders.at(column);
 }
 

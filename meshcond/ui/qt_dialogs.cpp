@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "meshcond/model/messages.h"
+
 namespace meshcond::ui {
 
 QStringList nameFilters(const std::string& filter) {
@@ -61,9 +63,12 @@ void QtUserDialogs::message(const std::string& text) {
 UnsavedAnswer QtUserDialogs::askUnsaved(const std::string& question) {
   QMessageBox box(QMessageBox::Question, QString::fromUtf8(kApplicationTitle),
                   QString::fromStdString(question), QMessageBox::NoButton, parent_);
-  QPushButton* save = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
-  QPushButton* discard = box.addButton(QStringLiteral("破棄"), QMessageBox::DestructiveRole);
-  QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+  QPushButton* save =
+      box.addButton(QString::fromUtf8(msg::window::saveButton()), QMessageBox::AcceptRole);
+  QPushButton* discard =
+      box.addButton(QString::fromUtf8(msg::window::discardButton()), QMessageBox::DestructiveRole);
+  QPushButton* cancel =
+      box.addButton(QString::fromUtf8(msg::window::cancelButton()), QMessageBox::RejectRole);
   box.setDefaultButton(save);
   box.setEscapeButton(cancel);
   box.exec();

@@ -4,12 +4,13 @@
 #include <QString>
 #include <QWidget>
 
+#include "meshcond/model/messages.h"
 #include "meshcond/ui/file_commands.h"
 
 namespace meshcond::ui {
 
 /// The application title, also the title of every message box.
-inline const char* const kApplicationTitle = "VOKAの要素を変更する";
+inline const char* const kApplicationTitle = msg::window::applicationTitle();
 
 class QtUserDialogs : public UserDialogs {
  public:

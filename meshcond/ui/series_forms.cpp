@@ -49,22 +49,23 @@ void prepareImport(CellGrid& grid, size_t lineCount) {
 
 /// The header rows of the rainfall and level grids.
 void rainHeaders(CellGrid& grid) {
-  grid.setCell(1, 0, " 時間");
-  grid.setCell(2, 0, "降雨(mm)");
+  grid.setCell(1, 0, msg::window::rainTimeHeading());
+  grid.setCell(2, 0, msg::window::rainHeading());
 }
 
 void levelHeaders(CellGrid& grid) {
   grid.setCell(0, 0, "No");
-  grid.setCell(1, 0, "時間");
-  grid.setCell(2, 0, "水位(m)");
+  grid.setCell(1, 0, msg::window::timeHeading());
+  grid.setCell(2, 0, msg::window::levelHeading());
 }
 
 /// Node n's slot of a node table; RangeError when n lies outside it.
 template <class T>
 T& nodeSlot(std::vector<T>& table, int n, const char* what) {
   if (n < 1 || static_cast<size_t>(n) >= table.size())
-    throw common::RangeError(std::string(what) + ": " +
-                             msg::outsideRange("節点", n, 1, static_cast<long>(table.size() - 1)));
+    throw common::RangeError(
+        std::string(what) + ": " +
+        msg::outsideRange(msg::field::node(), n, 1, static_cast<long>(table.size() - 1)));
   return table[static_cast<size_t>(n)];
 }
 
@@ -103,7 +104,7 @@ std::string leaveRainCell(int column, std::string_view text) {
     auto value = realOf(text);
     return value ? fixed8_3(*value) : "";
   }
-  if (column == 2) return fixed8_3(realIn(text, "降雨(mm)"));
+  if (column == 2) return fixed8_3(realIn(text, msg::window::rainHeading()));
   return std::string(text);
 }
 
@@ -114,7 +115,7 @@ void storeRainForm(const CellGrid& grid, AnalysisModel& model) {
     auto rain = realOf(grid.cell(2, row));
     if (!time || *time < 0 || !rain) break;
     if (points.size() == static_cast<size_t>(kRainSeriesCapacity))
-      throw common::RangeError(msg::seriesFull("降雨強度", kRainSeriesCapacity));
+      throw common::RangeError(msg::seriesFull(msg::window::rainIntensity(), kRainSeriesCapacity));
     points.emplace_back(*time, *rain / 1000);
   }
   model.NRTIME = 0;
@@ -163,8 +164,8 @@ std::string leaveLevelCell(std::string_view text) {
 
 void storeLevelForm(const CellGrid& grid, int boundary, AnalysisModel& model) {
   if (boundary < 1 || boundary > kFluctSeriesBoundaries)
-    throw common::RangeError(
-        msg::levelSeriesBoundary("水位変化境界番号", boundary, kFluctSeriesBoundaries));
+    throw common::RangeError(msg::levelSeriesBoundary(msg::window::fluctBoundaryNumber(), boundary,
+                                                      kFluctSeriesBoundaries));
   std::vector<std::pair<double, double>> points;
   for (int row = 1; row < grid.rowCount(); ++row) {
     if (trimmed(grid.cell(1, row)).empty()) break;
@@ -172,7 +173,7 @@ void storeLevelForm(const CellGrid& grid, int boundary, AnalysisModel& model) {
     auto level = realOf(grid.cell(2, row));
     if (!time || !level) break;
     if (points.size() == static_cast<size_t>(kFluctSeriesCapacity))
-      throw common::RangeError(msg::seriesFull("水位変化", kFluctSeriesCapacity));
+      throw common::RangeError(msg::seriesFull(msg::window::levelChange(), kFluctSeriesCapacity));
     points.emplace_back(*time, *level);
   }
   int n = 0;
@@ -192,7 +193,7 @@ std::vector<std::string> fixedLevelLines(const AnalysisModel& model) {
 }
 
 std::string fixedLevelLine(std::string_view typed) {
-  return common::formatFixed(realIn(typed, "固定水位"), 7, 3);
+  return common::formatFixed(realIn(typed, msg::window::fixedLevel()), 7, 3);
 }
 
 std::optional<FixedLevelChoice> chooseFixedLevel(const std::vector<std::string>& lines, int index) {
@@ -204,11 +205,11 @@ std::optional<FixedLevelChoice> chooseFixedLevel(const std::vector<std::string>&
 
 void storeFixedLevels(const std::vector<std::string>& lines, AnalysisModel& model) {
   if (lines.size() > static_cast<size_t>(kFixedLevelCapacity))
-    throw common::RangeError(
-        msg::fixedLevelsAboveCapacity("固定水位", lines.size(), kFixedLevelCapacity));
+    throw common::RangeError(msg::fixedLevelsAboveCapacity(msg::window::fixedLevel(), lines.size(),
+                                                           kFixedLevelCapacity));
   std::vector<double> levels;
   for (size_t i = 0; i < lines.size(); ++i)
-    levels.push_back(realIn(lines[i], msg::lineOf("固定水位", i + 1)));
+    levels.push_back(realIn(lines[i], msg::lineOf(msg::window::fixedLevel(), i + 1)));
   model.NFIXWL = 0;
   for (double level : levels) model.FIXWL.at(++model.NFIXWL) = level;
 }
@@ -235,7 +236,7 @@ void storeInitialLevels(AnalysisModel& model, std::string_view levelText,
                         const std::vector<std::string>* fileLines, const std::string& file) {
   for (int b = 1; b <= model.NFLUCT; ++b)
     for (int k = 1; k <= model.NFN.at(b); ++k)
-      nodeSlot(model.KODE, loadAt(model.FLN.at(b), k), "水位変動") = 1;
+      nodeSlot(model.KODE, loadAt(model.FLN.at(b), k), msg::window::fluctuating()) = 1;
   for (int n = 1; n <= model.NUMNP; ++n) {
     int group = model.IFIXG.at(n);
     if (group > 0) {
@@ -243,7 +244,8 @@ void storeInitialLevels(AnalysisModel& model, std::string_view levelText,
       model.H.at(n) = model.FIXWL.at(group);
     }
   }
-  for (int k = 1; k <= model.NRAIN; ++k) nodeSlot(model.KODE, model.RAINN.at(k), "降雨浸透") = -4;
+  for (int k = 1; k <= model.NRAIN; ++k)
+    nodeSlot(model.KODE, model.RAINN.at(k), msg::window::rainfall()) = -4;
 
   if (!fileLines) {
     if (trimmed(levelText).empty()) return;
@@ -256,8 +258,8 @@ void storeInitialLevels(AnalysisModel& model, std::string_view levelText,
     auto fields = seriesFields(*fileLines, i, file);
     int n = common::toInt(fields[0], where(file, i, 1));
     if (n < 1 || n > kNodeCapacity)
-      throw common::RangeError(
-          common::located(where(file, i, 1), msg::outsideRange("節点", n, 1, kNodeCapacity)));
+      throw common::RangeError(common::located(
+          where(file, i, 1), msg::outsideRange(msg::field::node(), n, 1, kNodeCapacity)));
     double level = common::toReal(fields[1], where(file, i, 2));
     if (model.KODE.at(n) != 1) model.H.at(n) = level;
   }

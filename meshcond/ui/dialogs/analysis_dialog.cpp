@@ -6,6 +6,8 @@
 #include <QRadioButton>
 #include <initializer_list>
 
+#include "meshcond/model/messages.h"
+
 namespace meshcond::ui {
 
 namespace {
@@ -31,36 +33,36 @@ void checkOnly(std::initializer_list<QRadioButton*> buttons, int index) {
 
 AnalysisDialog::AnalysisDialog(AnalysisModel& model, SharedChoices& shared, UserDialogs& dialogs,
                                QWidget* parent)
-    : ConditionDialog("解析条件の入力", 320, 309, TitleBar::CloseBox, model, shared, dialogs,
-                      parent) {
+    : ConditionDialog(msg::window::caption("TForm3"), 320, 309, TitleBar::CloseBox, model, shared,
+                      dialogs, parent) {
   setObjectName("TForm3");
   auto group = [this](const char* caption, int y) {
     auto* box = new QGroupBox(QString::fromUtf8(caption), this);
     box->setGeometry(8, y, 304, 46);
     return box;
   };
-  QGroupBox* GroupBox1 = group("解析の種類", 4);
-  rdbDanmen = radio(GroupBox1, "２次元断面", 10);
-  rdbTaisyo = radio(GroupBox1, "軸対象", 106);
-  rdbYosui = radio(GroupBox1, "軸対象（揚水）", 180);
-  QGroupBox* GroupBox2 = group("定常・非定常", 52);
-  rdbTeijyo = radio(GroupBox2, "定常", 10);
-  rdbHiteijyo = radio(GroupBox2, "非定常", 106);
-  QGroupBox* GroupBox3 = group("不飽和特性", 100);
-  rdbJikken = radio(GroupBox3, "実験値", 10);
-  rdbFig1 = radio(GroupBox3, "式(1)", 106);
-  rdbFig2 = radio(GroupBox3, "式(2)", 180);
-  QGroupBox* GroupBox4 = group("解析法", 148);
-  rdbGauss = radio(GroupBox4, "ガウスの消去法", 10);
-  rdbPCG = radio(GroupBox4, "PCG法", 180);
+  QGroupBox* GroupBox1 = group(msg::window::analysisKind(), 4);
+  rdbDanmen = radio(GroupBox1, msg::window::section2d(), 10);
+  rdbTaisyo = radio(GroupBox1, msg::window::axisymmetric(), 106);
+  rdbYosui = radio(GroupBox1, msg::window::axisymmetricPumping(), 180);
+  QGroupBox* GroupBox2 = group(msg::window::steadiness(), 52);
+  rdbTeijyo = radio(GroupBox2, msg::window::steady(), 10);
+  rdbHiteijyo = radio(GroupBox2, msg::window::unsteady(), 106);
+  QGroupBox* GroupBox3 = group(msg::window::unsaturated(), 100);
+  rdbJikken = radio(GroupBox3, msg::window::measured(), 10);
+  rdbFig1 = radio(GroupBox3, msg::window::formula1(), 106);
+  rdbFig2 = radio(GroupBox3, msg::window::formula2(), 180);
+  QGroupBox* GroupBox4 = group(msg::window::solver(), 148);
+  rdbGauss = radio(GroupBox4, msg::window::gauss(), 10);
+  rdbPCG = radio(GroupBox4, msg::window::pcg(), 180);
 
-  label("収束計算回数制限", 16, 204);
+  label(msg::window::maxito(), 16, 204);
   EditMAXITO = edit("10", 200, 200, 80);
-  label("最大繰り返し回数", 16, 230);
+  label(msg::window::maxit(), 16, 230);
   EditMAXIT = edit("10", 200, 226, 80);
-  label("ステップ戻り数", 16, 256);
+  label(msg::window::ncul(), 16, 256);
   EditNCUL = edit("3", 200, 252, 80);
-  btnClose = button("閉じる", 122, 280);
+  btnClose = button(msg::window::closeButton(), 122, 280);
   btnClose->setObjectName("btnClose");
   connect(btnClose, &QPushButton::clicked, this, [this] {
     AnalysisForm shown = form();

@@ -4,20 +4,22 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "meshcond/model/messages.h"
 #include "meshcond/ui/series_forms.h"
 
 namespace meshcond::ui {
 
 FixedLevelDialog::FixedLevelDialog(AnalysisModel& model, SharedChoices& shared,
                                    UserDialogs& dialogs, QWidget* parent)
-    : ConditionDialog("固定水位", 235, 102, TitleBar::CloseBox, model, shared, dialogs, parent) {
+    : ConditionDialog(msg::window::caption("TFormFix"), 235, 102, TitleBar::CloseBox, model, shared,
+                      dialogs, parent) {
   setObjectName("TFormFix");
   enterMovesFocus_ = false;
   ListFix = new QListWidget(this);
   ListFix->setGeometry(8, 8, 113, 86);
   EditWL = edit("", 130, 8, 97);
-  Button1 = button("入力", 130, 38, 97);
-  btnClose = button("閉じる", 130, 69, 97);
+  Button1 = button(msg::window::enterButton(), 130, 38, 97);
+  btnClose = button(msg::window::closeButton(), 130, 69, 97);
   btnClose->setObjectName("btnClose");
   connect(ListFix, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
     if (auto choice = chooseFixedLevel(lines(), ListFix->row(item))) {

@@ -4,16 +4,17 @@
 #include <QPushButton>
 
 #include "common/text_file.h"
+#include "meshcond/model/messages.h"
 #include "meshcond/ui/series_forms.h"
 
 namespace meshcond::ui {
 
 HeadSeriesDialog::HeadSeriesDialog(AnalysisModel& model, SharedChoices& shared,
                                    UserDialogs& dialogs, QWidget* parent)
-    : ConditionDialog("水頭掲示変化入力", 387, 300, TitleBar::CloseBox, model, shared, dialogs,
-                      parent) {
+    : ConditionDialog(msg::window::caption("TForm7"), 387, 300, TitleBar::CloseBox, model, shared,
+                      dialogs, parent) {
   setObjectName("TForm7");
-  label("水位変化境界番号", 8, 12);
+  label(msg::window::fluctBoundaryNumber(), 8, 12);
   EditNo = edit("", 130, 8, 50);
   EditNo->setEnabled(false);
   StringGrid1 = new GridTable(this, 1);
@@ -28,10 +29,10 @@ HeadSeriesDialog::HeadSeriesDialog(AnalysisModel& model, SharedChoices& shared,
   StringGrid1->onEnter = [this](CellPosition at) {
     return nextCellOnEnter(at, 1, 3, StringGrid1->rowCount(), true);
   };
-  btnOpen = button("外部データ", 276, 38, 100);
-  label("ゲタ", 276, 84);
+  btnOpen = button(msg::window::importButton(), 276, 38, 100);
+  label(msg::window::offset(), 276, 84);
   EditDiff = edit("0.0", 310, 80, 66);
-  tnClose = button("閉じる", 290, 266);
+  tnClose = button(msg::window::closeButton(), 290, 266);
   tnClose->setObjectName("tnClose");
   connect(btnOpen, &QPushButton::clicked, this, [this] { importFile(); });
   connect(tnClose, &QPushButton::clicked, this, [this] {
@@ -50,7 +51,7 @@ void HeadSeriesDialog::activate() {
 
 void HeadSeriesDialog::importFile() {
   double offset = 0;
-  if (!guarded([&] { offset = realIn(toUtf8(EditDiff->text()), "ゲタ"); })) return;
+  if (!guarded([&] { offset = realIn(toUtf8(EditDiff->text()), msg::window::offset()); })) return;
   auto chosen = chooseFile(openDialog_);
   if (!chosen) return;
   std::vector<std::string> lines;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "meshcond/model/analysis_model.h"
+#include "meshcond/model/messages.h"
 #include "meshcond/ui/dialogs/condition_dialog.h"
 #include "meshcond/ui/dialogs/grid_table.h"
 
@@ -23,7 +24,7 @@ class HeadSeriesDialog : public ConditionDialog {
  private:
   void importFile();
 
-  FileDialogSettings openDialog_{"水位データ(*.CSV)|*.CSV", "", "", ""};
+  FileDialogSettings openDialog_{msg::window::filterLevels(), "", "", ""};
 };
 
 }  // namespace meshcond::ui

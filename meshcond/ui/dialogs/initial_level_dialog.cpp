@@ -4,23 +4,24 @@
 #include <QPushButton>
 
 #include "common/text_file.h"
+#include "meshcond/model/messages.h"
 #include "meshcond/ui/series_forms.h"
 
 namespace meshcond::ui {
 
 InitialLevelDialog::InitialLevelDialog(AnalysisModel& model, SharedChoices& shared,
                                        UserDialogs& dialogs, QWidget* parent)
-    : ConditionDialog("初期水位の設定", 425, 89, TitleBar::NoButtons, model, shared, dialogs,
-                      parent) {
+    : ConditionDialog(msg::window::caption("TForm8"), 425, 89, TitleBar::NoButtons, model, shared,
+                      dialogs, parent) {
   setObjectName("TForm8");
   enterMovesFocus_ = false;
-  label("初期水位", 12, 14);
+  label(msg::window::initialLevel(), 12, 14);
   EditWL = edit("", 96, 10, 90);
-  label("初期ファイル", 12, 46);
+  label(msg::window::initialFile(), 12, 46);
   EditFirstPw = edit("", 96, 42, 250);
   EditFirstPw->setReadOnly(true);
   btnOpen = button("...", 350, 42, 25, 21);
-  btnClose = button("閉じる", 340, 8);
+  btnClose = button(msg::window::closeButton(), 340, 8);
   btnClose->setObjectName("btnClose");
   connect(btnOpen, &QPushButton::clicked, this, [this] {
     FileName.clear();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "meshcond/model/analysis_model.h"
+#include "meshcond/model/messages.h"
 #include "meshcond/ui/dialogs/condition_dialog.h"
 
 namespace meshcond::ui {
@@ -22,7 +23,7 @@ class InitialLevelDialog : public ConditionDialog {
   void activate() override;
 
  private:
-  FileDialogSettings openDialog_{"初期水位(*.csv)|*.csv", "", "", ""};
+  FileDialogSettings openDialog_{msg::window::filterInitialLevels(), "", "", ""};
 };
 
 }  // namespace meshcond::ui

@@ -4,12 +4,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "meshcond/model/messages.h"
+
 namespace meshcond::ui {
 
 PermeabilityDialog::PermeabilityDialog(AnalysisModel& model, SharedChoices& shared,
                                        UserDialogs& dialogs, QWidget* parent)
-    : ConditionDialog("透水係数の設定", 541, 289, TitleBar::CloseBox, model, shared, dialogs,
-                      parent) {
+    : ConditionDialog(msg::window::caption("TForm6"), 541, 289, TitleBar::CloseBox, model, shared,
+                      dialogs, parent) {
   setObjectName("TForm6");
   rdbCmSec = new QRadioButton("cm/sec", this);
   rdbCmSec->move(360, 10);
@@ -29,11 +31,11 @@ PermeabilityDialog::PermeabilityDialog(AnalysisModel& model, SharedChoices& shar
     return nextCellOnEnter(at, 1, kMaterialColumns, StringGrid1->rowCount(), true);
   };
 
-  label("不飽和特性", 16, 222);
-  label("粘性土： M", 110, 222);
-  label("砂質土：S", 110, 240);
-  label("礫質土：G", 110, 258);
-  btnClose = button("閉じる", 446, 252);
+  label(msg::window::unsaturated(), 16, 222);
+  label(msg::window::clay(), 110, 222);
+  label(msg::window::sand(), 110, 240);
+  label(msg::window::gravel(), 110, 258);
+  btnClose = button(msg::window::closeButton(), 446, 252);
   btnClose->setObjectName("btnClose");
   connect(btnClose, &QPushButton::clicked, this, [this] {
     MaterialForm shown = form();

@@ -3,14 +3,15 @@
 #include <QPushButton>
 
 #include "common/text_file.h"
+#include "meshcond/model/messages.h"
 #include "meshcond/ui/series_forms.h"
 
 namespace meshcond::ui {
 
 RainfallDialog::RainfallDialog(AnalysisModel& model, SharedChoices& shared, UserDialogs& dialogs,
                                QWidget* parent)
-    : ConditionDialog("降雨強度関係", 255, 290, TitleBar::CloseBox, model, shared, dialogs,
-                      parent) {
+    : ConditionDialog(msg::window::caption("TForm4"), 255, 290, TitleBar::CloseBox, model, shared,
+                      dialogs, parent) {
   setObjectName("TForm4");
   StringGrid1 = new GridTable(this, 1);
   StringGrid1->setGeometry(8, 8, 239, 240);
@@ -24,8 +25,8 @@ RainfallDialog::RainfallDialog(AnalysisModel& model, SharedChoices& shared, User
   StringGrid1->onEnter = [this](CellPosition at) {
     return nextCellOnEnter(at, 1, 3, StringGrid1->rowCount(), false);
   };
-  btnOpen = button("外部データ", 8, 258, 90);
-  btnClose = button("閉じる", 172, 258);
+  btnOpen = button(msg::window::importButton(), 8, 258, 90);
+  btnClose = button(msg::window::closeButton(), 172, 258);
   btnClose->setObjectName("btnClose");
   connect(btnOpen, &QPushButton::clicked, this, [this] { importFile(); });
   connect(btnClose, &QPushButton::clicked, this, [this] {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "meshcond/model/analysis_model.h"
+#include "meshcond/model/messages.h"
 #include "meshcond/ui/dialogs/condition_dialog.h"
 #include "meshcond/ui/dialogs/grid_table.h"
 
@@ -21,7 +22,7 @@ class RainfallDialog : public ConditionDialog {
  private:
   void importFile();
 
-  FileDialogSettings openDialog_{"降雨データ(*.CSV)|*.CSV", "", "", ""};
+  FileDialogSettings openDialog_{msg::window::filterRain(), "", "", ""};
 };
 
 }  // namespace meshcond::ui

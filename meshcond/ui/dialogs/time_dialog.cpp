@@ -3,6 +3,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "meshcond/model/messages.h"
+
 namespace meshcond::ui {
 
 namespace {
@@ -14,8 +16,8 @@ constexpr TimeEdit kEdits[] = {TimeEdit::TOL,  TimeEdit::DT,    TimeEdit::DTMAX,
 
 TimeDialog::TimeDialog(AnalysisModel& model, SharedChoices& shared, UserDialogs& dialogs,
                        QWidget* parent)
-    : ConditionDialog("時間・誤差の入力", 531, 259, TitleBar::CloseBox, model, shared, dialogs,
-                      parent) {
+    : ConditionDialog(msg::window::caption("TForm5"), 531, 259, TitleBar::CloseBox, model, shared,
+                      dialogs, parent) {
   setObjectName("TForm5");
   QLineEdit** boxes[] = {&EditTOL,  &EditDT,    &EditDTMAX, &EditDMUL,
                          &EditTMAX, &EditTSOLV, &EditITMAX};
@@ -29,7 +31,7 @@ TimeDialog::TimeDialog(AnalysisModel& model, SharedChoices& shared, UserDialogs&
     });
   }
 
-  label("計算結果の出力時間", 280, 8);
+  label(msg::window::outputTimes(), 280, 8);
   StringGrid1 = new GridTable(this, 0);
   StringGrid1->setGeometry(280, 28, 112, 222);
   StringGrid1->load(TimeForm().times);
@@ -39,14 +41,14 @@ TimeDialog::TimeDialog(AnalysisModel& model, SharedChoices& shared, UserDialogs&
     if (!trimmed(text).empty()) StringGrid1->setText(column, row, leaveTimeCell(text));
   };
 
-  label("開始", 404, 32);
+  label(msg::window::start(), 404, 32);
   EditStart = edit("1", 446, 28, 75);
-  label("終了", 404, 62);
+  label(msg::window::end(), 404, 62);
   EditEnd = edit("99999", 446, 58, 75);
-  label("ピッチ", 404, 92);
+  label(msg::window::pitch(), 404, 92);
   EditPitch = edit("1", 446, 88, 75);
-  btnCalc = button("計算", 446, 122);
-  btnClose = button("閉じる", 446, 222);
+  btnCalc = button(msg::window::compute(), 446, 122);
+  btnClose = button(msg::window::closeButton(), 446, 222);
   btnClose->setObjectName("btnClose");
 
   connect(btnCalc, &QPushButton::clicked, this, [this] {

@@ -3,18 +3,20 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "meshcond/model/messages.h"
 #include "meshcond/ui/condition_forms.h"
 
 namespace meshcond::ui {
 
 TitleDialog::TitleDialog(AnalysisModel& model, SharedChoices& shared, UserDialogs& dialogs,
                          QWidget* parent)
-    : ConditionDialog("タイトル", 487, 97, TitleBar::NoButtons, model, shared, dialogs, parent) {
+    : ConditionDialog(msg::window::caption("TForm2"), 487, 97, TitleBar::NoButtons, model, shared,
+                      dialogs, parent) {
   setObjectName("TForm2");
   enterMovesFocus_ = false;
-  label("タイトル", 16, 16);
+  label(msg::window::titleLabel(), 16, 16);
   EditTitle = edit("", 72, 12, 400);
-  btnClose = button("閉じる", 206, 56);
+  btnClose = button(msg::window::closeButton(), 206, 56);
   btnClose->setObjectName("btnClose");
   connect(btnClose, &QPushButton::clicked, this, [this] {
     storeTitle(model_, toUtf8(EditTitle->text()));

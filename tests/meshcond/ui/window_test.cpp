@@ -142,6 +142,25 @@ TEST_F(WindowTest, CaptionsControlsAndMenus) {
   EXPECT_EQ(child<QAction>("Save1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
 }
 
+// The captions come from the message table by object name, which gives an
+// unknown name back: a control named but not entered there shows its name.
+TEST_F(WindowTest, NoControlShowsItsObjectNameForACaption) {
+  for (QAction* a : window.findChildren<QAction*>())
+    if (!a->objectName().isEmpty()) {
+      EXPECT_NE(a->text(), a->objectName());
+    }
+  for (QAbstractButton* b : window.findChildren<QAbstractButton*>())
+    if (!b->objectName().isEmpty()) {
+      EXPECT_NE(b->text(), b->objectName());
+    }
+  for (QLabel* l : window.findChildren<QLabel*>())
+    if (!l->objectName().isEmpty()) {
+      EXPECT_NE(l->text(), l->objectName());
+    }
+  for (QToolButton* b : child<QWidget>("Panel1")->findChildren<QToolButton*>())
+    EXPECT_FALSE(b->toolTip().isEmpty()) << b->objectName().toStdString();
+}
+
 TEST_F(WindowTest, ANarrowWindowWrapsTheToolPanel) {
   auto* panel = child<QWidget>("Panel1");
   for (int width : {1131, 1000, 800, 620}) {
