@@ -16,7 +16,7 @@ namespace {
 
 void checkListCount(int count, int capacity, const std::string& what) {
   if (count < 0 || count > capacity)
-    throw common::RangeError(msg::outsideRange(what + ": 個数", count, 0, capacity));
+    throw common::RangeError(msg::outsideRange(msg::listCount(what), count, 0, capacity));
 }
 
 /// Keeps the current mesh and node lists as the previous ones.
@@ -37,26 +37,26 @@ void saveOldMesh(AnalysisModel& m) {
 }
 
 void saveOldLists(AnalysisModel& m) {
-  checkListCount(m.NRAIN, kRainNodeCapacity, "降雨節点");
+  checkListCount(m.NRAIN, kRainNodeCapacity, msg::rainfallNodes());
   for (int k = 1; k <= m.NRAIN; ++k) m.OLDRAINN[k] = m.RAINN[k];
-  checkListCount(m.NFLUCT, kFluctCapacity, "水位変動境界");
+  checkListCount(m.NFLUCT, kFluctCapacity, msg::fluctBoundaries());
   for (int b = 1; b <= m.NFLUCT; ++b) {
     checkListCount(m.NFN[b], kFluctNodeCapacity, msg::fluctBoundary(b));
     for (int k = 1; k <= m.NFN[b]; ++k) storeAt(m.OLDFLN[b], k, loadAt(m.FLN[b], k));
   }
-  checkListCount(m.NSEEP, kSeepFaceCapacity, "浸出面");
+  checkListCount(m.NSEEP, kSeepFaceCapacity, msg::field::seepageFaces());
   for (int f = 1; f <= m.NSEEP; ++f) {
     checkListCount(m.NSEEPN[f], kSeepNodeCapacity, msg::seepageFace(f));
     for (int k = 1; k <= m.NSEEPN[f]; ++k) m.OLDSEEPN[f][k] = m.SEEPN[f][k];
   }
-  checkListCount(m.NFLUX, kFluxCapacity, "流量変動境界");
+  checkListCount(m.NFLUX, kFluxCapacity, msg::fluxBoundaries());
   for (int b = 1; b <= m.NFLUX; ++b) {
     checkListCount(m.NQN[b], kFluxNodeCapacity, msg::fluxBoundary(b));
     for (int k = 1; k <= m.NQN[b]; ++k) storeAt(m.OLDQN[b], k, loadAt(m.QN[b], k));
   }
   if (m.NWL1 > 0) {
-    checkListCount(m.NWL1, kWellCapacity, "井戸リスト 1");
-    checkListCount(m.NWL2, kWellCapacity, "井戸リスト 2");
+    checkListCount(m.NWL1, kWellCapacity, msg::wellList(1));
+    checkListCount(m.NWL2, kWellCapacity, msg::wellList(2));
     for (int k = 1; k <= m.NWL1; ++k) m.OLDWL1[k] = m.WL1[k];
     for (int k = 1; k <= m.NWL2; ++k) m.OLDWL2[k] = m.WL2[k];
   }

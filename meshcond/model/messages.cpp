@@ -18,6 +18,9 @@ std::string fluxBoundary(int b) { return "流量変動境界 " + num(b); }
 std::string boundary(int b) { return "境界 " + num(b); }
 std::string rainfallNodes() { return "降雨節点"; }
 std::string wellList(int k) { return "井戸リスト " + num(k); }
+std::string fluctBoundaries() { return "水位変動境界"; }
+std::string fluxBoundaries() { return "流量変動境界"; }
+std::string listCount(const std::string& list) { return list + ": 個数"; }
 std::string nth(const std::string& what, int k) { return what + " の " + num(k) + " 番目"; }
 
 std::string fileEndsBefore(const std::string& file, const std::string& what) {
@@ -425,12 +428,12 @@ std::string nodeLineValues() { return "節点番号, KODE, X, Y, H, Q"; }
 
 std::string controlValue(int k) { return "制御値 " + num(k); }
 std::string secondGroupValue(int k) { return "値 " + num(k) + "（第 2 制御群）"; }
-std::string fourthGroupValue(int k) { return controlValue(k) + " of the fourth group"; }
+std::string fourthGroupValue(int k) { return controlValue(k) + "（第 4 制御群）"; }
 std::string elementRecordNumber(int i) { return "要素レコード " + num(i) + ": 要素番号"; }
 std::string elementMaterial(int e) { return element(e) + ": 材料"; }
 std::string elementReal(int e) { return element(e) + ": 実数値"; }
 std::string rainNode(int k) { return "降雨" + msg::node(k); }
-std::string fluctNodeCountOf(int b) { return "NFN of " + fluctBoundary(b); }
+std::string fluctNodeCountOf(int b) { return "節点数 NFN: " + fluctBoundary(b); }
 std::string nodeRecordNumber(int i) { return "節点レコード " + num(i) + ": 節点番号"; }
 
 std::string materialColour(int k) { return material(k) + " 色"; }

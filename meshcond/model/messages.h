@@ -22,6 +22,9 @@ std::string fluxBoundary(int b);
 std::string boundary(int b);
 std::string rainfallNodes();
 std::string wellList(int k);
+std::string fluctBoundaries();
+std::string fluxBoundaries();
+std::string listCount(const std::string& list);   // "list: 個数"
 std::string nth(const std::string& what, int k);  // "what の k 番目"
 
 // Reading files.
