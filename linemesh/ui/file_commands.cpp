@@ -41,12 +41,12 @@ void FileCommands::written(const std::string& what, const std::string& path) {
 
 bool FileCommands::settleUnsavedChanges() {
   if (!editor_.modified) return true;
-  switch (dialogs_.askSaveChanges(kUnsavedQuestion)) {
-    case Dialogs::Answer::Save:
+  switch (dialogs_.askUnsaved(kUnsavedQuestion)) {
+    case UnsavedAnswer::Save:
       return Save1Click();
-    case Dialogs::Answer::Discard:
+    case UnsavedAnswer::Discard:
       return true;
-    case Dialogs::Answer::Cancel:
+    case UnsavedAnswer::Cancel:
       break;
   }
   return false;

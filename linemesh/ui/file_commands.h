@@ -49,8 +49,8 @@ class FileCommands {
   /// as M3W. The other saves propose its name with their own extension, so
   /// that no save proposes the file another one wrote.
   std::string networkFile;
-  FileDialogState openDialog;
-  FileDialogState saveDialog;
+  FileDialogSettings openDialog;
+  FileDialogSettings saveDialog;
 
  private:
   std::optional<std::string> askOpen();

@@ -7,34 +7,15 @@
 #include <optional>
 #include <string>
 
+#include "desktop/user_dialogs.h"
 #include "meshcond/model/analysis_model.h"
 #include "meshcond/ui/editor.h"
 
 namespace meshcond::ui {
 
-/// What a file dialog shows. A command sets what it needs; the rest keeps
-/// its value from the dialog's previous use. The filter is "caption|pattern".
-struct FileDialogSettings {
-  std::string filter;
-  std::string defaultExt;
-  std::string fileName;  // proposed name; after a choice, the chosen path
-  std::string initialDir;
-};
-
-enum class UnsavedAnswer { Save, Discard, Cancel };
-
-/// File dialogs and message boxes, shown modally.
-class UserDialogs {
- public:
-  virtual ~UserDialogs() = default;
-  /// The chosen path, or nothing when the user cancels.
-  virtual std::optional<std::string> openFile(const FileDialogSettings& settings) = 0;
-  virtual std::optional<std::string> saveFile(const FileDialogSettings& settings) = 0;
-  /// A message box with an OK button.
-  virtual void message(const std::string& text) = 0;
-  /// The question before closing with unsaved changes: 保存, 破棄, キャンセル.
-  virtual UnsavedAnswer askUnsaved(const std::string& question) = 0;
-};
+using desktop::FileDialogSettings;
+using desktop::UnsavedAnswer;
+using desktop::UserDialogs;
 
 inline constexpr const char* kUnsavedQuestion = "変更が保存されていません。保存しますか？";
 

@@ -17,21 +17,21 @@ namespace linemesh::ui::testing {
 class FakeDialogs : public Dialogs {
  public:
   std::deque<std::optional<std::string>> paths;
-  std::deque<Answer> answers;
-  std::vector<FileDialogState> asked;
+  std::deque<UnsavedAnswer> answers;
+  std::vector<FileDialogSettings> asked;
   std::vector<std::string> messages;
   int questions = 0;
   std::deque<std::optional<AutoMeshChoice>> autoMeshChoices;
   std::vector<AutoMeshChoice> autoMeshProposals;
 
-  std::optional<std::string> openFile(const FileDialogState& d) override { return next(d); }
-  std::optional<std::string> saveFile(const FileDialogState& d) override { return next(d); }
+  std::optional<std::string> openFile(const FileDialogSettings& d) override { return next(d); }
+  std::optional<std::string> saveFile(const FileDialogSettings& d) override { return next(d); }
   void message(const std::string& text) override { messages.push_back(text); }
-  Answer askSaveChanges(const std::string& question) override {
+  UnsavedAnswer askUnsaved(const std::string& question) override {
     EXPECT_EQ(question, "変更が保存されていません。保存しますか？");
     ++questions;
-    if (answers.empty()) return Answer::Cancel;
-    Answer a = answers.front();
+    if (answers.empty()) return UnsavedAnswer::Cancel;
+    UnsavedAnswer a = answers.front();
     answers.pop_front();
     return a;
   }
@@ -44,7 +44,7 @@ class FakeDialogs : public Dialogs {
   }
 
  private:
-  std::optional<std::string> next(const FileDialogState& d) {
+  std::optional<std::string> next(const FileDialogSettings& d) {
     asked.push_back(d);
     if (paths.empty()) return std::nullopt;
     auto p = paths.front();

@@ -297,16 +297,6 @@ TEST(ImageCanvasText, NumbersLookLikeTheTextLayout) {
   canvas.text({15, 5}, "88888", kPureBlue, 10);
 }
 
-TEST(FileDialogFilters, MatchBothCases) {
-  EXPECT_EQ(nameFilters("メッシュ(*.DAT)|*.DAT"),
-            QStringList{QStringLiteral("メッシュ(*.DAT *.dat)")});
-  EXPECT_EQ(nameFilters("Data|*.DAT;*.TXT"),
-            QStringList{QStringLiteral("Data(*.DAT *.dat *.TXT *.txt)")});
-  EXPECT_EQ(nameFilters("初期水位(*.csv)|*.csv"),
-            QStringList{QStringLiteral("初期水位(*.csv *.CSV)")});
-  EXPECT_TRUE(nameFilters("").isEmpty());
-}
-
 TEST_F(WindowTest, EnterMovesTheFocusOn) {
   QLineEdit* editMat = child<QLineEdit>("EditMat");
   editMat->setFocus();

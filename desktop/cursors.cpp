@@ -1,10 +1,15 @@
-#include "linemesh/ui/cursors.h"
+#include "desktop/cursors.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 
-namespace linemesh::ui {
+namespace desktop {
+
+BusyCursor::BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+
+BusyCursor::~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
 
 namespace {
 
@@ -76,4 +81,4 @@ QCursor surfaceCursor(int number) {
   }
 }
 
-}  // namespace linemesh::ui
+}  // namespace desktop
