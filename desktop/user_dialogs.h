@@ -3,6 +3,7 @@
 // answers. desktop/qt_user_dialogs.h shows them with Qt.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -31,6 +32,20 @@ class UserDialogs {
   virtual void message(const std::string& text) = 0;
   /// The question before closing with unsaved changes: 保存, 破棄, キャンセル.
   virtual UnsavedAnswer askUnsaved(const std::string& question) = 0;
+
+  /// Asks the question before unsaved changes are lost: true when they may
+  /// go, saved (save returns true when it wrote them) or discarded.
+  bool settleUnsaved(const std::string& question, const std::function<bool()>& save) {
+    switch (askUnsaved(question)) {
+      case UnsavedAnswer::Save:
+        return save();
+      case UnsavedAnswer::Discard:
+        return true;
+      case UnsavedAnswer::Cancel:
+        break;
+    }
+    return false;
+  }
 };
 
 }  // namespace desktop

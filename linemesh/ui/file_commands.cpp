@@ -41,15 +41,7 @@ void FileCommands::written(const std::string& what, const std::string& path) {
 
 bool FileCommands::settleUnsavedChanges() {
   if (!editor_.modified) return true;
-  switch (dialogs_.askUnsaved(kUnsavedQuestion)) {
-    case UnsavedAnswer::Save:
-      return Save1Click();
-    case UnsavedAnswer::Discard:
-      return true;
-    case UnsavedAnswer::Cancel:
-      break;
-  }
-  return false;
+  return dialogs_.settleUnsaved(kUnsavedQuestion, [this] { return Save1Click(); });
 }
 
 void FileCommands::Load1Click() {

@@ -161,15 +161,7 @@ bool FileCommands::mayClose() { return settleUnsavedChanges(); }
 
 bool FileCommands::settleUnsavedChanges() {
   if (!editor_.modified()) return true;
-  switch (dialogs_.askUnsaved(kUnsavedQuestion)) {
-    case UnsavedAnswer::Save:
-      return Save1Click();
-    case UnsavedAnswer::Discard:
-      return true;
-    case UnsavedAnswer::Cancel:
-      break;
-  }
-  return false;
+  return dialogs_.settleUnsaved(kUnsavedQuestion, [this] { return Save1Click(); });
 }
 
 }  // namespace meshcond::ui
