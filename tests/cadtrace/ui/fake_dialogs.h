@@ -2,6 +2,8 @@
 // list and records every message instead of showing it.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QString>
 #include <QStringList>
 #include <deque>
