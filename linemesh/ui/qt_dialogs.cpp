@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 #include <exception>
 
+#include "linemesh/interaction/line_editor.h"
 #include "linemesh/model/messages.h"
-#include "linemesh/ui/line_editor.h"
 
 namespace linemesh::ui {
 

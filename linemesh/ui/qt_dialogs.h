@@ -2,7 +2,7 @@
 #pragma once
 
 #include "desktop/qt_user_dialogs.h"
-#include "linemesh/ui/dialogs.h"
+#include "linemesh/interaction/dialogs.h"
 
 namespace linemesh::ui {
 

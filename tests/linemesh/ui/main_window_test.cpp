@@ -28,7 +28,7 @@
 
 #include "common/text_file.h"
 #include "linemesh/ui/qt_dialogs.h"
-#include "tests/linemesh/ui/fake_dialogs.h"
+#include "tests/linemesh/interaction/fake_dialogs.h"
 #include "tests/support/test_scratch_folder.h"
 
 namespace linemesh::ui {

@@ -1,4 +1,4 @@
-#include "linemesh/ui/line_editor.h"
+#include "linemesh/interaction/line_editor.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,11 +1,11 @@
 // The File menu without a window: the names each save proposes and the
 // status line after it.
-#include "linemesh/ui/file_commands.h"
+#include "linemesh/interaction/file_commands.h"
 
 #include <gtest/gtest.h>
 
-#include "tests/linemesh/ui/fake_dialogs.h"
-#include "tests/linemesh/ui/recording_canvas.h"
+#include "tests/linemesh/interaction/fake_dialogs.h"
+#include "tests/linemesh/interaction/recording_canvas.h"
 #include "tests/support/test_scratch_folder.h"
 
 namespace linemesh::ui {

@@ -1,4 +1,4 @@
-#include "linemesh/ui/file_commands.h"
+#include "linemesh/interaction/file_commands.h"
 
 #include <cctype>
 

@@ -4,10 +4,10 @@
 
 #include <string>
 
+#include "linemesh/interaction/dialogs.h"
+#include "linemesh/interaction/line_editor.h"
 #include "linemesh/model/messages.h"
 #include "linemesh/model/network.h"
-#include "linemesh/ui/dialogs.h"
-#include "linemesh/ui/line_editor.h"
 
 namespace linemesh::ui {
 

@@ -1,4 +1,4 @@
-#include "linemesh/ui/line_editor.h"
+#include "linemesh/interaction/line_editor.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "common/errors.h"
-#include "tests/linemesh/ui/recording_canvas.h"
+#include "tests/linemesh/interaction/recording_canvas.h"
 
 namespace linemesh::ui {
 namespace {

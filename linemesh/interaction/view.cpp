@@ -1,4 +1,4 @@
-#include "linemesh/ui/view.h"
+#include "linemesh/interaction/view.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "linemesh/ui/face_picker.h"
+#include "linemesh/interaction/face_picker.h"
 
 #include <cstddef>
 

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "linemesh/interaction/canvas.h"
 #include "linemesh/model/faces.h"
 #include "linemesh/model/formation_report.h"
 #include "linemesh/model/network.h"
-#include "linemesh/ui/canvas.h"
 
 namespace linemesh::ui {
 

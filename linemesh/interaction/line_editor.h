@@ -9,11 +9,11 @@
 #include <string>
 
 #include "common/history.h"
+#include "linemesh/interaction/canvas.h"
+#include "linemesh/interaction/face_picker.h"
+#include "linemesh/interaction/view.h"
 #include "linemesh/model/auto_mesh.h"
 #include "linemesh/model/network.h"
-#include "linemesh/ui/canvas.h"
-#include "linemesh/ui/face_picker.h"
-#include "linemesh/ui/view.h"
 
 namespace linemesh::ui {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "linemesh/ui/dialogs.h"
+#include "linemesh/interaction/dialogs.h"
 
 namespace linemesh::ui::testing {
 

@@ -1,9 +1,9 @@
-#include "linemesh/ui/view.h"
+#include "linemesh/interaction/view.h"
 
 #include <gtest/gtest.h>
 
 #include "common/window_placement.h"
-#include "tests/linemesh/ui/recording_canvas.h"
+#include "tests/linemesh/interaction/recording_canvas.h"
 
 namespace linemesh::ui {
 namespace {

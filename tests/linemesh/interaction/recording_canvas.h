@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "linemesh/ui/canvas.h"
+#include "linemesh/interaction/canvas.h"
 
 namespace linemesh::ui::testing {
 
