@@ -26,8 +26,8 @@
 #include "linemesh/ui/main_window.h"
 #include "meshcond/ui/condition_figure.h"
 #include "meshcond/ui/main_window.h"
-#include "tests/meshcond/ui/fake_dialogs.h"
-#include "tests/meshcond/ui/test_mesh.h"
+#include "tests/meshcond/interaction/fake_dialogs.h"
+#include "tests/meshcond/interaction/test_mesh.h"
 #include "tests/support/test_scratch_folder.h"
 
 namespace figure {

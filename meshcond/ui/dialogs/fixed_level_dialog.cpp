@@ -4,7 +4,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "meshcond/ui/series_forms.h"
+#include "meshcond/interaction/series_forms.h"
 
 namespace meshcond::ui {
 

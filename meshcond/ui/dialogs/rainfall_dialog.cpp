@@ -3,7 +3,7 @@
 #include <QPushButton>
 
 #include "common/text_file.h"
-#include "meshcond/ui/series_forms.h"
+#include "meshcond/interaction/series_forms.h"
 
 namespace meshcond::ui {
 

@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "meshcond/ui/condition_forms.h"
+#include "meshcond/interaction/condition_forms.h"
 
 namespace meshcond::ui {
 

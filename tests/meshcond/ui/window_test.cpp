@@ -17,13 +17,13 @@
 #include <memory>
 
 #include "common/text_file.h"
-#include "fake_dialogs.h"
 #include "meshcond/model/mesh_file.h"
 #include "meshcond/model/run_package.h"
 #include "meshcond/ui/dialogs/condition_dialog.h"
 #include "meshcond/ui/image_canvas.h"
 #include "meshcond/ui/main_window.h"
 #include "meshcond/ui/qt_dialogs.h"
+#include "tests/meshcond/interaction/fake_dialogs.h"
 #include "tests/support/scratch_folder.h"
 
 namespace meshcond::ui {
