@@ -15,10 +15,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "cadtrace/interaction/form_placement.h"
 #include "cadtrace/model/conversion.h"
 #include "cadtrace/model/messages.h"
 #include "cadtrace/model/writers.h"
-#include "cadtrace/ui/form_placement.h"
 #include "cadtrace/ui/glyphs.h"
 #include "cadtrace/ui/image_canvas.h"
 #include "cadtrace/ui/preview_image.h"

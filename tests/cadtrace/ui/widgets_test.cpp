@@ -1,4 +1,4 @@
-// The window's plain parts: placement arithmetic, the preview picture, glyphs.
+// The window's plain parts: the preview picture, glyphs, message titles.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -9,7 +9,6 @@
 #include <QTimer>
 
 #include "cadtrace/ui/form1.h"
-#include "cadtrace/ui/form_placement.h"
 #include "cadtrace/ui/glyphs.h"
 #include "cadtrace/ui/image_canvas.h"
 #include "cadtrace/ui/preview_image.h"
@@ -17,36 +16,6 @@
 
 namespace cadtrace::ui {
 namespace {
-
-TEST(ActivePlacement, TakesTheScreenWidthAndLeavesRoomForTheTaskBar) {
-  struct Case {
-    int screenWidth, screenHeight;
-    FramePlacement expected;
-  };
-  const Case cases[] = {
-      {1280, 800, {0, 0, 1280, 770}},
-      {1920, 1080, {0, 0, 1920, 1050}},
-      {800, 600, {0, 0, 800, 570}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(::testing::Message() << c.screenWidth << "x" << c.screenHeight);
-    EXPECT_EQ(activePlacement(c.screenWidth, c.screenHeight), c.expected);
-  }
-}
-
-TEST(SpeedButtonsLeft, KeepTheirPlaceUntilThePanelIsNarrowerThenFollowTheRightEdge) {
-  struct Case {
-    int panelWidth, left;
-  };
-  const Case cases[] = {
-      {1280, 791}, {948, 791}, {947, 790}, {800, 643}, {702, 545}, {600, 545},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.panelWidth);
-    EXPECT_EQ(speedButtonsLeft(c.panelWidth), c.left);
-  }
-  EXPECT_EQ(kNarrowestClientWidth, 702);
-}
 
 TEST(PreviewImage, StartsBlankAtTheWidgetSize) {
   PreviewImage image;
