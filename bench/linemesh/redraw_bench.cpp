@@ -5,10 +5,10 @@
 #include <QGuiApplication>
 #include <cstdio>
 
-#include "linemesh/ui/line_editor.h"
+#include "linemesh/interaction/line_editor.h"
+#include "linemesh/interaction/view.h"
 #include "linemesh/ui/line_figure.h"
 #include "linemesh/ui/qt_canvas.h"
-#include "linemesh/ui/view.h"
 
 namespace {
 

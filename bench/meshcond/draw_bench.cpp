@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <memory>
 
+#include "meshcond/interaction/drawing.h"
 #include "meshcond/model/analysis_model.h"
 #include "meshcond/ui/condition_figure.h"
-#include "meshcond/ui/drawing.h"
 #include "meshcond/ui/image_canvas.h"
 
 namespace {

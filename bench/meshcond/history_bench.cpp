@@ -7,8 +7,8 @@
 #include <string>
 
 #include "bench/meshcond/capacity_model.h"
+#include "meshcond/interaction/editor.h"
 #include "meshcond/model/model_parts.h"
-#include "meshcond/ui/editor.h"
 
 namespace {
 

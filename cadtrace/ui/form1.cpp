@@ -2,9 +2,9 @@
 // handlers that hand the work to the converter.
 #include "cadtrace/ui/form1.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,26 +15,18 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "cadtrace/interaction/form_placement.h"
 #include "cadtrace/model/conversion.h"
 #include "cadtrace/model/messages.h"
 #include "cadtrace/model/writers.h"
-#include "cadtrace/ui/form_placement.h"
 #include "cadtrace/ui/glyphs.h"
 #include "cadtrace/ui/image_canvas.h"
 #include "cadtrace/ui/preview_image.h"
-#include "cadtrace/ui/user_dialogs.h"
+#include "desktop/cursors.h"
+#include "desktop/qt_user_dialogs.h"
 
 namespace cadtrace::ui {
 namespace {
-
-// The wait cursor for as long as it lives.
-class BusyCursor {
- public:
-  BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 // The window's typeface; the installed Japanese font stands in where it is missing.
 QFont formFont(int pixelSize) {
@@ -81,9 +73,10 @@ QToolButton* speedButton(QWidget* panel, const char* name, const QString& captio
 
 }  // namespace
 
-Form1::Form1(UserDialogs* dialogs, QWidget* parent) : QWidget(parent) {
+Form1::Form1(desktop::UserDialogs* dialogs, QWidget* parent) : QWidget(parent) {
   if (dialogs == nullptr) {
-    ownDialogs_ = std::make_unique<QtUserDialogs>(this);
+    ownDialogs_ = std::make_unique<desktop::QtUserDialogs>(
+        this, desktop::DialogStyle{.title = kApplicationTitle, .keptOpenDialog = true});
     dialogs = ownDialogs_.get();
   }
   dialogs_ = dialogs;
@@ -197,12 +190,13 @@ void Form1::FormActivate() {
 }
 
 void Form1::Button1Click() {
-  const std::optional<QString> chosen = dialogs_->chooseFileToOpen(kDxfFilter);
+  const std::optional<std::string> chosen =
+      dialogs_->openFile({.filter = std::string(kDxfFilter) + "|" + kDxfPattern});
   if (!chosen) {
     EditDXFName->clear();
     return;
   }
-  setDxfFile(*chosen);
+  setDxfFile(QDir::toNativeSeparators(QString::fromStdString(*chosen)));
 }
 
 void Form1::setDxfFile(const QString& path) {
@@ -221,7 +215,7 @@ void Form1::spdConvertClick() {
     std::string txtPath;
     LineModel model;
     {
-      const BusyCursor busy;
+      const desktop::BusyCursor busy;
       model = convertDxfFile(dxfPath, settings);
       DispXY(model);
       txtPath = writeOutputs(model, m3wPath, dxfPath);
@@ -244,6 +238,6 @@ void Form1::DispXY(const LineModel& model) {
 
 void Form1::spdExitClick() { close(); }
 
-void Form1::showError(const QString& text) { dialogs_->showMessage(kApplicationTitle, text); }
+void Form1::showError(const QString& text) { dialogs_->message(text.toStdString()); }
 
 }  // namespace cadtrace::ui

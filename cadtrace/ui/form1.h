@@ -18,18 +18,21 @@ class QToolButton;
 namespace cadtrace {
 class LineModel;
 }
+namespace desktop {
+class UserDialogs;
+}
 
 namespace cadtrace::ui {
 
 class PreviewImage;
-class UserDialogs;
 
 /// Shown as the caption of the window.
 inline constexpr const char* kFormCaption = messages::kFormCaption;
 /// The application's title: the caption of its message boxes.
 inline constexpr const char* kApplicationTitle = messages::kApplicationTitle;
-/// The open dialog's name filter.
+/// The open dialog's name filter, and the files it lists.
 inline constexpr const char* kDxfFilter = messages::kDxfFilter;
+inline constexpr const char* kDxfPattern = "*.DXF";
 /// Client area at start.
 inline constexpr int kClientWidth = 948;
 inline constexpr int kClientHeight = 497;
@@ -40,7 +43,7 @@ class Form1 : public QWidget {
  public:
   /// dialogs answers the file dialog and shows the messages; without one the
   /// window uses the real dialogs. A given one must outlive the window.
-  explicit Form1(UserDialogs* dialogs = nullptr, QWidget* parent = nullptr);
+  explicit Form1(desktop::UserDialogs* dialogs = nullptr, QWidget* parent = nullptr);
   ~Form1() override;
 
   /// "....": choose the DXF file and propose the output name.
@@ -69,8 +72,8 @@ class Form1 : public QWidget {
   void buildPanel();
   void showError(const QString& text);
 
-  std::unique_ptr<UserDialogs> ownDialogs_;
-  UserDialogs* dialogs_;
+  std::unique_ptr<desktop::UserDialogs> ownDialogs_;
+  desktop::UserDialogs* dialogs_;
 
   QFrame* Panel1;
   QLabel* Label1;

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "figure/figure_writer.h"
+#include "linemesh/interaction/view.h"
 #include "linemesh/model/network.h"
-#include "linemesh/ui/view.h"
 
 namespace linemesh::ui {
 

@@ -21,9 +21,9 @@
 #include <QWheelEvent>
 #include <exception>
 
+#include "desktop/cursors.h"
 #include "desktop/work_area.h"
 #include "linemesh/model/messages.h"
-#include "linemesh/ui/cursors.h"
 #include "linemesh/ui/line_figure.h"
 #include "linemesh/ui/qt_dialogs.h"
 
@@ -56,15 +56,6 @@ MouseButton buttonOf(Qt::MouseButton b) {
   if (b == Qt::RightButton) return MouseButton::Right;
   return MouseButton::Middle;
 }
-
-/// The wait cursor over the whole application while it lives.
-class BusyCursor {
- public:
-  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 }  // namespace
 
@@ -395,7 +386,7 @@ void MainWindow::autoMeshClick() {
 void MainWindow::autoMesh(const std::function<AutoMeshResult()>& mesh) {
   AutoMeshResult result;
   {
-    const BusyCursor busy;
+    const desktop::BusyCursor busy;
     result = mesh();
   }
   showFormation();
@@ -469,7 +460,7 @@ void MainWindow::sync() {
   }
   if (surface_) {
     if (shownCursor_ != ed.cursor) {
-      surface_->setCursor(surfaceCursor(ed.cursor));
+      surface_->setCursor(desktop::surfaceCursor(ed.cursor));
       shownCursor_ = ed.cursor;
     }
     surface_->update();

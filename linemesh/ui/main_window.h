@@ -9,12 +9,12 @@
 #include <memory>
 
 #include "figure/figure_dialog.h"
+#include "linemesh/interaction/dialogs.h"
+#include "linemesh/interaction/file_commands.h"
+#include "linemesh/interaction/line_editor.h"
+#include "linemesh/interaction/view.h"
 #include "linemesh/model/network.h"
-#include "linemesh/ui/dialogs.h"
-#include "linemesh/ui/file_commands.h"
-#include "linemesh/ui/line_editor.h"
 #include "linemesh/ui/qt_canvas.h"
-#include "linemesh/ui/view.h"
 
 class QAction;
 class QLabel;

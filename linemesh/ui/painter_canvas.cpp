@@ -2,6 +2,7 @@
 
 #include <QPainterPath>
 
+#include "desktop/rubber_band.h"
 #include "figure/figure_writer.h"
 
 namespace linemesh::ui {
@@ -21,8 +22,7 @@ void PainterCanvas::applyPen(QPainter& p) {
   pen.setWidth(t.penWidth);
   pen.setStyle(t.penStyle == PenStyle::Dot ? Qt::DotLine : Qt::SolidLine);
   p.setPen(pen);
-  p.setCompositionMode(t.penMode == PenMode::Inverting ? QPainter::RasterOp_NotSourceXorDestination
-                                                       : QPainter::CompositionMode_SourceOver);
+  desktop::setInverting(p, t.penMode == PenMode::Inverting);
 }
 
 void PainterCanvas::applyFill(QPainter& p) {

@@ -4,7 +4,7 @@
 
 #include <QPainter>
 
-#include "linemesh/ui/canvas.h"
+#include "linemesh/interaction/canvas.h"
 
 namespace linemesh::ui {
 

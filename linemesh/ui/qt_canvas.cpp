@@ -1,7 +1,8 @@
 #include "linemesh/ui/qt_canvas.h"
 
-#include <QFontMetrics>
 #include <algorithm>
+
+#include "desktop/digit_stamps.h"
 
 namespace linemesh::ui {
 
@@ -18,11 +19,6 @@ inline QRgb darkened(QRgb pixel, uint keep) {
   uint green = ((pixel >> 8) & 0xFFu) * keep;
   green = ((green + (green >> 8) + 0x80u) >> 8) & 0xFFu;
   return 0xFF000000u | redBlue | (green << 8);
-}
-
-bool allDigits(const std::string& text) {
-  return !text.empty() &&
-         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 }  // namespace
@@ -163,34 +159,15 @@ const QtCanvas::DigitStamps& QtCanvas::digitStamps() {
   if (digitsChecked_) return *digits_;
   const QFont font = p.font();
   if (!digits_ || font != digitsFont_) {
+    const desktop::DigitCoverage coverage = desktop::digitCoverage(font);
     auto stamps = std::make_unique<DigitStamps>();
-    const QFontMetrics metrics(font);
-    const QFontMetricsF exact(font);
-    stamps->height = metrics.height();
+    stamps->height = coverage.height;
     for (int d = 0; d < 10; ++d) {
-      const QString digit(QChar('0' + d));
-      stamps->advance[d] = exact.horizontalAdvance(digit);
-      const int w =
-          std::max(metrics.horizontalAdvance(digit), metrics.boundingRect(digit).right() + 1);
-      stamps->width[d] = w;
-      // White on black: the green channel is the coverage.
-      QImage image(w, stamps->height, QImage::Format_RGB32);
-      image.fill(Qt::black);
-      {
-        QPainter glyph(&image);
-        glyph.setFont(font);
-        glyph.setPen(Qt::white);
-        glyph.drawText(QPoint(0, metrics.ascent()), digit);
-      }
-      for (int y = 0; y < image.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < w; ++x) {
-          const uint coverage = qGreen(row[x]);
-          const DigitStamps::Dot dot{static_cast<int16_t>(x), static_cast<int16_t>(y), 0,
-                                     255 - coverage};
-          if (coverage == 255) stamps->covered[d].push_back(dot);
-          if (coverage > 0 && coverage < 255) stamps->edges[d].push_back(dot);
-        }
+      stamps->advance[d] = coverage.exactAdvance[d];
+      stamps->width[d] = coverage.width[d];
+      for (const desktop::DigitCoverage::Dot& c : coverage.dots[d]) {
+        const DigitStamps::Dot dot{c.x, c.y, 0, 255u - c.coverage};
+        (c.coverage == 255 ? stamps->covered[d] : stamps->edges[d]).push_back(dot);
       }
     }
     digitsFont_ = font;
@@ -212,7 +189,7 @@ const QtCanvas::DigitStamps& QtCanvas::digitStamps() {
 
 void QtCanvas::textOut(int x, int y, const std::string& text) {
   drawLines();
-  if (!allDigits(text)) {
+  if (!desktop::allDigits(text)) {
     PainterCanvas::textOut(x, y, text);
     return;
   }

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "meshcond/ui/condition_marks.h"
-#include "meshcond/ui/drawing.h"
+#include "meshcond/interaction/condition_marks.h"
+#include "meshcond/interaction/drawing.h"
 #include "meshcond/ui/painter_canvas.h"
 
 namespace meshcond::ui {

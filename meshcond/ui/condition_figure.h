@@ -4,8 +4,8 @@
 #pragma once
 
 #include "figure/figure_writer.h"
+#include "meshcond/interaction/view.h"
 #include "meshcond/model/analysis_model.h"
-#include "meshcond/ui/view.h"
 
 namespace meshcond::ui {
 

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "meshcond/ui/editor.h"
+#include "meshcond/interaction/editor.h"
 
 namespace meshcond::ui {
 

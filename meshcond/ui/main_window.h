@@ -16,10 +16,10 @@
 #include <vector>
 
 #include "figure/figure_dialog.h"
+#include "meshcond/interaction/editor.h"
+#include "meshcond/interaction/file_commands.h"
 #include "meshcond/model/analysis_model.h"
 #include "meshcond/ui/drawing_area.h"
-#include "meshcond/ui/editor.h"
-#include "meshcond/ui/file_commands.h"
 
 namespace meshcond::ui {
 

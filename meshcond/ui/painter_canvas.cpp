@@ -4,8 +4,8 @@
 #include <QFontMetrics>
 #include <QPen>
 #include <QPoint>
-#include <algorithm>
 
+#include "desktop/rubber_band.h"
 #include "figure/figure_writer.h"
 
 namespace meshcond::ui {
@@ -51,22 +51,12 @@ void PainterCanvas::text(Pixel topLeft, std::string_view utf8, Colour colour, in
 
 namespace {
 
-// The same rectangle whatever the order of its corners, so that drawing it
-// again in the inverting mode erases it exactly.
-QRect cornersRect(Pixel a, Pixel b) {
-  return QRect(QPoint(std::min(a.x, b.x), std::min(a.y, b.y)),
-               QPoint(std::max(a.x, b.x), std::max(a.y, b.y)));
-}
+QRect cornersRect(Pixel a, Pixel b) { return desktop::bandRect({a.x, a.y}, {b.x, b.y}); }
 
 }  // namespace
 
 void PainterCanvas::bandRectangle(Pixel a, Pixel b) {
-  painter_.save();
-  painter_.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
-  painter_.setPen(QPen(toQColor(kPureRed), 0, Qt::DotLine));
-  painter_.setBrush(Qt::NoBrush);
-  painter_.drawRect(cornersRect(a, b));
-  painter_.restore();
+  desktop::drawBandRectangle(painter_, cornersRect(a, b), QPen(toQColor(kPureRed), 0, Qt::DotLine));
 }
 
 void PainterCanvas::rectangle(Pixel a, Pixel b, Colour colour) {

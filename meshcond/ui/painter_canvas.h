@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QRect>
 
-#include "meshcond/ui/canvas.h"
+#include "meshcond/interaction/canvas.h"
 
 namespace meshcond::ui {
 

@@ -26,8 +26,8 @@
 #include "linemesh/ui/main_window.h"
 #include "meshcond/ui/condition_figure.h"
 #include "meshcond/ui/main_window.h"
-#include "tests/meshcond/ui/fake_dialogs.h"
-#include "tests/meshcond/ui/test_mesh.h"
+#include "tests/meshcond/interaction/fake_dialogs.h"
+#include "tests/meshcond/interaction/test_mesh.h"
 #include "tests/support/test_scratch_folder.h"
 
 namespace figure {
@@ -326,10 +326,16 @@ TEST(ConditionEditorWindow, TheFigureFollowsTheViewAndTheNumberSwitch) {
 class QuietDialogs : public linemesh::ui::Dialogs {
  public:
   explicit QuietDialogs(std::vector<std::string>& messages) : messages_(messages) {}
-  std::optional<std::string> openFile(const linemesh::ui::FileDialogState&) override { return {}; }
-  std::optional<std::string> saveFile(const linemesh::ui::FileDialogState&) override { return {}; }
+  std::optional<std::string> openFile(const linemesh::ui::FileDialogSettings&) override {
+    return {};
+  }
+  std::optional<std::string> saveFile(const linemesh::ui::FileDialogSettings&) override {
+    return {};
+  }
   void message(const std::string& text) override { messages_.push_back(text); }
-  Answer askSaveChanges(const std::string&) override { return Answer::Cancel; }
+  linemesh::ui::UnsavedAnswer askUnsaved(const std::string&) override {
+    return linemesh::ui::UnsavedAnswer::Cancel;
+  }
   std::optional<linemesh::ui::AutoMeshChoice> askAutoMesh(
       const linemesh::ui::AutoMeshChoice&) override {
     return {};

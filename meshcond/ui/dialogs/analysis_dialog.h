@@ -1,8 +1,8 @@
 // "解析条件の入力": the kind of analysis and the solver settings.
 #pragma once
 
+#include "meshcond/interaction/condition_forms.h"
 #include "meshcond/model/analysis_model.h"
-#include "meshcond/ui/condition_forms.h"
 #include "meshcond/ui/dialogs/condition_dialog.h"
 
 class QRadioButton;

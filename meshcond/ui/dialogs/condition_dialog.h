@@ -13,9 +13,9 @@
 #include <optional>
 #include <string>
 
+#include "meshcond/interaction/editor.h"
+#include "meshcond/interaction/file_commands.h"
 #include "meshcond/model/analysis_model.h"
-#include "meshcond/ui/editor.h"
-#include "meshcond/ui/file_commands.h"
 
 class QLabel;
 class QLineEdit;

@@ -9,7 +9,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "meshcond/ui/cell_grid.h"
+#include "meshcond/interaction/cell_grid.h"
 
 namespace meshcond::ui {
 

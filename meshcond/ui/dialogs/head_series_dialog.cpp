@@ -4,8 +4,8 @@
 #include <QPushButton>
 
 #include "common/text_file.h"
+#include "meshcond/interaction/series_forms.h"
 #include "meshcond/model/messages.h"
-#include "meshcond/ui/series_forms.h"
 
 namespace meshcond::ui {
 

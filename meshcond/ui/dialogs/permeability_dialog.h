@@ -2,10 +2,10 @@
 // soil type of every material in use.
 #pragma once
 
+#include "meshcond/interaction/material_form.h"
 #include "meshcond/model/analysis_model.h"
 #include "meshcond/ui/dialogs/condition_dialog.h"
 #include "meshcond/ui/dialogs/grid_table.h"
-#include "meshcond/ui/material_form.h"
 
 class QRadioButton;
 

@@ -3,8 +3,8 @@
 
 #include <array>
 
+#include "meshcond/interaction/condition_forms.h"
 #include "meshcond/model/analysis_model.h"
-#include "meshcond/ui/condition_forms.h"
 #include "meshcond/ui/dialogs/condition_dialog.h"
 #include "meshcond/ui/dialogs/grid_table.h"
 

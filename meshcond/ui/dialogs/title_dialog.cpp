@@ -3,8 +3,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "meshcond/interaction/condition_forms.h"
 #include "meshcond/model/messages.h"
-#include "meshcond/ui/condition_forms.h"
 
 namespace meshcond::ui {
 

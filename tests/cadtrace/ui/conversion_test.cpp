@@ -188,7 +188,6 @@ TEST_F(ConversionTest, AFailedConversionShowsItsMessageAndWritesNothing) {
     child<QToolButton>(window, "spdConvert")->click();
 
     ASSERT_EQ(answering.messages.size(), 1u);
-    EXPECT_EQ(answering.messages[0].caption, "DXFファイルをテキストファイルに変換");
     EXPECT_TRUE(answering.messages[0].text.contains(QString::fromUtf8(c.inMessage)))
         << answering.messages[0].text.toStdString();
     EXPECT_FALSE(answering.messages[0].text.isEmpty());

@@ -2,39 +2,50 @@
 // list and records every message instead of showing it.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QString>
 #include <QStringList>
 #include <deque>
 #include <optional>
 #include <vector>
 
-#include "cadtrace/ui/user_dialogs.h"
+#include "desktop/qt_user_dialogs.h"
+#include "desktop/user_dialogs.h"
 
 namespace cadtrace::ui::testing {
 
-class FakeDialogs : public UserDialogs {
+class FakeDialogs : public desktop::UserDialogs {
  public:
   struct Message {
-    QString caption;
     QString text;
   };
 
   /// Answers of the coming file dialogs, first first; nullopt is a cancel.
   std::deque<std::optional<QString>> answers;
-  /// The filter each file dialog was shown with.
+  /// The filters each file dialog was shown with, as the kept dialog shows them.
   QStringList filters;
   std::vector<Message> messages;
+  std::vector<std::string> questions;
 
-  std::optional<QString> chooseFileToOpen(const QString& filter) override {
-    filters << filter;
+  std::optional<std::string> openFile(const desktop::FileDialogSettings& settings) override {
+    filters << desktop::nameFilters(settings.filter, false);
     if (answers.empty()) return std::nullopt;
     std::optional<QString> answer = answers.front();
     answers.pop_front();
-    return answer;
+    if (!answer) return std::nullopt;
+    return answer->toStdString();
   }
-
-  void showMessage(const QString& caption, const QString& text) override {
-    messages.push_back({caption, text});
+  std::optional<std::string> saveFile(const desktop::FileDialogSettings&) override {
+    ADD_FAILURE() << "the converter saves without a dialog";
+    return std::nullopt;
+  }
+  void message(const std::string& text) override {
+    messages.push_back({QString::fromStdString(text)});
+  }
+  desktop::UnsavedAnswer askUnsaved(const std::string& question) override {
+    questions.push_back(question);
+    return desktop::UnsavedAnswer::Cancel;
   }
 };
 

@@ -1,57 +1,21 @@
-// The window's plain parts: placement arithmetic, the preview picture, glyphs.
+// The window's plain parts: the preview picture, glyphs, message titles.
 #include <gtest/gtest.h>
 
-#include <QAbstractItemView>
 #include <QApplication>
-#include <QCompleter>
-#include <QDir>
-#include <QFile>
-#include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
-#include <QTest>
 #include <QTimer>
 
-#include "cadtrace/ui/form_placement.h"
+#include "cadtrace/ui/form1.h"
 #include "cadtrace/ui/glyphs.h"
 #include "cadtrace/ui/image_canvas.h"
 #include "cadtrace/ui/preview_image.h"
-#include "cadtrace/ui/user_dialogs.h"
 #include "tests/cadtrace/ui/qt_printers.h"
 
 namespace cadtrace::ui {
 namespace {
-
-TEST(ActivePlacement, TakesTheScreenWidthAndLeavesRoomForTheTaskBar) {
-  struct Case {
-    int screenWidth, screenHeight;
-    FramePlacement expected;
-  };
-  const Case cases[] = {
-      {1280, 800, {0, 0, 1280, 770}},
-      {1920, 1080, {0, 0, 1920, 1050}},
-      {800, 600, {0, 0, 800, 570}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(::testing::Message() << c.screenWidth << "x" << c.screenHeight);
-    EXPECT_EQ(activePlacement(c.screenWidth, c.screenHeight), c.expected);
-  }
-}
-
-TEST(SpeedButtonsLeft, KeepTheirPlaceUntilThePanelIsNarrowerThenFollowTheRightEdge) {
-  struct Case {
-    int panelWidth, left;
-  };
-  const Case cases[] = {
-      {1280, 791}, {948, 791}, {947, 790}, {800, 643}, {702, 545}, {600, 545},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.panelWidth);
-    EXPECT_EQ(speedButtonsLeft(c.panelWidth), c.left);
-  }
-  EXPECT_EQ(kNarrowestClientWidth, 702);
-}
 
 TEST(PreviewImage, StartsBlankAtTheWidgetSize) {
   PreviewImage image;
@@ -158,42 +122,22 @@ TEST(ImageCanvas, FarOffPositionsAreClippedNotLost) {
   EXPECT_EQ(paintedBox(picture), QRect(0, 5, 40, 1));
 }
 
-}  // namespace
-}  // namespace cadtrace::ui
-
-namespace cadtrace::ui {
-namespace {
-
-// Enter in the file dialog's name box, with the completion list open, must
-// not leave the list open over the window: it would take the next click.
-TEST(FileDialog, EnterWithTheCompletionListOpenLeavesNoListBehind) {
-  const QString folder = QDir::tempPath() + "/cadtrace_completion";
-  QDir().mkpath(folder);
-  QFile(folder + "/dam.dxf").open(QIODevice::WriteOnly);
-  QWidget window;
+// The window's own message boxes carry the program's title.
+TEST(Messages, ShowTheApplicationTitle) {
+  Form1 window;
   window.show();
-  QtUserDialogs dialogs(&window);
-  bool listShown = false;
-  QTimer::singleShot(100, [&] {
-    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(dialog, nullptr);
-    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-    ASSERT_NE(name, nullptr);
-    name->setFocus();
-    QTest::keyClicks(name, folder + "/dam.d");
-    for (int i = 0; i < 50 && !listShown; ++i) {
-      QTest::qWait(20);
-      for (QCompleter* c : dialog->findChildren<QCompleter*>())
-        listShown = listShown || c->popup()->isVisible();
+  window.findChild<QLineEdit*>("EditDXFName")->clear();
+  QString title;
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      title = box->windowTitle();
+      box->accept();
     }
-    QTest::keyClicks(name, "xf");
-    QTest::keyClick(name, Qt::Key_Return);
   });
-  const auto chosen = dialogs.chooseFileToOpen("CADファイル(*.DXF)");
-  EXPECT_TRUE(chosen.has_value());
-  EXPECT_TRUE(listShown) << "the completion list never opened: the test shows nothing";
-  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
-  QDir(folder).removeRecursively();
+  watch.start(10);
+  window.spdConvertClick();
+  EXPECT_EQ(title, QString::fromUtf8(kApplicationTitle));
 }
 
 }  // namespace

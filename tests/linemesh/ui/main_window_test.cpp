@@ -28,7 +28,7 @@
 
 #include "common/text_file.h"
 #include "linemesh/ui/qt_dialogs.h"
-#include "tests/linemesh/ui/fake_dialogs.h"
+#include "tests/linemesh/interaction/fake_dialogs.h"
 #include "tests/support/test_scratch_folder.h"
 
 namespace linemesh::ui {
@@ -580,12 +580,12 @@ TEST_F(WindowTest, ClosingWithUnsavedChangesAsks) {
   const QPoint c = pixelOf(0, 0);
   drawLine(c, c + QPoint(50, 0));
 
-  dialogs->answers = {Dialogs::Answer::Cancel};
+  dialogs->answers = {UnsavedAnswer::Cancel};
   EXPECT_FALSE(window->close());
-  dialogs->answers = {Dialogs::Answer::Save};  // the save dialog is cancelled
+  dialogs->answers = {UnsavedAnswer::Save};  // the save dialog is cancelled
   dialogs->paths = {std::nullopt};
   EXPECT_FALSE(window->close());
-  dialogs->answers = {Dialogs::Answer::Save};
+  dialogs->answers = {UnsavedAnswer::Save};
   dialogs->paths = {file("kept.M3W")};
   EXPECT_TRUE(window->close());
   EXPECT_TRUE(fs::exists(file("kept.M3W")));
@@ -593,7 +593,7 @@ TEST_F(WindowTest, ClosingWithUnsavedChangesAsks) {
 
   window->show();
   drawLine(c, c + QPoint(0, 50));
-  dialogs->answers = {Dialogs::Answer::Discard};
+  dialogs->answers = {UnsavedAnswer::Discard};
   EXPECT_TRUE(window->close());
 }
 
@@ -610,14 +610,14 @@ TEST_F(WindowTest, OpeningOverUnsavedChangesAsksFirst) {
   // キャンセル: no open dialog, nothing changed.
   for (const char* open : {"Load1", "MESHDAT1"}) {
     SCOPED_TRACE(open);
-    dialogs->answers = {Dialogs::Answer::Cancel};
+    dialogs->answers = {UnsavedAnswer::Cancel};
     action(open)->trigger();
     EXPECT_TRUE(dialogs->asked.empty());
     EXPECT_EQ(window->network().NUMEL, 1);
     EXPECT_TRUE(window->editor().modified);
   }
   // 破棄: the file replaces the drawing; a file just read is not unsaved.
-  dialogs->answers = {Dialogs::Answer::Discard};
+  dialogs->answers = {UnsavedAnswer::Discard};
   dialogs->paths = {file("two.M3W")};
   action("Load1")->trigger();
   EXPECT_EQ(window->network().NUMEL, 2);
@@ -629,19 +629,13 @@ TEST_F(WindowTest, OpeningOverUnsavedChangesAsksFirst) {
 
   // 保存: the drawing is saved first, then the mesh is read.
   drawLine(c, c + QPoint(0, 50));
-  dialogs->answers = {Dialogs::Answer::Save};
+  dialogs->answers = {UnsavedAnswer::Save};
   dialogs->paths = {file("kept.M3W"), file("MESH.DAT")};
   action("MESHDAT1")->trigger();
   EXPECT_TRUE(fs::exists(file("kept.M3W")));
   EXPECT_EQ(window->network().NUMEL, 3);
   EXPECT_EQ(dialogs->questions, 4);
   EXPECT_TRUE(dialogs->messages.empty());
-}
-
-TEST(NameFiltersTest, CaptionsKeepTheirTextAndMatchEitherCase) {
-  EXPECT_EQ(nameFilters("メッシュ(*.M3W)|*.M3W|DXF(*.DXF)|*.DXF"),
-            (QStringList{"メッシュ(*.M3W *.m3w)", "DXF(*.DXF *.dxf)"}));
-  EXPECT_EQ(nameFilters("VOKA.DAT(VK.DAT)|*.DAT"), (QStringList{"VOKA.DAT(VK.DAT) (*.DAT *.dat)"}));
 }
 
 /// Steps taken on modal windows as they open: each step waits for an active

@@ -16,6 +16,7 @@
 #include <fstream>
 
 #include "common/errors.h"
+#include "meshcond/interaction/drawing.h"
 #include "meshcond/ui/dialogs/analysis_dialog.h"
 #include "meshcond/ui/dialogs/fixed_level_dialog.h"
 #include "meshcond/ui/dialogs/grid_table.h"
@@ -25,7 +26,6 @@
 #include "meshcond/ui/dialogs/rainfall_dialog.h"
 #include "meshcond/ui/dialogs/time_dialog.h"
 #include "meshcond/ui/dialogs/title_dialog.h"
-#include "meshcond/ui/drawing.h"
 #include "meshcond/ui/main_window.h"
 
 namespace meshcond::ui {

@@ -17,13 +17,13 @@
 #include <memory>
 
 #include "common/text_file.h"
-#include "fake_dialogs.h"
 #include "meshcond/model/mesh_file.h"
 #include "meshcond/model/run_package.h"
 #include "meshcond/ui/dialogs/condition_dialog.h"
 #include "meshcond/ui/image_canvas.h"
 #include "meshcond/ui/main_window.h"
 #include "meshcond/ui/qt_dialogs.h"
+#include "tests/meshcond/interaction/fake_dialogs.h"
 #include "tests/support/scratch_folder.h"
 
 namespace meshcond::ui {
@@ -314,16 +314,6 @@ TEST(ImageCanvasText, NumbersLookLikeTheTextLayout) {
   ImageCanvas canvas(edge);
   canvas.text({-5, -5}, "88888", kPureBlue, 10);
   canvas.text({15, 5}, "88888", kPureBlue, 10);
-}
-
-TEST(FileDialogFilters, MatchBothCases) {
-  EXPECT_EQ(nameFilters("メッシュ(*.DAT)|*.DAT"),
-            QStringList{QStringLiteral("メッシュ(*.DAT *.dat)")});
-  EXPECT_EQ(nameFilters("Data|*.DAT;*.TXT"),
-            QStringList{QStringLiteral("Data(*.DAT *.dat *.TXT *.txt)")});
-  EXPECT_EQ(nameFilters("初期水位(*.csv)|*.csv"),
-            QStringList{QStringLiteral("初期水位(*.csv *.CSV)")});
-  EXPECT_TRUE(nameFilters("").isEmpty());
 }
 
 TEST_F(WindowTest, EnterMovesTheFocusOn) {
