@@ -13,6 +13,7 @@
 #include "linemesh/interaction/face_picker.h"
 #include "linemesh/interaction/view.h"
 #include "linemesh/model/auto_mesh.h"
+#include "linemesh/model/messages.h"
 #include "linemesh/model/network.h"
 
 namespace linemesh::ui {
@@ -21,14 +22,14 @@ enum class MouseButton { Left, Right, Middle };
 
 /// Texts of the status panel and the coordinate boxes.
 struct Panel {
-  std::string xPos, yPos;        // mouse position, "%8.3f"
-  std::string snap = "ONSNAP";   // lblSnap
-  std::string connect = "自由";  // lblConnect
-  std::string det;               // Label5: determinant of the last crossing test
+  std::string xPos, yPos;                     // mouse position, "%8.3f"
+  std::string snap = text::snapOn();          // lblSnap
+  std::string connect = text::connectFree();  // lblConnect
+  std::string det;                            // Label5: determinant of the last crossing test
   std::string editXo, editYo, editX1, editY1;
-  std::string nodes = "節点：0";     // LabelNode
-  std::string elements = "要素：0";  // LabelElement
-  std::string status;                // lblStatus: face picking, the last automatic meshing
+  std::string nodes = text::nodeCaption(0);        // LabelNode
+  std::string elements = text::elementCaption(0);  // LabelElement
+  std::string status;  // lblStatus: face picking, the last automatic meshing
 };
 
 class LineEditor {
