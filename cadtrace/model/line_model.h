@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "cadtrace/model/pair_index.h"
+#include "common/point.h"
 #include "common/point_grid.h"
 
 namespace cadtrace {
@@ -27,10 +28,7 @@ inline constexpr double kLookupTolerance = 0.002;
 /// isCross takes determinants within this of 0 as parallel.
 inline constexpr double kParallelTolerance = 1e-10;
 
-struct Point {
-  double x = 0.0;
-  double y = 0.0;
-};
+using common::Point;
 
 /// A line between two node numbers; (a, b) and (b, a) are the same line.
 struct LinePair {

@@ -5,6 +5,8 @@
 // buttons, scroll bars and mouse events here and paints what DatShow draws.
 #pragma once
 
+#include "common/point.h"
+
 namespace meshcond::ui {
 
 struct Pixel {
@@ -13,10 +15,7 @@ struct Pixel {
   bool operator==(const Pixel&) const = default;
 };
 
-struct ModelPoint {
-  double x = 0.0;
-  double y = 0.0;
-};
+using ModelPoint = common::Point;
 
 /// A scroll bar's setting: position and page size on the 0..500 scale.
 struct ScrollSetting {

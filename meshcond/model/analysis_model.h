@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "common/point.h"
+
 namespace meshcond {
 
 // Capacities: a count or index beyond them is refused with a RangeError.
@@ -48,11 +50,7 @@ inline constexpr double kPartnerDistance = 0.01;
 /// Corner places 1..4 of an element (place 0 unused); place 4 is 0 for a triangle.
 using Corners = std::array<int32_t, 5>;
 
-/// A point of the model plane.
-struct Point {
-  double x = 0.0;
-  double y = 0.0;
-};
+using common::Point;
 
 /// An axis-aligned box in model coordinates.
 struct Extent {
