@@ -1,5 +1,8 @@
 #include "common/messages.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include "common/errors.h"
 
 namespace common::messages {
@@ -23,6 +26,46 @@ std::string aboutValue(const Location& where, std::string_view value, std::strin
   std::string text = where.describe();
   if (!text.empty() && where.field <= 0) text += kSeparator;
   return text + quoted(value) + std::string(complaint);
+}
+
+std::string systemReason(int error) {
+  switch (error) {
+    case ENOENT:
+      return "ファイルまたはフォルダがありません";
+    case EACCES:
+    case EPERM:
+      return "アクセスが許可されていません";
+    case EISDIR:
+      return "フォルダです";
+    case ENOTDIR:
+      return "パスの途中にフォルダでないものがあります";
+    case ENOSPC:
+      return "ディスクに空きがありません";
+    case EDQUOT:
+      return "ディスクの割り当てを超えました";
+    case EROFS:
+      return "読み取り専用のファイルシステムです";
+    case EEXIST:
+      return "すでにあります";
+    case ENAMETOOLONG:
+      return "名前が長すぎます";
+    case ELOOP:
+      return "シンボリックリンクが多すぎるか循環しています";
+    case EMFILE:
+    case ENFILE:
+      return "開いているファイルが多すぎます";
+    case EFBIG:
+      return "ファイルが大きすぎます";
+    case EIO:
+      return "入出力エラーです";
+    case EBUSY:
+    case ETXTBSY:
+      return "使用中です";
+    case EXDEV:
+      return "別のファイルシステムへは移せません";
+    default:
+      return std::string(std::strerror(error)) + "、エラー番号 " + std::to_string(error);
+  }
 }
 
 std::string cannotOpen(const std::string& path, const std::string& reason) {

@@ -34,7 +34,10 @@ inline constexpr std::string_view kNotReal = "は実数ではありません";
 inline constexpr std::string_view kDecimalComma =
     "は小数点がコンマです。数は小数点「.」で書いてください";
 
-// Files. `reason` is the system's own text (strerror).
+// Files. `reason` is systemReason of the failure's error number.
+/// The system's reason for a failed file operation, in words of the table for
+/// the common cases, else the system's own text with its number.
+std::string systemReason(int error);
 std::string cannotOpen(const std::string& path, const std::string& reason);
 std::string cannotRead(const std::string& path, const std::string& reason);
 std::string cannotWrite(const std::string& path, const std::string& reason);

@@ -21,8 +21,8 @@
 namespace common {
 namespace {
 
-/// The system's reason for the last failure, as it gives it.
-std::string systemReason() { return std::strerror(errno); }
+/// The system's reason for the last failure.
+std::string systemReason() { return messages::systemReason(errno); }
 
 bool isAscii(std::string_view text) {
   for (unsigned char c : text)

@@ -6,10 +6,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <ctime>
 #include <filesystem>
 
 #include "common/errors.h"
+#include "common/messages.h"
 #include "tests/support/test_scratch_folder.h"
 
 namespace {
@@ -104,11 +106,19 @@ TEST_F(TempFolder, MissingFolderIsAFileError) {
     common::readFileBytes(path("absent.txt"));
     ADD_FAILURE() << "read";
   } catch (const common::FileError& e) {
-    // The system's reason follows in brackets as the system gives it.
-    EXPECT_EQ(std::string(e.what()).rfind("ファイル " + path("absent.txt") + " を開けません（", 0),
-              0u)
-        << e.what();
+    // The system's reason follows in brackets, in the table's words.
+    EXPECT_EQ(std::string(e.what()), "ファイル " + path("absent.txt") +
+                                         " を開けません（ファイルまたはフォルダがありません）");
   }
+}
+
+TEST(SystemReason, CommonCasesInWordsOthersWithTheirNumber) {
+  EXPECT_EQ(common::messages::systemReason(EACCES), "アクセスが許可されていません");
+  EXPECT_EQ(common::messages::systemReason(ENOSPC), "ディスクに空きがありません");
+  const std::string other = common::messages::systemReason(EPROTO);
+  EXPECT_EQ(other.substr(other.size() - std::string("エラー番号 ").size() -
+                         std::to_string(EPROTO).size()),
+            "エラー番号 " + std::to_string(EPROTO));
 }
 
 TEST_F(TempFolder, StagedFilesCommitInTurn) {
