@@ -67,12 +67,12 @@ class LineEditor {
   void start();
 
   // Mode and switch buttons, the "分割数" menu.
-  void btnLineClick();
-  void btnDelClick();
-  void btnDevideClick();
-  void btnOnSnapClick();
-  void btnFreeDegClick();
-  void setDevNum(int n);
+  void btnLineClick();     // 線: drawing lines
+  void btnDelClick();      // 削除: deleting nodes and lines
+  void btnDevideClick();   // 分割: dividing a line into DevNum parts
+  void btnOnSnapClick();   // OnSnap: snapping clicks to nodes on or off
+  void btnFreeDegClick();  // 直交: free or orthogonal lines
+  void setDevNum(int n);   // 分割数: the parts of a division
 
   // The drawing surface.
   void mouseDown(int x, int y, MouseButton button);
@@ -88,19 +88,19 @@ class LineEditor {
 
   // The coordinate boxes (texts in panel.editXo .. editY1). A text that is
   // not a number throws common::ConversionError; nothing is registered then.
-  void EditXoExit();
-  void btnLine2Click();
+  void EditXoExit();     // leaving the Xo box: the typed Xo, Yo start the rubber band
+  void btnLine2Click();  // 決定: the typed line registered
 
   // View commands.
-  void btnZoomInClick();
-  void btnZoomOutClick();
-  void btnZoomAllClick();
-  void ToolButton3Click();
-  void btnLeftClick();
+  void btnZoomInClick();    // 拡大
+  void btnZoomOutClick();   // 縮小
+  void btnZoomAllClick();   // 全体
+  void ToolButton3Click();  // the second 拡大 (widens the view)
+  void btnLeftClick();      // 左, 右, 上, 下: panning
   void btnRightClick();
   void btnUpClick();
   void btnDownClick();
-  void btnAreaClick();
+  void btnAreaClick();  // 部分: zooming to a chosen rectangle
   /// A scroll bar moved (by the user or by setScrollBars); the same position does nothing.
   void HorzScrollBarChange(int position);
   void VertScrollBarChange(int position);

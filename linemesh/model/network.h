@@ -65,21 +65,30 @@ class LineNetwork {
 
   // Node registration and line intersection. Appends that would pass a table's
   // capacity throw common::RangeError and leave the counts as they were.
+  /// The node to snap to: the nearest live node when closer than eps and ONSNAP is on, else -1.
   int dgetpoint(double x1, double y1) const;
   /// dgetpoint at (x, y); when it finds a node, x and y become that node's
   /// coordinates. Returns the node, or -1.
   int snapToNode(double& x, double& y) const;
+  /// Registers a point as a node: the first node within 1e-10 of it, or a fresh one.
   int toroku(double x, double y);
+  /// The first live node within 0.01 of (X, Y), or -1.
   int searchnode(double X, double Y) const;
+  /// The first live line joining p1 and p2 in either direction, or -1.
   int searchElem(int p1, int p2) const;
+  /// Registers the line between nodes p1 and p2: the live line stored as (p2, p1), or a
+  /// fresh one stored so (ends exchanged).
   int itorokuElem(int p1, int p2);
+  /// Registers the line between two points, snapping or creating its end nodes.
   int dtoroku(double x1, double y1, double x2, double y2);
+  /// Whether segments p1-p2 and p3-p4 meet, and where (xx, yy).
   bool isCross(int p1, int p2, int p3, int p4, double& xx, double& yy);
   /// Splits the line pp1-pp2 and every line it meets, at fresh nodes where
   /// they cross and at the live node where they meet within 0.01 of one (a
   /// T-junction, a line through a node). Refused as a whole (counts
   /// unchanged, no record rewritten) when a table would overflow.
   void XCheck(int pp1, int pp2);
+  /// Compacts the tables: drops removed nodes and lines, renumbers nodes by first use.
   void ReNum();
   /// A typed line (決定): each end snapped to a node with dgetpoint, dtoroku,
   /// then XCheck with the line's two end nodes. Returns the registered line.
@@ -87,14 +96,20 @@ class LineNetwork {
   int drawLine(double x1, double y1, double x2, double y2);
 
   // Element formation.
+  /// Tidies before formation: removes nodes on fewer than two lines with their lines,
+  /// runs ReNum and keeps each node's number in No.
   void PreYoso();
+  /// Orders the nodes by y (as the exchange sort would).
   void YSort();
+  /// Orders the nodes by x, and by y among nodes within 0.01 in x (as the exchange sort would).
   void XSort();
+  /// Points the lines' ends at the nodes' new numbers after the sorts (found by No).
   void ElemSort();
   /// Walks the closed cells from every node in turn and records them as
   /// elements. Its steps (GetElemNum, getNext, getElem, searchElem) go through
   /// an index of the lines at each node and a set of the corner lists formed.
   void reFrame();
+  /// Starts every element's corner list at its lowest side (least mean y of its ends).
   void ReStruct();
   /// The model part of "要素の成形": PreYoso, YSort, XSort, ElemSort, reFrame, ReStruct.
   /// When the element table would overflow, every table is restored and RangeError thrown.
@@ -108,7 +123,11 @@ class LineNetwork {
   /// The tidying before an M3W file is written: ReNum, PreYoso, YSort, XSort, ElemSort.
   void tidyForSave();
 
+  /// The angle at p2 from the direction of p3 round to that of p1, counter-clockwise,
+  /// in radians (0 up to 2 pi).
   double CalcDeg(int p1, int p2, int p3) const;
+  /// Rotates a corner list to start at its smallest node (a triangle repeats its last
+  /// corner in place 4).
   static void sortNum(int& p1, int& p2, int& p3, int& p4);
 
   // Editing.
