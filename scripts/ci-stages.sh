@@ -49,29 +49,45 @@ stage_package() {
   scripts/package-check.sh build/release
 }
 
+# One fuzz target for $2 seconds. Its log, the new inputs it finds and any crash
+# input stay in build/fuzz/run/<target>/; the kept corpus is only read (libFuzzer
+# writes into the first folder it is given).
+fuzz_one() {
+  local t="$1" seconds="$2" name work rc
+  name="$(basename "$t")"
+  work="$root/build/fuzz/run/$name"
+  rm -rf "$work" && mkdir -p "$work/new"
+  "$t" -max_total_time="$seconds" -timeout=25 -rss_limit_mb=2048 -print_final_stats=1 \
+    -artifact_prefix="$work/" "$work/new" "$root/fuzz/corpus/$name" >"$work/log" 2>&1 && rc=0 || rc=$?
+  echo "$rc" >"$work/rc"
+}
+
 stage_fuzz() {
   local seconds="${FUZZ_SECONDS:-20}" dir="$root/build/fuzz"
   [ -f "$dir/CMakeCache.txt" ] || cmake --preset fuzz >/dev/null
-  cmake --build --preset fuzz
-  local targets=()
+  cmake --build --preset fuzz --target fuzzers
+  local targets=() t name work failed=0
   mapfile -t targets < <(find "$dir/fuzz" -type f -perm -u+x -name 'fuzz_*' | sort)
   [ ${#targets[@]} -gt 0 ] || { echo "no fuzz target was built"; return 1; }
-  local t name work corpus failed=0
+  for t in "${targets[@]}"; do
+    name="$(basename "$t")"
+    [ -d "fuzz/corpus/$name" ] || { echo "$name: no corpus in fuzz/corpus/$name"; return 1; }
+  done
+  # As many at once as there are cores: each run is limited by time, not by count.
+  for t in "${targets[@]}"; do
+    while [ "$(jobs -rp | wc -l)" -ge "$jobs" ]; do wait -n || true; done
+    fuzz_one "$t" "$seconds" &
+  done
+  wait
   for t in "${targets[@]}"; do
     name="$(basename "$t")"
     work="$dir/run/$name"
-    rm -rf "$work" && mkdir -p "$work/new"
-    corpus="fuzz/corpus/$name"
-    [ -d "$corpus" ] || { echo "$name: no corpus in $corpus"; failed=1; continue; }
-    # New inputs go to the first folder, a scratch one; the kept corpus is only read.
-    # Crash inputs land in the scratch folder too, named in the log.
-    if "$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-      -artifact_prefix="$work/" "$work/new" "$corpus" >"$work/log" 2>&1; then
+    if [ "$(cat "$work/rc" 2>/dev/null)" = 0 ]; then
       echo "$name: $(grep -m1 -o 'stat::number_of_executed_units: *[0-9]*' "$work/log" |
         grep -o '[0-9]*$') runs in ${seconds} s, no crash"
     else
       tail -n 60 "$work/log"
-      echo "$name: FAILED (log: $work/log)"
+      echo "$name: FAILED (log and input: $work/)"
       failed=1
     fi
   done
