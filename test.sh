@@ -1,13 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, checks the Debian package, and runs every test.
+# Installs what is missing, then runs every check: the format check, the
+# release build (warnings as errors) and its tests, the Debian package, every
+# fuzz target briefly, and the tests under AddressSanitizer + UBSan.
+# scripts/ci-stages.sh runs one stage alone.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/install-deps.sh
-scripts/build.sh release
-# The Debian package builds, and the batch tool unpacked from it runs.
-scripts/package-check.sh build/release
-# Scratch files of the tests stay in this checkout's build tree, so that two
-# checkouts testing at once never share a folder.
-export TMPDIR="$PWD/build/release/test-tmp" TEST_TMPDIR="$PWD/build/release/test-tmp"
-rm -rf "$TMPDIR" && mkdir -p "$TMPDIR"
-ctest --preset release -j"$(nproc)"
+scripts/install-deps.sh --fuzz
+scripts/ci-stages.sh
