@@ -64,6 +64,10 @@ MeshDatRules meshMakerRules(int nodeCapacity, int elementCapacity);
 /// The condition editor's rules: five fields, elements by number, widened.
 MeshDatRules conditionEditorRules(int nodeCapacity, int elementCapacity);
 
+/// The largest mesh the condition editor opens; the mesh maker warns beyond it.
+inline constexpr int kConditionEditorNodes = 20000;
+inline constexpr int kConditionEditorElements = 20000;
+
 /// Reads the records of a file named `file`; lines after the elements are
 /// ignored. Throws a common::Error naming file, line and field.
 MeshDat readMeshDat(const std::string& file, std::vector<std::string> lines,

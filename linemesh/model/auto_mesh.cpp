@@ -10,6 +10,7 @@
 
 #include "common/errors.h"
 #include "common/numbers.h"
+#include "formats/mesh_dat.h"
 #include "linemesh/model/mesh_insert.h"
 #include "linemesh/model/mesh_plan.h"
 #include "linemesh/model/messages.h"
@@ -29,10 +30,6 @@ namespace {
 constexpr double kAlgorithm = 6;
 constexpr double kFullQuadRecombination = 3;
 constexpr double kSimpleRecombination = 0;
-
-// Beyond these the condition editor cannot open the mesh.
-constexpr int kEditorNodes = 20000;
-constexpr int kEditorElements = 20000;
 
 std::string number(double v) { return common::formatGeneral(v); }
 
@@ -60,16 +57,6 @@ class GmshSession {
   }
   GmshSession(const GmshSession&) = delete;
   GmshSession& operator=(const GmshSession&) = delete;
-
-  /// Gmsh's last error, for a message.
-  static std::string lastError() {
-    std::string error;
-    try {
-      gmsh::logger::getLastError(error);
-    } catch (...) {
-    }
-    return error;
-  }
 };
 
 /// Meshes the plan's surfaces and reads the mesh back in the network's
@@ -156,10 +143,8 @@ AutoMeshResult autoMesh(LineNetwork& net, const AutoMeshRequest& request) {
   FaceMesh mesh;
   try {
     mesh = runGmsh(work, plan);
-  } catch (const common::Error&) {
-    throw;
-  } catch (...) {
-    const std::string why = GmshSession::lastError();
+  } catch (const std::string& why) {
+    // Gmsh's API throws its error text; anything else is ours and goes on.
     throw common::Error(text::autoMeshGmshFailed(why));
   }
   const InsertedMesh inserted = insertMesh(work, mesh, h);
@@ -170,8 +155,12 @@ AutoMeshResult autoMesh(LineNetwork& net, const AutoMeshRequest& request) {
   result.nodesAdded = inserted.nodesAdded;
   result.linesAdded = inserted.linesAdded;
   result.elements = inserted.elements;
-  if (work.NUMNP > kEditorNodes || inserted.elements > kEditorElements)
-    result.warning = text::autoMeshLargeMesh(work.NUMNP, inserted.elements, kEditorNodes);
+  // Beyond these the condition editor cannot open the mesh.
+  if (work.NUMNP > formats::kConditionEditorNodes ||
+      inserted.elements > formats::kConditionEditorElements)
+    result.warning =
+        text::autoMeshLargeMesh(work.NUMNP, inserted.elements, formats::kConditionEditorNodes,
+                                formats::kConditionEditorElements);
   net = std::move(work);
   return result;
 }

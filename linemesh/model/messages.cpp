@@ -36,10 +36,10 @@ std::string autoMeshGmshFailed(const std::string& why) {
   return "自動メッシュ: Gmsh が失敗しました" + (why.empty() ? std::string() : ": " + why);
 }
 
-std::string autoMeshLargeMesh(int nodes, int elements, int editorCapacity) {
+std::string autoMeshLargeMesh(int nodes, int elements, int editorNodes, int editorElements) {
   return "自動メッシュ: 節点 " + n(nodes) + "、要素 " + n(elements) +
-         " のメッシュです。条件エディタが開けるのは節点・要素とも " + n(editorCapacity) +
-         " までです";
+         " のメッシュです。条件エディタが開けるのは節点 " + n(editorNodes) + "、要素 " +
+         n(editorElements) + " までです";
 }
 
 std::string autoMeshOverCapacity(const std::string& size, const std::string& reached,

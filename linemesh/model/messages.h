@@ -18,7 +18,7 @@ std::string autoMeshNodeMissing(int node);
 std::string autoMeshUnexpectedElementType(int type);
 std::string autoMeshSizeNotPositive(const std::string& size);
 std::string autoMeshGmshFailed(const std::string& why);
-std::string autoMeshLargeMesh(int nodes, int elements, int editorCapacity);
+std::string autoMeshLargeMesh(int nodes, int elements, int editorNodes, int editorElements);
 /// `reached` is autoMeshReachedNodes or autoMeshReachedNodesAndLines.
 std::string autoMeshOverCapacity(const std::string& size, const std::string& reached,
                                  int nodeCapacity, int lineCapacity, const std::string& fits);

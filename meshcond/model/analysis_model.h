@@ -17,12 +17,13 @@
 #include <vector>
 
 #include "common/point.h"
+#include "formats/mesh_dat.h"
 
 namespace meshcond {
 
 // Capacities: a count or index beyond them is refused with a RangeError.
-inline constexpr int kNodeCapacity = 20000;
-inline constexpr int kElementCapacity = 20000;
+inline constexpr int kNodeCapacity = formats::kConditionEditorNodes;
+inline constexpr int kElementCapacity = formats::kConditionEditorElements;
 inline constexpr int kMaterialCapacity = 200;
 inline constexpr int kSeepFaceCapacity = 200;
 inline constexpr int kSeepNodeCapacity = 200;  // nodes per seepage face
