@@ -157,7 +157,6 @@ void LineEditor::eraseBand() {
 }
 
 void LineEditor::redraw() {
-  if (!picker_.empty()) showPicks();  // the lines may have changed since
   normalPen();
   view_.Disp();
   bandShown_ = false;
@@ -743,9 +742,12 @@ void LineEditor::step(const std::string& name, const std::function<void()>& chan
     history_.record(name, change);
   } catch (...) {
     modified = !history_.atSaved();
+    if (!picker_.empty()) showPicks();
     throw;
   }
   modified = !history_.atSaved();
+  // The picked faces follow the lines; a view change alone leaves them as they are.
+  if (!picker_.empty()) showPicks();
 }
 
 void LineEditor::markSaved() {
@@ -769,7 +771,11 @@ void LineEditor::undo() {
   const bool formed = forms(history_.undoName());
   history_.undo();
   afterHistoryMove();
-  if (formed) btnLineClick();
+  // Back to the lines: btnLineClick redraws them.
+  if (formed)
+    btnLineClick();
+  else
+    redraw();
 }
 
 void LineEditor::redo() {
@@ -778,7 +784,11 @@ void LineEditor::redo() {
   const bool formed = forms(history_.redoName());
   history_.redo();
   afterHistoryMove();
-  if (formed) showFormation();
+  // The elements again: showFormation redraws them with their marks.
+  if (formed)
+    showFormation();
+  else
+    redraw();
 }
 
 void LineEditor::afterHistoryMove() {
@@ -789,7 +799,6 @@ void LineEditor::afterHistoryMove() {
   SelNode = 0;
   SelLine = 0;
   modified = !history_.atSaved();
-  redraw();
 }
 
 void LineEditor::escape() {

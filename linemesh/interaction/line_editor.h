@@ -184,7 +184,7 @@ class LineEditor {
   /// The view after a formation: elements shown, the report's marks and message.
   void showFormation();
   /// The view and the unsaved state after undo or redo.
-  void afterHistoryMove();
+  void afterHistoryMove();  // clears what the step invalidated; the caller redraws
   void redLine(int j);
   void registerLine(double x1, double y1, double x2, double y2);
   void divideLine(int j);
