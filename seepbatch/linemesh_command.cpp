@@ -70,6 +70,11 @@ std::string runAction(Session& session, const Action& a) {
   LineNetwork& net = session.net;
   namespace files = linemesh::files;
   const std::string& file = a.args.empty() ? std::string() : a.args[0];
+  // A formation belongs to the network it was made on: every action that
+  // changes or renumbers the lines leaves no formation to report or draw.
+  if (a.name == "--load" || a.name == "--load-mesh" || a.name == "--line" ||
+      a.name == "--auto-mesh" || a.name == "--auto-mesh-at" || a.name == "--save")
+    session.report.reset();
   if (a.name == "--load") {
     files::readM3W(net, file);
     session.loaded = file;

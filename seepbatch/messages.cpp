@@ -36,7 +36,7 @@ std::string unknownSubcommand(const std::string& command) {
 }
 
 std::string unknownAction(const std::string& action) {
-  return "未知の操作 \"" + action + "\" です";
+  return "不明な操作 \"" + action + "\" です";
 }
 
 std::string needsArguments(const std::string& action, size_t count) {
@@ -63,7 +63,9 @@ std::string noInputDxf() { return "入力の DXF ファイルが指定されて�
 
 std::string tooManyFileNames() { return "ファイル名が多すぎます（入力と出力の 2 つまでです）"; }
 
-std::string formationMissing() { return "要素の成形（--form）がまだ行われていません"; }
+std::string formationMissing() {
+  return "要素の成形（--form）がまだ行われていないか、その後に線が変わりました";
+}
 
 std::string lineCounts(int nodes, int lines) { return "節点 " + n(nodes) + "、線 " + n(lines); }
 

@@ -101,6 +101,11 @@ TEST_F(Batch, FormationNamesItsFaultsAndWritesItsReport) {
   EXPECT_EQ(r.code, 1);
   EXPECT_NE(r.out.find("--report: 要素の成形"), std::string::npos) << r.out;
   EXPECT_FALSE(exists("r2.json"));
+  // Nor after the lines changed: the formation no longer fits them.
+  r = run("--load grid.M3W --form --line 0 0 1 1 --report r3.json");
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.out.find("--report: 要素の成形"), std::string::npos) << r.out;
+  EXPECT_FALSE(exists("r3.json"));
 }
 
 TEST_F(Batch, AutomaticMeshingOfEveryFaceOrOfThePickedOne) {
