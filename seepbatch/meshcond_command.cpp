@@ -11,6 +11,7 @@
 #include "meshcond/model/analysis_model.h"
 #include "meshcond/model/d2_file.h"
 #include "meshcond/model/legacy_file.h"
+#include "seepbatch/messages.h"
 #include "meshcond/model/mesh_file.h"
 #include "meshcond/model/messages.h"
 #include "meshcond/model/run_package.h"
@@ -106,7 +107,7 @@ int runMeshcond(const std::vector<std::string>& args) {
   for (size_t i = 0; i < args.size(); ++i) {
     auto known = takesFile.find(args[i]);
     if (known == takesFile.end()) {
-      std::cerr << "meshcond: " << msg::unknownAction(args[i]) << "\n" << kMeshcondUsage;
+      std::cerr << "meshcond: " << text::unknownAction(args[i]) << "\n" << kMeshcondUsage;
       return 1;
     }
     Action action{args[i], ""};

@@ -126,8 +126,8 @@ std::vector<std::string> d2DatLines(const AnalysisModel& m) {
     std::string item = msg::material(k);
     w.begin(kFixed);
     w.i(kMaterialColours[k - 1], 10, msg::field::materialColour(k));
-    w.e(m.KH[k] / 3600.0, 15, 4, item + " KH in m/s");
-    w.e(m.KV[k] / 3600.0, 15, 4, item + " KV in m/s");
+    w.e(m.KH[k] / 3600.0, 15, 4, msg::field::materialPermeabilityPerSecond(k, "KH"));
+    w.e(m.KV[k] / 3600.0, 15, 4, msg::field::materialPermeabilityPerSecond(k, "KV"));
     w.e(m.SS[k], 15, 4, item + " SS");
     w.f(m.MPAR5[k], 10, 3, msg::field::materialValueOf(k, 5));
     w.f(1.8, 10, 3, msg::field::materialConstant(k));

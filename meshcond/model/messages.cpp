@@ -186,9 +186,6 @@ std::string levelsExported(const std::string& path, int points) {
 std::string rainExported(const std::string& path, int points) {
   return path + ": 降雨 " + num(points) + " 点を書き出しました";
 }
-std::string unknownAction(const std::string& action) {
-  return "不明な操作 " + quoted(action) + " です";
-}
 std::string fileNameMissing(const std::string& action) {
   return action + ": ファイル名がありません";
 }
@@ -438,6 +435,9 @@ std::string nodeRecordNumber(int i) { return "節点レコード " + num(i) + ":
 
 std::string materialColour(int k) { return material(k) + " 色"; }
 std::string materialConstant(int k) { return material(k) + " 定数"; }
+std::string materialPermeabilityPerSecond(int k, const char* which) {
+  return material(k) + " " + which + "（m/s）";
+}
 std::string soilConductivityPoint(const char* soil, int k) {
   return std::string("土質 ") + soil + " 透水係数の点 " + num(k);
 }

@@ -96,7 +96,6 @@ std::string figureNumbersOnOff(const std::string& value);
 std::string figureWritten(const std::string& file, int nodes, int elements);
 std::string levelsExported(const std::string& path, int points);
 std::string rainExported(const std::string& path, int points);
-std::string unknownAction(const std::string& action);
 std::string fileNameMissing(const std::string& action);
 
 // The window and its dialogs: captions, grid headings, the legend and the
@@ -285,6 +284,7 @@ std::string nodeRecordNumber(int i);
 // D2.DAT.
 std::string materialColour(int k);
 std::string materialConstant(int k);
+std::string materialPermeabilityPerSecond(int k, const char* which);  // "材料 k KH（m/s）"
 std::string soilConductivityPoint(const char* soil, int k);
 std::string soilSuctionPoint(const char* soil, int k);
 std::string initialLevel();
