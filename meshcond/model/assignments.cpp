@@ -60,6 +60,7 @@ void checkListNumber(int g, int limit, const std::string& label) {
 Toggle toggleNumberedList(AnalysisModel& model, std::vector<std::vector<int32_t>>& lists,
                           std::vector<int32_t>& counts, int& inUse, int j, int g, size_t capacity,
                           const std::string& what) {
+  if (j < 1) return Toggle::None;  // a click on no node changes no list
   std::vector<int32_t> before =
       g <= inUse && g < static_cast<int>(counts.size()) && g < static_cast<int>(lists.size())
           ? entriesOf(lists[g], counts[g])

@@ -117,6 +117,14 @@ TEST(Assignments, WhatEachStepChanges) {
   EXPECT_EQ(m->NSEEPN[1], 0);
   EXPECT_EQ(toggleSeepage(*m, -1, 2), Toggle::None);
   EXPECT_EQ(m->NSEEPN[2], 1);
+  // A click on no node changes nothing, even for a face above those in use
+  // whose count a previous file left behind.
+  m->NSEEPN[3] = 3;
+  m->NFN[3] = 2;
+  const auto before = std::make_unique<AnalysisModel>(*m);
+  EXPECT_EQ(toggleSeepage(*m, -1, 4), Toggle::None);
+  EXPECT_EQ(toggleFluctuating(*m, -1, 4), Toggle::None);
+  EXPECT_TRUE(*m == *before);
   EXPECT_THROW(toggleSeepage(*m, 7, 201), common::RangeError);
   EXPECT_THROW(toggleFluctuating(*m, 7, 0), common::RangeError);
   EXPECT_EQ(toggleStepName("降雨節点", Toggle::None), "降雨節点の設定");
