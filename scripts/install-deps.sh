@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(qt6-base-dev qt6-svg-dev qt6-translations-l10n cmake ninja-build g++ clang libgtest-dev libgmock-dev
           libbenchmark-dev nlohmann-json3-dev libgmsh-dev dpkg-dev fonts-ipafont-gothic xvfb xauth xdotool imagemagick
-          poppler-utils librsvg2-bin clang-format-14)
+          poppler-utils librsvg2-bin clang-format-14 file)
 if [ "${1:-}" = "--fuzz" ]; then packages+=(libclang-rt-14-dev); fi
 
 missing=()

@@ -21,7 +21,7 @@ median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 timed() {  # milliseconds of one run of the command
   local start end
   start=$(date +%s%N)
-  "$@" >/dev/null 2>&1
+  "$@" >/dev/null 2>&1 || { echo "failed: $*" >&2; return 1; }
   end=$(date +%s%N)
   echo $(((end - start) / 1000000))
 }
