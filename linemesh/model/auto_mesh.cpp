@@ -31,8 +31,6 @@ constexpr double kAlgorithm = 6;
 constexpr double kFullQuadRecombination = 3;
 constexpr double kSimpleRecombination = 0;
 
-std::string number(double v) { return common::formatGeneral(v); }
-
 /// Gmsh started for one meshing and ended whatever happens.
 class GmshSession {
  public:
@@ -127,7 +125,7 @@ FaceMesh runGmsh(const LineNetwork& net, const MeshPlan& plan) {
 AutoMeshResult autoMesh(LineNetwork& net, const AutoMeshRequest& request) {
   const double h = request.size;
   if (!(h > 0) || !std::isfinite(h))
-    throw common::RangeError(text::autoMeshSizeNotPositive(number(h)));
+    throw common::RangeError(text::autoMeshSizeNotPositive(common::formatGeneral(h)));
 
   LineNetwork work = net;  // the network changes only when everything has worked
   work.PreYoso();

@@ -18,13 +18,6 @@ namespace {
 
 constexpr double kPi = 3.141592653589793;
 
-using Side = NodePair;
-using SideHash = NodePairHash;
-
-Side sideOf(int a, int b) { return nodePair(a, b); }
-
-std::string number(double v) { return common::formatGeneral(v); }
-
 /// The angle at c turned clockwise from the ray to p to the ray to q, degrees:
 /// the inner angle of a counter-clockwise walk p, c, q.
 double angleAt(std::array<double, 2> p, std::array<double, 2> c, std::array<double, 2> q) {
@@ -43,8 +36,9 @@ void refuseCapacity(double size, long nodes, long lines) {
   const double fits = std::ceil(size * std::sqrt(ratio) * 1.1 * 100) / 100;
   const std::string reached = lines < 0 ? text::autoMeshReachedNodes(nodes)
                                         : text::autoMeshReachedNodesAndLines(nodes, lines);
-  throw common::RangeError(text::autoMeshOverCapacity(number(size), reached, kNodeCapacity,
-                                                      kLineCapacity, number(fits)));
+  throw common::RangeError(text::autoMeshOverCapacity(common::formatGeneral(size), reached,
+                                                      kNodeCapacity, kLineCapacity,
+                                                      common::formatGeneral(fits)));
 }
 
 std::vector<std::vector<int>> splitFlatQuadrilaterals(const LineNetwork& net,
@@ -89,30 +83,30 @@ InsertedMesh insertMesh(LineNetwork& net, const FaceMesh& mesh, double size) {
   const std::vector<std::vector<int>> elements = splitFlatQuadrilaterals(net, mesh);
 
   std::vector<LineRecord> table, added;
-  std::unordered_map<Side, int, SideHash> lineOf;  // -1: divided into pieces
+  std::unordered_map<NodePair, int, NodePairHash> lineOf;  // -1: divided into pieces
   for (int j = 1; j <= net.NUMEL; ++j) {
     const LineRecord& l = net.Elem[j];
     auto inside = mesh.lineNodes.find(j);
     if (inside == mesh.lineNodes.end() || inside->second.empty()) {
-      auto first = lineOf.find(sideOf(l.N1, l.N2));
+      auto first = lineOf.find(nodePair(l.N1, l.N2));
       if (first != lineOf.end() && first->second < 0) continue;  // the twin of a divided line
-      lineOf.emplace(sideOf(l.N1, l.N2), j);
+      lineOf.emplace(nodePair(l.N1, l.N2), j);
       table.push_back(l);
       continue;
     }
     std::vector<int> chain{l.N1};
     chain.insert(chain.end(), inside->second.begin(), inside->second.end());
     chain.push_back(l.N2);
-    lineOf[sideOf(l.N1, l.N2)] = -1;
+    lineOf[nodePair(l.N1, l.N2)] = -1;
     for (size_t i = 0; i + 1 < chain.size(); ++i) {
       (i == 0 ? table : added).push_back({0, chain[i], chain[i + 1], 0});
-      lineOf.emplace(sideOf(chain[i], chain[i + 1]), 0);
+      lineOf.emplace(nodePair(chain[i], chain[i + 1]), 0);
     }
   }
   for (const auto& e : elements)
     for (size_t c = 0; c < e.size(); ++c) {
       const int a = e[c], b = e[(c + 1) % e.size()];
-      if (lineOf.emplace(sideOf(a, b), 0).second) added.push_back({0, a, b, 0});
+      if (lineOf.emplace(nodePair(a, b), 0).second) added.push_back({0, a, b, 0});
     }
   table.insert(table.end(), added.begin(), added.end());
 

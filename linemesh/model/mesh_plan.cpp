@@ -17,25 +17,18 @@ namespace linemesh {
 
 namespace {
 
-using Side = NodePair;
-using SideHash = NodePairHash;
-
-Side sideOf(int a, int b) { return nodePair(a, b); }
-
-std::string number(double v) { return common::formatGeneral(v); }
-
 /// A closed walk split into the sides walked once (the boundary, as closed
 /// loops of directed sides in walk order) and the sides walked out and back
 /// (lines inside the face).
 struct WalkParts {
   std::vector<std::vector<std::array<int, 2>>> loops;
-  std::vector<Side> inner;
+  std::vector<NodePair> inner;
 };
 
 WalkParts splitWalk(const std::vector<int>& walk) {
-  std::unordered_map<Side, int, SideHash> uses;
+  std::unordered_map<NodePair, int, NodePairHash> uses;
   const size_t n = walk.size();
-  for (size_t i = 0; i < n; ++i) ++uses[sideOf(walk[i], walk[(i + 1) % n])];
+  for (size_t i = 0; i < n; ++i) ++uses[nodePair(walk[i], walk[(i + 1) % n])];
   WalkParts parts;
   // Out-and-back excursions start and end at one node, so the sides walked
   // once still chain; an excursion to another loop leaves a chain open until
@@ -43,7 +36,7 @@ WalkParts splitWalk(const std::vector<int>& walk) {
   std::vector<std::vector<std::array<int, 2>>> open;
   for (size_t i = 0; i < n; ++i) {
     const int u = walk[i], v = walk[(i + 1) % n];
-    const Side s = sideOf(u, v);
+    const NodePair s = nodePair(u, v);
     if (uses[s] > 1) {
       if (s.first == u) parts.inner.push_back(s);  // once per line
       continue;
@@ -97,7 +90,9 @@ MeshPlan planMesh(const LineNetwork& net, const AutoMeshRequest& request) {
   std::vector<Role> role(faces.size(), request.at.empty() ? Role::Mesh : Role::Untouched);
   for (const auto& [x, y] : request.at) {
     const int f = faceContaining(net, faces, x, y);
-    if (f < 0) throw common::Error(text::autoMeshNoFaceAt(number(x), number(y)));
+    if (f < 0)
+      throw common::Error(
+          text::autoMeshNoFaceAt(common::formatGeneral(x), common::formatGeneral(y)));
     role[f] = Role::Mesh;
   }
   auto length = [&net](int a, int b) {
@@ -116,32 +111,32 @@ MeshPlan planMesh(const LineNetwork& net, const AutoMeshRequest& request) {
   // so that face keeps its corners; any other line of a meshed face is
   // divided (a longer line next to a face that is not meshed divides that
   // face's cell too: the formation report shows it).
-  std::unordered_map<Side, bool, SideHash> bordersKept;
+  std::unordered_map<NodePair, bool, NodePairHash> bordersKept;
   auto forEachSide = [](const Face& face, auto visit) {
     auto walk = [&](const std::vector<int>& w) {
-      for (size_t i = 0, n = w.size(); i < n; ++i) visit(sideOf(w[i], w[(i + 1) % n]));
+      for (size_t i = 0, n = w.size(); i < n; ++i) visit(nodePair(w[i], w[(i + 1) % n]));
     };
     walk(face.corners);
     for (const auto& hole : face.holes) walk(hole);
   };
   for (size_t f = 0; f < faces.size(); ++f)
     forEachSide(faces[f],
-                [&](Side s) { bordersKept[s] = bordersKept[s] || role[f] != Role::Mesh; });
-  std::unordered_map<Side, bool, SideHash> whole;  // the lines of the meshed faces
+                [&](NodePair s) { bordersKept[s] = bordersKept[s] || role[f] != Role::Mesh; });
+  std::unordered_map<NodePair, bool, NodePairHash> whole;  // the lines of the meshed faces
   for (size_t f = 0; f < faces.size(); ++f) {
     if (role[f] != Role::Mesh) continue;
     ++plan.facesMeshed;
     plan.meshedArea += faces[f].area;
     forEachSide(faces[f],
-                [&](Side s) { whole[s] = bordersKept[s] && length(s.first, s.second) <= h; });
+                [&](NodePair s) { whole[s] = bordersKept[s] && length(s.first, s.second) <= h; });
   }
 
   // Curves: each line once, tagged with its first slot.
-  std::unordered_map<Side, int, SideHash> curveOf;
+  std::unordered_map<NodePair, int, NodePairHash> curveOf;
   std::vector<char> point(net.NUMNP + 1, 0);
   for (int j = 1; j <= net.NUMEL; ++j) {
     const LineRecord& l = net.Elem[j];
-    const Side s = sideOf(l.N1, l.N2);
+    const NodePair s = nodePair(l.N1, l.N2);
     auto w = whole.find(s);
     if (w == whole.end() || !curveOf.emplace(s, j).second) continue;
     plan.curves.push_back({j, l.N1, l.N2, w->second});
@@ -150,7 +145,7 @@ MeshPlan planMesh(const LineNetwork& net, const AutoMeshRequest& request) {
   for (int k = 1; k <= net.NUMNP; ++k)
     if (point[k]) plan.points.push_back(k);
   auto signedCurve = [&](int u, int v) {
-    const int j = curveOf.at(sideOf(u, v));
+    const int j = curveOf.at(nodePair(u, v));
     return net.Elem[j].N1 == u ? j : -j;
   };
 
@@ -176,7 +171,7 @@ MeshPlan planMesh(const LineNetwork& net, const AutoMeshRequest& request) {
       surface.loops.emplace_back();
       for (const auto& [u, v] : loop) surface.loops.back().push_back(signedCurve(u, v));
     }
-    for (const Side& s : parts.inner) surface.inner.push_back(curveOf.at(s));
+    for (const NodePair& s : parts.inner) surface.inner.push_back(curveOf.at(s));
     plan.surfaces.push_back(std::move(surface));
   }
   return plan;
