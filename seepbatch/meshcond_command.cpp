@@ -11,13 +11,13 @@
 #include "meshcond/model/analysis_model.h"
 #include "meshcond/model/d2_file.h"
 #include "meshcond/model/legacy_file.h"
-#include "seepbatch/messages.h"
 #include "meshcond/model/mesh_file.h"
 #include "meshcond/model/messages.h"
 #include "meshcond/model/run_package.h"
 #include "meshcond/model/zep_file.h"
 #include "seepbatch/commands.h"
 #include "seepbatch/figures.h"
+#include "seepbatch/messages.h"
 
 namespace seepbatch {
 
